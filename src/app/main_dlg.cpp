@@ -1,0 +1,104 @@
+#include "app/main_dlg.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <array>
+
+#include "app/about_dlg.h"
+#include "camera/camera_dlg.h"
+#include "framework/controls.h"
+#include "res/dialogs.h"
+
+namespace {
+
+// Each setup button and the first model (position in the model list) that may open it.
+struct SetupButton {
+    int id;
+    int firstModel;
+};
+constexpr std::array<SetupButton, 3> kSetupButtons{{
+    {res::IDC_CAMERA_SETUP, 0},
+    {res::IDC_MMS_SETUP, 1},
+    {res::IDC_SMTP_SETUP, 2},
+}};
+
+constexpr std::array<int, 6> kMainFontControls{res::IDC_MODEL_LABEL,  res::IDC_MODEL,
+                                               res::IDC_CAMERA_SETUP, res::IDC_MMS_SETUP,
+                                               res::IDC_SMTP_SETUP,   res::IDC_EXIT};
+
+}  // namespace
+
+QFont MainWindowFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    // A cell height of 24 pixels is an em of 21 pixels in Arial's proportions.
+    font.setPixelSize(21);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
+CMainDlg::CMainDlg(QWidget* owner)
+    : CDialog(res::kMainDialog, Frame::Skinned, owner),
+      m_icon(QString::fromUtf8(res::kAppIconPath))
+{
+}
+
+void CMainDlg::OnInitDialog()
+{
+    AppendSystemMenuItem(res::IDM_ABOUTBOX,
+                         QString::fromUtf8(res::kAboutMenuText.data(),
+                                           static_cast<qsizetype>(res::kAboutMenuText.size())));
+    setWindowIcon(m_icon);
+
+    const QFont font = MainWindowFont();
+    for (const int id : kMainFontControls) {
+        Item(id)->setFont(font);
+    }
+
+    List(res::IDC_MODEL)->setCurrentIndex(0);
+    ApplyModelRule();
+    connect(List(res::IDC_MODEL), &QComboBox::currentIndexChanged, this,
+            &CMainDlg::ApplyModelRule);
+    connect(Button(res::IDC_CAMERA_SETUP), &QPushButton::clicked, this,
+            &CMainDlg::OnCameraSetup);
+    connect(Button(res::IDC_EXIT), &QPushButton::clicked, this, &CMainDlg::OnExit);
+}
+
+void CMainDlg::ApplyModelRule()
+{
+    const int model = List(res::IDC_MODEL)->currentIndex();
+    if (model < 0) {
+        return;
+    }
+    for (const SetupButton& button : kSetupButtons) {
+        Button(button.id)->setEnabled(model >= button.firstModel);
+    }
+}
+
+template <class Form>
+void CMainDlg::OpenForm()
+{
+    hide();
+    {
+        Form form(this);
+        form.DoModal();
+    }
+    show();
+}
+
+void CMainDlg::OnCameraSetup() { OpenForm<CCameraDlg>(); }
+
+void CMainDlg::OnExit() { reject(); }
+
+void CMainDlg::OnSysCommand(int command)
+{
+    if ((command & 0xFFF0) == res::IDM_ABOUTBOX) {
+        CAboutDlg about(this);
+        about.DoModal();
+        return;
+    }
+    CDialog::OnSysCommand(command);
+}

@@ -1,0 +1,24 @@
+#include "app/setup_app.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/main_dlg.h"
+#include "res/dialogs.h"
+
+void CSetupApp::InitInstance()
+{
+    // The program lives in nested modal loops: a form closing while the main window is hidden
+    // must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QString::fromUtf8(res::kAppIconPath)));
+    CDialog::SetDialogColours(QColor(166, 202, 240), QColor(0, 0, 0));
+}
+
+int CSetupApp::Run()
+{
+    InitInstance();
+    CMainDlg mainWindow;
+    mainWindow.DoModal();
+    return 0;
+}

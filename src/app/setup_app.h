@@ -1,0 +1,10 @@
+#pragma once
+
+// The application: it runs the main window and ends when the main window closes.
+class CSetupApp {
+public:
+    // Sets the process-wide look that every dialog builds on; done once, before any window.
+    static void InitInstance();
+    // Runs the main window to its end; the result is the program's exit code.
+    int Run();
+};

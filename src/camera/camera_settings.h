@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/settings_file.h"
+
+// One daily working-time window of the camera, in hours and minutes of the day.
+struct TimerWindow {
+    int startHour = 0;
+    int startMinute = 0;
+    int endHour = 0;
+    int endMinute = 0;
+};
+
+// The camera's own operating settings, one field per control of the Camera Setup form. Every
+// integer is the position of a list item; the defaults are the form's defaults.
+struct CameraSettings {
+    int mode = 0;
+    int photoResolution = 2;
+    int videoResolution = 1;
+    int seriesPhotos = 0;
+    int videoLength = 0;
+    int beep = 1;
+    int sensitivity = 1;
+    int timeStamp = 1;
+    int irLed = 1;
+    int dateOrder = 1;
+    std::string clockText;
+    int pirInterval = 1;
+    int pirMinutes = 0;
+    int pirSeconds = 5;
+    int timeInterval = 0;
+    int timeIntervalHours = 0;
+    int timeIntervalMinutes = 0;
+    int serialNumberOn = 0;
+    std::array<char, 4> serialNumber{'T', 'E', 'S', 'T'};
+    int fixedTime = 0;
+    std::array<TimerWindow, 3> timers{};
+};
+
+// The number (1 to 3) of the first working-time window that does not start strictly before it
+// ends on the same day; an all-zero window is empty and passes. Nothing when all pass.
+std::optional<int> CheckTimerWindows(const CameraSettings& settings);
+
+// The message shown for a wrong working-time window.
+std::string TimerWindowMessage(int window);
+
+// The 21 lines of CameraSet.dat before scrambling.
+std::string ComposeCameraSettingsText(const CameraSettings& settings);
+
+// Checks the working-time windows and, when they pass, writes CameraSet.dat into the folder.
+SettingsFileOutcome WriteCameraSettingsFile(const CameraSettings& settings,
+                                            const std::string& targetFolder);

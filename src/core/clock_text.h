@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ctime>
+#include <string>
+
+// Date orders of the camera's clock, as the date-order list offers them.
+enum DateOrder : int { kDateOrderYmd = 0, kDateOrderDmy = 1, kDateOrderMdy = 2 };
+
+// The camera clock text for `localTime` in the given date order, always 19 characters, for
+// example "06-12-2026 14:05:09" in day-month-year order. An order outside 0..2 gives "".
+std::string FormatClockText(int dateOrder, const std::tm& localTime);
+
+// The current local time at second resolution.
+std::tm CurrentLocalTime();

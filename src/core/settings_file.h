@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/scramble.h"
+
+#if defined(_WIN32)
+inline constexpr char kNativeSeparator = '\\';
+inline constexpr const char* kDefaultTargetFolder = "C:\\";
+#else
+inline constexpr char kNativeSeparator = '/';
+inline constexpr const char* kDefaultTargetFolder = "/";
+#endif
+
+// The file names that the forms append to their target folder, each with its own leading
+// separator, so "/" + "/CameraSet.dat" gives "//CameraSet.dat", which the system reads as
+// "/CameraSet.dat".
+inline const std::string kCameraSetFileName = std::string(1, kNativeSeparator) + "CameraSet.dat";
+inline const std::string kMmsSetFileName = std::string(1, kNativeSeparator) + "MmsSet.dat";
+inline const std::string kSmtpSetFileName = std::string(1, kNativeSeparator) + "SmtpSet.dat";
+
+inline constexpr const char* kGeneratedMessage = "System configuration file has been generated.";
+
+// What became of one attempt to write a settings file, and the text to show the user.
+struct SettingsFileOutcome {
+    enum class Status {
+        Written,     // the file is complete on the medium
+        Refused,     // nothing was opened: the text could not be written as it stands
+        CannotOpen,  // the file could not be created; nothing changed
+        Failed,      // creating worked, a later step did not; an older file is left as it was
+    };
+    Status status;
+    std::string message;
+
+    bool Written() const { return status == Status::Written; }
+};
+
+// Target folder and file name side by side, nothing added or removed.
+std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::string& fileName);
+
+// Writes the scrambled settings text that `compose` returns as `fileName` into `targetFolder`.
+// The file is written beside its final name, synced and only then renamed over an older one,
+// so the name on the medium always holds either the old file or the complete new one.
+SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder,
+                                      const std::string& fileName,
+                                      const ScrambleKey& key,
+                                      const std::function<std::string()>& compose);

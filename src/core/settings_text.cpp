@@ -1,0 +1,32 @@
+#include "core/settings_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+void AppendSettingsLine(std::string& text, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    va_list measure;
+    va_copy(measure, args);
+    const int needed = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    if (needed > 0) {
+        const std::size_t start = text.size();
+        text.resize(start + static_cast<std::size_t>(needed) + 1);
+        std::vsnprintf(text.data() + start, static_cast<std::size_t>(needed) + 1, format, args);
+        text.resize(start + static_cast<std::size_t>(needed));
+    }
+    va_end(args);
+}
+
+bool IsPrintableAscii(std::string_view value)
+{
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}

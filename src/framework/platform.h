@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <ctime>
+#include <optional>
+
+class QWidget;
+
+// Everything the dialogs ask of the desktop that a test must be able to answer: message boxes,
+// the folder browser and the clock. The program uses the desktop's own; tests install a fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message owned by `owner`, with an OK button only, no icon and the program's
+    // name as caption.
+    virtual void ShowMessage(QWidget* owner, const QString& text) = 0;
+    // A folder chosen by the user, or nothing when the browser was cancelled.
+    virtual std::optional<QString> BrowseForFolder(QWidget* owner, const QString& title,
+                                                   const QString& startFolder) = 0;
+    // The current local time.
+    virtual std::tm Now() = 0;
+
+    static Platform& Current();
+    // Makes `platform` the one in use; nullptr goes back to the desktop's own.
+    static void Install(Platform* platform);
+};
+
+// The desktop's message boxes, folder browser and clock.
+class DesktopPlatform : public Platform {
+public:
+    void ShowMessage(QWidget* owner, const QString& text) override;
+    std::optional<QString> BrowseForFolder(QWidget* owner, const QString& title,
+                                           const QString& startFolder) override;
+    std::tm Now() override;
+};
+
+// The base name of the program file, without extension: the caption of every message box.
+QString ApplicationName();

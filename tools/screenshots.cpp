@@ -1,0 +1,47 @@
+// Renders every window of the program into PNG files, the way a user sees them on start:
+// trailcam-screenshots OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+#include "app/about_dlg.h"
+#include "app/main_dlg.h"
+#include "app/setup_app.h"
+#include "camera/camera_dlg.h"
+
+namespace {
+
+bool Save(CDialog& dialog, const QDir& folder, const QString& name)
+{
+    dialog.Create();
+    dialog.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name);
+    const bool saved = dialog.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    dialog.hide();
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    CSetupApp::InitInstance();
+
+    CMainDlg mainWindow;
+    CAboutDlg about(&mainWindow);
+    CCameraDlg camera(&mainWindow);
+    const bool saved = Save(mainWindow, folder, QStringLiteral("main-window.png")) &&
+                       Save(about, folder, QStringLiteral("about-box.png")) &&
+                       Save(camera, folder, QStringLiteral("camera-setup.png"));
+    return saved ? 0 : 1;
+}

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -103,8 +104,16 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder,
 
     ScrambleSettingsText(text.data(), text.size(), key);
     const auto length = static_cast<qint64>(text.size());
-    if (file.write(text.data(), length) != length) {
-        const std::string reason = file.errorString().toStdString();
+    errno = 0;
+    const qint64 written = file.write(text.data(), length);
+    if (written != length) {
+        // A short write sets no error on the device; the system's reason is in errno.
+        const int error = errno;
+        const std::string reason =
+            file.error() != QFileDevice::NoError ? file.errorString().toStdString()
+            : error != 0 ? ErrnoText(error)
+                         : "only " + std::to_string(std::max<qint64>(written, 0)) + " of " +
+                               std::to_string(length) + " bytes were written";
         file.cancelWriting();
         return Failure(path, reason);
     }
@@ -126,9 +135,9 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder,
     }
 
     // Read the file back: the name must now hold exactly the bytes just written.
-    QFile written(name);
-    if (!written.open(QIODevice::ReadOnly) ||
-        written.readAll() != QByteArray(text.data(), static_cast<qsizetype>(length))) {
+    QFile readBack(name);
+    if (!readBack.open(QIODevice::ReadOnly) ||
+        readBack.readAll() != QByteArray(text.data(), static_cast<qsizetype>(length))) {
         return Failure(path, "the file read back differs from what was written");
     }
     return Outcome(Status::Written, kGeneratedMessage);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <ctime>
+#include <optional>
+
+#include "framework/platform.h"
+
+// Stands in for the desktop while installed: records messages instead of showing them, answers
+// the folder browser with a chosen folder (or a cancel) and tells a fixed time.
+class FakePlatform : public Platform {
+public:
+    FakePlatform() { Platform::Install(this); }
+    ~FakePlatform() override { Platform::Install(nullptr); }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    void ShowMessage(QWidget* owner, const QString& text) override
+    {
+        messages << text;
+        owners.push_back(owner);
+    }
+    std::optional<QString> BrowseForFolder(QWidget*, const QString& title,
+                                           const QString& startFolder) override
+    {
+        browserTitles << title;
+        browserStarts << startFolder;
+        return nextFolder;
+    }
+    std::tm Now() override { return now; }
+
+    // A local time, as the clock would tell it.
+    static std::tm Time(int year, int month, int day, int hour, int minute, int second)
+    {
+        std::tm time{};
+        time.tm_year = year - 1900;
+        time.tm_mon = month - 1;
+        time.tm_mday = day;
+        time.tm_hour = hour;
+        time.tm_min = minute;
+        time.tm_sec = second;
+        return time;
+    }
+
+    QStringList messages;
+    std::vector<QWidget*> owners;
+    QStringList browserTitles;
+    QStringList browserStarts;
+    std::optional<QString> nextFolder;
+    std::tm now = Time(2026, 12, 6, 14, 5, 9);
+};

@@ -1,0 +1,229 @@
+#include "app/main_dlg.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/about_dlg.h"
+#include "camera/camera_dlg.h"
+#include "framework/controls.h"
+#include "res/dialogs.h"
+#include "tests/support/fake_platform.h"
+
+namespace {
+
+class MainDlgTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.Create();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void TearDown() override
+    {
+        // Every test leaves no window behind but the main window itself.
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != &window && top->isVisible() && qobject_cast<QMenu*>(top) == nullptr) {
+                ADD_FAILURE() << "left open: " << top->metaObject()->className();
+            }
+        }
+    }
+
+    bool Enabled(int id) { return window.Button(id)->isEnabled(); }
+
+    // Runs `step` once the next modal window is up, then lets the modal loop go on.
+    void WhenModal(std::function<void(QWidget*)> step)
+    {
+        QTimer::singleShot(0, &window, [step = std::move(step)] {
+            step(QApplication::activeModalWidget());
+        });
+    }
+
+    FakePlatform platform;
+    CMainDlg window;
+};
+
+TEST_F(MainDlgTest, StartsWithCameraChosenAndOnlyCameraSetupEnabled)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Setup  V2.1"));
+    CComboBox* model = window.List(res::IDC_MODEL);
+    ASSERT_EQ(model->count(), 3);
+    EXPECT_EQ(model->itemText(1), QStringLiteral("MMS-CAMERA"));
+    EXPECT_EQ(model->itemText(2), QStringLiteral("SMTP-CAMERA"));
+    EXPECT_EQ(model->currentText(), QStringLiteral("CAMERA"));
+    EXPECT_TRUE(Enabled(res::IDC_CAMERA_SETUP));
+    EXPECT_FALSE(Enabled(res::IDC_MMS_SETUP));
+    EXPECT_FALSE(Enabled(res::IDC_SMTP_SETUP));
+    EXPECT_TRUE(Enabled(res::IDC_EXIT));
+}
+
+TEST_F(MainDlgTest, ModelDecidesWhichFormsMayOpen)
+{
+    CComboBox* model = window.List(res::IDC_MODEL);
+    model->setFocus();
+    QTest::keyClick(model, Qt::Key_Down);
+    EXPECT_EQ(model->currentText(), QStringLiteral("MMS-CAMERA"));
+    EXPECT_TRUE(Enabled(res::IDC_CAMERA_SETUP));
+    EXPECT_TRUE(Enabled(res::IDC_MMS_SETUP));
+    EXPECT_FALSE(Enabled(res::IDC_SMTP_SETUP));
+    QTest::keyClick(model, Qt::Key_Down);
+    EXPECT_TRUE(Enabled(res::IDC_CAMERA_SETUP));
+    EXPECT_TRUE(Enabled(res::IDC_MMS_SETUP));
+    EXPECT_TRUE(Enabled(res::IDC_SMTP_SETUP));
+    QTest::keyClick(model, Qt::Key_Up);
+    QTest::keyClick(model, Qt::Key_Up);
+    EXPECT_FALSE(Enabled(res::IDC_MMS_SETUP));
+    EXPECT_FALSE(Enabled(res::IDC_SMTP_SETUP));
+    EXPECT_TRUE(Enabled(res::IDC_EXIT));
+}
+
+TEST_F(MainDlgTest, CaptionsListAndButtonsUseTheMainWindowFont)
+{
+    for (const int id : {res::IDC_MODEL_LABEL, res::IDC_MODEL, res::IDC_CAMERA_SETUP,
+                         res::IDC_MMS_SETUP, res::IDC_SMTP_SETUP, res::IDC_EXIT}) {
+        const QFont font = window.Item(id)->font();
+        EXPECT_TRUE(font.bold()) << id;
+        EXPECT_TRUE(font.italic()) << id;
+        EXPECT_EQ(font.family(), QStringLiteral("Arial")) << id;
+    }
+    EXPECT_FALSE(window.font().italic());
+}
+
+TEST_F(MainDlgTest, EnterAndEscapeDoNotCloseIt)
+{
+    for (const int id : {res::IDC_MODEL, res::IDC_EXIT, res::IDC_CAMERA_SETUP}) {
+        window.Item(id)->setFocus();
+        QTest::keyClick(window.Item(id), Qt::Key_Return);
+        QTest::keyClick(window.Item(id), Qt::Key_Escape);
+    }
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainDlgTest, WindowMenuEndsWithTheAboutItem)
+{
+    const QList<QAction*> actions = window.SystemMenu()->actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
+    EXPECT_EQ(actions.last()->text(), QStringLiteral("关于 Kestrivo(&A)..."));
+    EXPECT_EQ(actions.last()->data().toInt(), 16);
+}
+
+TEST_F(MainDlgTest, AboutItemShowsTheAboutBoxModallyAndEnterClosesIt)
+{
+    QString title;
+    QString version;
+    bool overMain = false;
+    WhenModal([&](QWidget* modal) {
+        auto* about = qobject_cast<CAboutDlg*>(modal);
+        ASSERT_NE(about, nullptr);
+        title = about->windowTitle();
+        version = static_cast<QLabel*>(about->Item(998))->text();
+        overMain = about->parentWidget() == &window && window.isVisible();
+        QTest::keyClick(about->Button(res::IDOK), Qt::Key_Return);
+    });
+    window.SystemMenu()->actions().last()->trigger();
+    EXPECT_EQ(title, QStringLiteral("关于 Palvenor"));
+    EXPECT_EQ(version, QStringLiteral("Palvenor 2.1 版"));
+    EXPECT_TRUE(overMain);
+    EXPECT_TRUE(window.findChildren<CAboutDlg*>().isEmpty());
+}
+
+TEST_F(MainDlgTest, EscapeClosesTheAboutBox)
+{
+    bool closed = false;
+    WhenModal([&](QWidget* modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);
+        closed = !modal->isVisible();
+    });
+    window.SystemMenu()->actions().last()->trigger();
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(MainDlgTest, AltSpaceReachesTheAboutItem)
+{
+    window.List(res::IDC_MODEL)->setFocus();
+    QTest::keyClick(window.List(res::IDC_MODEL), Qt::Key_Space, Qt::AltModifier);
+    ASSERT_TRUE(window.SystemMenu()->isVisible());
+    bool aboutShown = false;
+    WhenModal([&](QWidget* modal) {
+        aboutShown = qobject_cast<CAboutDlg*>(modal) != nullptr;
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    // The About item is the last one: Up from the top wraps round to it.
+    QTest::keyClick(window.SystemMenu(), Qt::Key_Up);
+    QTest::keyClick(window.SystemMenu(), Qt::Key_Return);
+    EXPECT_TRUE(aboutShown);
+}
+
+// Each way of ending the form: its "Exit", the window menu's close command and Alt+F4.
+const std::array<std::pair<const char*, std::function<void(CCameraDlg&)>>, 3> kWaysToEnd{{
+    {"Exit", [](CCameraDlg& form) { QTest::mouseClick(form.Button(res::IDC_EXIT), Qt::LeftButton); }},
+    {"close", [](CCameraDlg& form) { form.close(); }},
+    {"Alt+F4",
+     [](CCameraDlg& form) {
+         form.List(1009)->setFocus();
+         QTest::keyClick(form.List(1009), Qt::Key_F4, Qt::AltModifier);
+     }},
+}};
+
+TEST_F(MainDlgTest, CameraSetupHidesTheMainWindowUntilTheFormEnds)
+{
+    window.List(res::IDC_MODEL)->setCurrentIndex(2);
+    for (const auto& [name, end] : kWaysToEnd) {
+        bool mainHidden = false;
+        bool formShown = false;
+        WhenModal([&, &end = end](QWidget* modal) {
+            auto* form = qobject_cast<CCameraDlg*>(modal);
+            ASSERT_NE(form, nullptr);
+            mainHidden = !window.isVisible();
+            formShown = form->isVisible();
+            end(*form);
+        });
+        QTest::mouseClick(window.Button(res::IDC_CAMERA_SETUP), Qt::LeftButton);
+        EXPECT_TRUE(mainHidden) << name;
+        EXPECT_TRUE(formShown) << name;
+        EXPECT_TRUE(window.isVisible()) << name;
+        EXPECT_EQ(window.List(res::IDC_MODEL)->currentText(), QStringLiteral("SMTP-CAMERA"))
+            << name;
+        EXPECT_TRUE(Enabled(res::IDC_SMTP_SETUP)) << name;
+        EXPECT_EQ(window.findChildren<CCameraDlg*>().size(), 0) << name;
+    }
+}
+
+TEST_F(MainDlgTest, ExitEndsTheMainWindowAtOnce)
+{
+    QTest::mouseClick(window.Button(res::IDC_EXIT), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST(AboutDlg, KeepsThePlatformFrameWithALightBlueFace)
+{
+    CAboutDlg about;
+    about.Create();
+    EXPECT_FALSE(about.IsSkinned());
+    EXPECT_EQ(about.palette().color(QPalette::Window), QColor(166, 202, 240));
+    EXPECT_EQ(about.palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_FALSE(static_cast<QLabel*>(about.Item(999))->text().isEmpty());
+    EXPECT_TRUE(about.Button(res::IDOK)->isDefault());
+    EXPECT_EQ(about.Button(res::IDOK)->text(), QStringLiteral("确定"));
+}
+
+TEST(AppIcon, IsFortyEightPixelsSquare)
+{
+    const QImage icon(QString::fromUtf8(res::kAppIconPath));
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.size(), QSize(48, 48));
+    EXPECT_FALSE(icon.hasAlphaChannel());
+}
+
+}  // namespace

@@ -13,8 +13,7 @@
 
 namespace {
 
-bool Save(CDialog& dialog, const QDir& folder, const QString& name)
-{
+bool Save(CDialog& dialog, const QDir& folder, const QString& name) {
     dialog.Create();
     dialog.show();
     QApplication::processEvents();
@@ -27,8 +26,7 @@ bool Save(CDialog& dialog, const QDir& folder, const QString& name)
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);

@@ -2,8 +2,7 @@
 
 #include "app/setup_app.h"
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     CSetupApp setup;
     return setup.Run();

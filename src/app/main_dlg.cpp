@@ -29,8 +29,7 @@ constexpr std::array<int, 6> kMainFontControls{res::IDC_MODEL_LABEL,  res::IDC_M
 
 }  // namespace
 
-QFont MainWindowFont()
-{
+QFont MainWindowFont() {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     // A cell height of 24 pixels is an em of 21 pixels in Arial's proportions.
@@ -42,12 +41,9 @@ QFont MainWindowFont()
 
 CMainDlg::CMainDlg(QWidget* owner)
     : CDialog(res::kMainDialog, Frame::Skinned, owner),
-      m_icon(QString::fromUtf8(res::kAppIconPath))
-{
-}
+      m_icon(QString::fromUtf8(res::kAppIconPath)) {}
 
-void CMainDlg::OnInitDialog()
-{
+void CMainDlg::OnInitDialog() {
     AppendSystemMenuItem(res::IDM_ABOUTBOX,
                          QString::fromUtf8(res::kAboutMenuText.data(),
                                            static_cast<qsizetype>(res::kAboutMenuText.size())));
@@ -60,15 +56,12 @@ void CMainDlg::OnInitDialog()
 
     List(res::IDC_MODEL)->setCurrentIndex(0);
     ApplyModelRule();
-    connect(List(res::IDC_MODEL), &QComboBox::currentIndexChanged, this,
-            &CMainDlg::ApplyModelRule);
-    connect(Button(res::IDC_CAMERA_SETUP), &QPushButton::clicked, this,
-            &CMainDlg::OnCameraSetup);
+    connect(List(res::IDC_MODEL), &QComboBox::currentIndexChanged, this, &CMainDlg::ApplyModelRule);
+    connect(Button(res::IDC_CAMERA_SETUP), &QPushButton::clicked, this, &CMainDlg::OnCameraSetup);
     connect(Button(res::IDC_EXIT), &QPushButton::clicked, this, &CMainDlg::OnExit);
 }
 
-void CMainDlg::ApplyModelRule()
-{
+void CMainDlg::ApplyModelRule() {
     const int model = List(res::IDC_MODEL)->currentIndex();
     if (model < 0) {
         return;
@@ -79,8 +72,7 @@ void CMainDlg::ApplyModelRule()
 }
 
 template <class Form>
-void CMainDlg::OpenForm()
-{
+void CMainDlg::OpenForm() {
     hide();
     {
         Form form(this);
@@ -89,12 +81,15 @@ void CMainDlg::OpenForm()
     show();
 }
 
-void CMainDlg::OnCameraSetup() { OpenForm<CCameraDlg>(); }
+void CMainDlg::OnCameraSetup() {
+    OpenForm<CCameraDlg>();
+}
 
-void CMainDlg::OnExit() { reject(); }
+void CMainDlg::OnExit() {
+    reject();
+}
 
-void CMainDlg::OnSysCommand(int command)
-{
+void CMainDlg::OnSysCommand(int command) {
     if ((command & 0xFFF0) == res::IDM_ABOUTBOX) {
         CAboutDlg about(this);
         about.DoModal();

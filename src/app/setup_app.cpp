@@ -6,8 +6,7 @@
 #include "app/main_dlg.h"
 #include "res/dialogs.h"
 
-void CSetupApp::InitInstance()
-{
+void CSetupApp::InitInstance() {
     // The program lives in nested modal loops: a form closing while the main window is hidden
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -15,8 +14,7 @@ void CSetupApp::InitInstance()
     CDialog::SetDialogColours(QColor(166, 202, 240), QColor(0, 0, 0));
 }
 
-int CSetupApp::Run()
-{
+int CSetupApp::Run() {
     InitInstance();
     CMainDlg mainWindow;
     mainWindow.DoModal();

@@ -83,8 +83,7 @@ constexpr std::array<EnableRule, 4> kEnableRules{{
 
 CCameraDlg::CCameraDlg(QWidget* owner) : CDialog(res::kCameraDialog, Frame::Skinned, owner) {}
 
-void CCameraDlg::OnInitDialog()
-{
+void CCameraDlg::OnInitDialog() {
     using Handler = void (CCameraDlg::*)();
     const std::array<std::pair<int, Handler>, 5> buttons{{
         {res::IDC_CAMERA_SELECT, &CCameraDlg::OnSelect},
@@ -120,14 +119,12 @@ void CCameraDlg::OnInitDialog()
     }
 }
 
-void CCameraDlg::DoDataExchange(bool save)
-{
+void CCameraDlg::DoDataExchange(bool save) {
     ExchangeText(save, res::IDC_CLOCK, m_clockText);
     ExchangeText(save, res::IDC_CAMERA_FOLDER, m_targetFolder);
 }
 
-void CCameraDlg::SelectDefaults()
-{
+void CCameraDlg::SelectDefaults() {
     const CameraSettings defaults;
     for (const PositionField& list : kPositionFields) {
         List(list.id)->setCurrentIndex(defaults.*list.field);
@@ -141,8 +138,7 @@ void CCameraDlg::SelectDefaults()
     }
 }
 
-void CCameraDlg::ApplyEnableRules()
-{
+void CCameraDlg::ApplyEnableRules() {
     for (const EnableRule& rule : kEnableRules) {
         const int position = List(rule.switchId)->currentIndex();
         if (position != 0 && position != 1) {
@@ -154,14 +150,12 @@ void CCameraDlg::ApplyEnableRules()
     }
 }
 
-void CCameraDlg::TakeClock()
-{
+void CCameraDlg::TakeClock() {
     m_clockText =
         FormatClockText(List(res::IDC_DATE_ORDER)->currentIndex(), Platform::Current().Now());
 }
 
-CameraSettings CCameraDlg::ReadSettings() const
-{
+CameraSettings CCameraDlg::ReadSettings() const {
     CameraSettings settings;
     for (const PositionField& list : kPositionFields) {
         settings.*list.field = List(list.id)->currentIndex();
@@ -178,25 +172,26 @@ CameraSettings CCameraDlg::ReadSettings() const
     return settings;
 }
 
-void CCameraDlg::OnSelect() { SelectTargetFolder(*this, res::IDC_CAMERA_FOLDER); }
+void CCameraDlg::OnSelect() {
+    SelectTargetFolder(*this, res::IDC_CAMERA_FOLDER);
+}
 
-void CCameraDlg::OnGetTime()
-{
+void CCameraDlg::OnGetTime() {
     TakeClock();
     UpdateData(false);
 }
 
-void CCameraDlg::OnDefault()
-{
+void CCameraDlg::OnDefault() {
     SelectDefaults();
     ApplyEnableRules();
     UpdateData(false);
 }
 
-void CCameraDlg::OnGenerate()
-{
+void CCameraDlg::OnGenerate() {
     UpdateData(true);
     ReportSettingsFileOutcome(*this, WriteCameraSettingsFile(ReadSettings(), m_targetFolder));
 }
 
-void CCameraDlg::OnExit() { reject(); }
+void CCameraDlg::OnExit() {
+    reject();
+}

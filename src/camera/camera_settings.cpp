@@ -2,8 +2,7 @@
 
 #include "core/settings_text.h"
 
-std::optional<int> CheckTimerWindows(const CameraSettings& settings)
-{
+std::optional<int> CheckTimerWindows(const CameraSettings& settings) {
     for (std::size_t i = 0; i < settings.timers.size(); ++i) {
         const TimerWindow& window = settings.timers[i];
         const int start = window.startHour * 60 + window.startMinute;
@@ -18,13 +17,11 @@ std::optional<int> CheckTimerWindows(const CameraSettings& settings)
     return std::nullopt;
 }
 
-std::string TimerWindowMessage(int window)
-{
+std::string TimerWindowMessage(int window) {
     return "Timer " + std::to_string(window) + " set error !\nStar time need < End time .";
 }
 
-std::string ComposeCameraSettingsText(const CameraSettings& s)
-{
+std::string ComposeCameraSettingsText(const CameraSettings& s) {
     std::string text;
     text.reserve(kSettingsTextCapacity);
     AppendSettingsLine(text, "MODE=%d\n", s.mode);
@@ -55,8 +52,7 @@ std::string ComposeCameraSettingsText(const CameraSettings& s)
 }
 
 SettingsFileOutcome WriteCameraSettingsFile(const CameraSettings& settings,
-                                            const std::string& targetFolder)
-{
+                                            const std::string& targetFolder) {
     if (const std::optional<int> wrong = CheckTimerWindows(settings)) {
         return {SettingsFileOutcome::Status::Refused, TimerWindowMessage(*wrong)};
     }

@@ -2,8 +2,7 @@
 
 #include <array>
 
-std::string FormatClockText(int dateOrder, const std::tm& localTime)
-{
+std::string FormatClockText(int dateOrder, const std::tm& localTime) {
     static constexpr std::array<const char*, 3> kFormats{
         "%Y-%m-%d %H:%M:%S",
         "%d-%m-%Y %H:%M:%S",
@@ -17,8 +16,7 @@ std::string FormatClockText(int dateOrder, const std::tm& localTime)
     return std::string(text, length);
 }
 
-std::tm CurrentLocalTime()
-{
+std::tm CurrentLocalTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #if defined(_WIN32)

@@ -1,7 +1,6 @@
 #include "core/scramble.h"
 
-bool ScrambleSettingsText(char* text, std::size_t length, const ScrambleKey& key)
-{
+bool ScrambleSettingsText(char* text, std::size_t length, const ScrambleKey& key) {
     if (length == 0) {
         return false;
     }

@@ -20,22 +20,21 @@
 
 namespace {
 
-SettingsFileOutcome Outcome(SettingsFileOutcome::Status status, std::string message)
-{
+SettingsFileOutcome Outcome(SettingsFileOutcome::Status status, std::string message) {
     return SettingsFileOutcome{status, std::move(message)};
 }
 
-SettingsFileOutcome Failure(const std::string& path, const std::string& reason)
-{
+SettingsFileOutcome Failure(const std::string& path, const std::string& reason) {
     return Outcome(SettingsFileOutcome::Status::Failed,
                    path + "\nThe file could not be written: " + reason);
 }
 
-std::string ErrnoText(int error) { return std::strerror(error); }
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
 
 // Makes the bytes of an open file durable before the file is renamed into place.
-bool SyncHandle(int fd)
-{
+bool SyncHandle(int fd) {
 #if defined(_WIN32)
     return _commit(fd) == 0;
 #else
@@ -45,8 +44,7 @@ bool SyncHandle(int fd)
 
 // Makes the rename durable: the folder entry is what the camera looks up. Filesystems that
 // cannot sync a folder say so with EINVAL or ENOTSUP; that is no failure of the write.
-int SyncFolder(const QString& folder)
-{
+int SyncFolder(const QString& folder) {
 #if defined(_WIN32)
     (void)folder;
     return 0;
@@ -66,16 +64,13 @@ int SyncFolder(const QString& folder)
 
 }  // namespace
 
-std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::string& fileName)
-{
+std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::string& fileName) {
     return targetFolder + fileName;
 }
 
-SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder,
-                                      const std::string& fileName,
+SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std::string& fileName,
                                       const ScrambleKey& key,
-                                      const std::function<std::string()>& compose)
-{
+                                      const std::function<std::string()>& compose) {
     using Status = SettingsFileOutcome::Status;
     const std::string path = ComposeSettingsFilePath(targetFolder, fileName);
 
@@ -111,7 +106,7 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder,
         const int error = errno;
         const std::string reason =
             file.error() != QFileDevice::NoError ? file.errorString().toStdString()
-            : error != 0 ? ErrnoText(error)
+            : error != 0                         ? ErrnoText(error)
                          : "only " + std::to_string(std::max<qint64>(written, 0)) + " of " +
                                std::to_string(length) + " bytes were written";
         file.cancelWriting();

@@ -42,7 +42,6 @@ std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::
 // Writes the scrambled settings text that `compose` returns as `fileName` into `targetFolder`.
 // The file is written beside its final name, synced and only then renamed over an older one,
 // so the name on the medium always holds either the old file or the complete new one.
-SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder,
-                                      const std::string& fileName,
+SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std::string& fileName,
                                       const ScrambleKey& key,
                                       const std::function<std::string()>& compose);

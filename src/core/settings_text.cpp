@@ -3,8 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-void AppendSettingsLine(std::string& text, const char* format, ...)
-{
+void AppendSettingsLine(std::string& text, const char* format, ...) {
     va_list args;
     va_start(args, format);
     va_list measure;
@@ -20,8 +19,7 @@ void AppendSettingsLine(std::string& text, const char* format, ...)
     va_end(args);
 }
 
-bool IsPrintableAscii(std::string_view value)
-{
+bool IsPrintableAscii(std::string_view value) {
     for (const char c : value) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte > 0x7E) {

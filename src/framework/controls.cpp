@@ -7,8 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-bool CComboBox::SelectString(const QString& text)
-{
+bool CComboBox::SelectString(const QString& text) {
     const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) {
         return false;
@@ -17,14 +16,12 @@ bool CComboBox::SelectString(const QString& text)
     return true;
 }
 
-void CComboBox::hidePopup()
-{
+void CComboBox::hidePopup() {
     QComboBox::hidePopup();
     Q_EMIT DropDownClosed();
 }
 
-QString GetWindowText(const QWidget* window)
-{
+QString GetWindowText(const QWidget* window) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(window)) {
         return edit->text();
     }
@@ -43,8 +40,7 @@ QString GetWindowText(const QWidget* window)
     return window->windowTitle();
 }
 
-void SetWindowText(QWidget* window, const QString& text)
-{
+void SetWindowText(QWidget* window, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(window)) {
         edit->setText(text);
     } else if (auto* list = qobject_cast<CComboBox*>(window)) {
@@ -60,6 +56,10 @@ void SetWindowText(QWidget* window, const QString& text)
     }
 }
 
-QString ToQString(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
+QString ToQString(const std::string& text) {
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
 
-std::string ToStdString(const QString& text) { return QFile::encodeName(text).toStdString(); }
+std::string ToStdString(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}

@@ -28,30 +28,24 @@ struct DialogColours {
 };
 DialogColours g_dialogColours;
 
-int MulDiv(int value, int numerator, int denominator)
-{
+int MulDiv(int value, int numerator, int denominator) {
     return (value * numerator + denominator / 2) / denominator;
 }
 
-bool IsTabStop(res::ControlKind kind)
-{
+bool IsTabStop(res::ControlKind kind) {
     using K = res::ControlKind;
     return kind == K::DropDownList || kind == K::Edit || kind == K::PushButton;
 }
 
-bool IsEnterOrEscape(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
-           key.key() == Qt::Key_Escape;
+bool IsEnterOrEscape(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Escape;
 }
 
-bool IsAltWith(const QKeyEvent& key, int code)
-{
+bool IsAltWith(const QKeyEvent& key, int code) {
     return key.key() == code && (key.modifiers() & Qt::AltModifier) != 0;
 }
 
-void FillList(CComboBox& list, const res::ControlTemplate& control)
-{
+void FillList(CComboBox& list, const res::ControlTemplate& control) {
     QStringList items;
     for (std::size_t i = 0; i < control.items.Count(); ++i) {
         items << QString::fromStdString(control.items.Text(i));
@@ -67,45 +61,49 @@ void FillList(CComboBox& list, const res::ControlTemplate& control)
 }  // namespace
 
 // Plain controls for dialogs when no skin is installed.
-QPushButton* DialogSkin::CreatePushButton(QWidget* parent) { return new QPushButton(parent); }
-QLineEdit* DialogSkin::CreateEdit(QWidget* parent) { return new QLineEdit(parent); }
-void DialogSkin::Attach(CDialog& dialog) { (void)dialog; }
+QPushButton* DialogSkin::CreatePushButton(QWidget* parent) {
+    return new QPushButton(parent);
+}
+QLineEdit* DialogSkin::CreateEdit(QWidget* parent) {
+    return new QLineEdit(parent);
+}
+void DialogSkin::Attach(CDialog& dialog) {
+    (void)dialog;
+}
 
 namespace {
 DialogSkin* g_skin = nullptr;
 }  // namespace
 
-DialogSkin& DialogSkin::Current()
-{
+DialogSkin& DialogSkin::Current() {
     static DialogSkin plain;
     return g_skin != nullptr ? *g_skin : plain;
 }
 
-void DialogSkin::Install(DialogSkin* skin) { g_skin = skin; }
+void DialogSkin::Install(DialogSkin* skin) {
+    g_skin = skin;
+}
 
 CDialog::CDialog(const res::DialogTemplate& layout, Frame frame, QWidget* owner)
-    : QDialog(owner), m_layout(layout), m_frame(frame)
-{
+    : QDialog(owner), m_layout(layout), m_frame(frame) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 CDialog::~CDialog() = default;
 
-void CDialog::SetDialogColours(const QColor& background, const QColor& text)
-{
+void CDialog::SetDialogColours(const QColor& background, const QColor& text) {
     g_dialogColours = {background, text};
 }
 
-void CDialog::Create()
-{
+void CDialog::Create() {
     if (m_created) {
         return;
     }
     m_created = true;
 
-    setWindowTitle(QString::fromUtf8(m_layout.title.data(),
-                                     static_cast<qsizetype>(m_layout.title.size())));
+    setWindowTitle(
+        QString::fromUtf8(m_layout.title.data(), static_cast<qsizetype>(m_layout.title.size())));
     QFont dialogFont = font();
     dialogFont.setPointSize(m_layout.pointSize);
     setFont(dialogFont);
@@ -169,8 +167,7 @@ void CDialog::Create()
     OnInitDialog();
 }
 
-QWidget* CDialog::CreateControl(const res::ControlTemplate& control)
-{
+QWidget* CDialog::CreateControl(const res::ControlTemplate& control) {
     using K = res::ControlKind;
     const QString text =
         QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
@@ -209,8 +206,8 @@ QWidget* CDialog::CreateControl(const res::ControlTemplate& control)
             break;
         }
         case K::Edit: {
-            QLineEdit* edit = IsSkinned() ? DialogSkin::Current().CreateEdit(m_client)
-                                          : new QLineEdit(m_client);
+            QLineEdit* edit =
+                IsSkinned() ? DialogSkin::Current().CreateEdit(m_client) : new QLineEdit(m_client);
             edit->setText(text);
             widget = edit;
             break;
@@ -236,8 +233,7 @@ QWidget* CDialog::CreateControl(const res::ControlTemplate& control)
     return widget;
 }
 
-int CDialog::DoModal()
-{
+int CDialog::DoModal() {
     Create();
     setWindowModality(Qt::ApplicationModal);
     setResult(0);
@@ -252,45 +248,52 @@ int CDialog::DoModal()
     return result();
 }
 
-QWidget* CDialog::Item(int id) const
-{
+QWidget* CDialog::Item(int id) const {
     const auto found = std::find_if(m_controls.begin(), m_controls.end(),
                                     [id](const QWidget* w) { return ControlId(w) == id; });
     return found != m_controls.end() ? *found : nullptr;
 }
 
-CComboBox* CDialog::List(int id) const { return qobject_cast<CComboBox*>(Item(id)); }
-QLineEdit* CDialog::Edit(int id) const { return qobject_cast<QLineEdit*>(Item(id)); }
-QPushButton* CDialog::Button(int id) const { return qobject_cast<QPushButton*>(Item(id)); }
+CComboBox* CDialog::List(int id) const {
+    return qobject_cast<CComboBox*>(Item(id));
+}
+QLineEdit* CDialog::Edit(int id) const {
+    return qobject_cast<QLineEdit*>(Item(id));
+}
+QPushButton* CDialog::Button(int id) const {
+    return qobject_cast<QPushButton*>(Item(id));
+}
 
-int CDialog::ControlId(const QWidget* control)
-{
+int CDialog::ControlId(const QWidget* control) {
     const QVariant id = control->property(kControlIdProperty);
     return id.isValid() ? id.toInt() : 0;
 }
 
-void CDialog::ShowMessage(const QString& text) { Platform::Current().ShowMessage(this, text); }
+void CDialog::ShowMessage(const QString& text) {
+    Platform::Current().ShowMessage(this, text);
+}
 
-int CDialog::DialogUnitsToPixelsX(int units) const { return MulDiv(units, m_baseUnitX, 4); }
-int CDialog::DialogUnitsToPixelsY(int units) const { return MulDiv(units, m_baseUnitY, 8); }
+int CDialog::DialogUnitsToPixelsX(int units) const {
+    return MulDiv(units, m_baseUnitX, 4);
+}
+int CDialog::DialogUnitsToPixelsY(int units) const {
+    return MulDiv(units, m_baseUnitY, 8);
+}
 
-void CDialog::SetFrameMargins(const QMargins& margins)
-{
+void CDialog::SetFrameMargins(const QMargins& margins) {
     m_frameMargins = margins;
     if (m_created) {
         Resize();
     }
 }
 
-void CDialog::Resize()
-{
+void CDialog::Resize() {
     const QSize client(DialogUnitsToPixelsX(m_layout.cx), DialogUnitsToPixelsY(m_layout.cy));
     m_client->setGeometry(QRect(QPoint(m_frameMargins.left(), m_frameMargins.top()), client));
     setFixedSize(client.grownBy(m_frameMargins));
 }
 
-void CDialog::BuildSystemMenu()
-{
+void CDialog::BuildSystemMenu() {
     struct Entry {
         int command;
         const char* text;
@@ -330,8 +333,7 @@ void CDialog::BuildSystemMenu()
     });
 }
 
-void CDialog::AppendSystemMenuItem(int command, const QString& text)
-{
+void CDialog::AppendSystemMenuItem(int command, const QString& text) {
     if (m_systemMenu == nullptr || text.isEmpty()) {
         return;
     }
@@ -339,15 +341,13 @@ void CDialog::AppendSystemMenuItem(int command, const QString& text)
     m_systemMenu->addAction(text)->setData(command);
 }
 
-void CDialog::ShowSystemMenu(const QPoint& globalPos)
-{
+void CDialog::ShowSystemMenu(const QPoint& globalPos) {
     if (m_systemMenu != nullptr) {
         m_systemMenu->popup(globalPos);
     }
 }
 
-void CDialog::OnSysCommand(int command)
-{
+void CDialog::OnSysCommand(int command) {
     switch (command & 0xFFF0) {
         case SC_CLOSE:
             close();
@@ -366,8 +366,7 @@ void CDialog::OnSysCommand(int command)
     }
 }
 
-void CDialog::ExchangeText(bool save, int id, std::string& field)
-{
+void CDialog::ExchangeText(bool save, int id, std::string& field) {
     QLineEdit* edit = Edit(id);
     if (save) {
         field = ToStdString(edit->text());
@@ -376,8 +375,7 @@ void CDialog::ExchangeText(bool save, int id, std::string& field)
     }
 }
 
-bool CDialog::eventFilter(QObject* watched, QEvent* event)
-{
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (IsEnterOrEscape(key)) {
@@ -395,8 +393,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CDialog::contextMenuEvent(QContextMenuEvent* event)
-{
+void CDialog::contextMenuEvent(QContextMenuEvent* event) {
     // A right-click on the window's background, a label or a frame opens the window menu.
     const QWidget* under = m_client->childAt(m_client->mapFrom(this, event->pos()));
     if (IsSkinned() && (under == nullptr || qobject_cast<const QLabel*>(under) != nullptr)) {

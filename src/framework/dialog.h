@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDialog>
 #include <QColor>
+#include <QDialog>
 #include <QMargins>
 
 #include <string>

@@ -13,16 +13,16 @@ Platform* g_installed = nullptr;
 
 }  // namespace
 
-Platform& Platform::Current()
-{
+Platform& Platform::Current() {
     static DesktopPlatform desktop;
     return g_installed != nullptr ? *g_installed : desktop;
 }
 
-void Platform::Install(Platform* platform) { g_installed = platform; }
+void Platform::Install(Platform* platform) {
+    g_installed = platform;
+}
 
-void DesktopPlatform::ShowMessage(QWidget* owner, const QString& text)
-{
+void DesktopPlatform::ShowMessage(QWidget* owner, const QString& text) {
     QMessageBox box(owner);
     box.setWindowTitle(ApplicationName());
     box.setIcon(QMessageBox::NoIcon);
@@ -34,8 +34,7 @@ void DesktopPlatform::ShowMessage(QWidget* owner, const QString& text)
 }
 
 std::optional<QString> DesktopPlatform::BrowseForFolder(QWidget* owner, const QString& title,
-                                                        const QString& startFolder)
-{
+                                                        const QString& startFolder) {
     const QString folder = QFileDialog::getExistingDirectory(owner, title, startFolder);
     if (folder.isEmpty()) {
         return std::nullopt;
@@ -43,9 +42,10 @@ std::optional<QString> DesktopPlatform::BrowseForFolder(QWidget* owner, const QS
     return folder;
 }
 
-std::tm DesktopPlatform::Now() { return CurrentLocalTime(); }
+std::tm DesktopPlatform::Now() {
+    return CurrentLocalTime();
+}
 
-QString ApplicationName()
-{
+QString ApplicationName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }

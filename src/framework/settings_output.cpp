@@ -5,8 +5,7 @@
 #include "framework/dialog.h"
 #include "framework/platform.h"
 
-void SelectTargetFolder(CDialog& form, int editId)
-{
+void SelectTargetFolder(CDialog& form, int editId) {
     QLineEdit* edit = form.Edit(editId);
     const std::optional<QString> folder = Platform::Current().BrowseForFolder(
         &form, QString::fromLatin1(kSelectFolderTitle), edit->text());
@@ -17,8 +16,7 @@ void SelectTargetFolder(CDialog& form, int editId)
     form.UpdateData(true);
 }
 
-void ReportSettingsFileOutcome(CDialog& form, const SettingsFileOutcome& outcome)
-{
+void ReportSettingsFileOutcome(CDialog& form, const SettingsFileOutcome& outcome) {
     if (outcome.Written()) {
         form.UpdateData(false);
     }

@@ -28,19 +28,19 @@ struct ListItems {
     int first = 0;
     int last = -1;
 
-    constexpr std::size_t Count() const
-    {
+    constexpr std::size_t Count() const {
         return texts.empty() ? static_cast<std::size_t>(last >= first ? last - first + 1 : 0)
                              : texts.size();
     }
-    std::string Text(std::size_t index) const
-    {
+    std::string Text(std::size_t index) const {
         return texts.empty() ? std::to_string(first + static_cast<int>(index))
                              : std::string(texts[index]);
     }
 };
 
-constexpr ListItems Numbers(int first, int last) { return ListItems{{}, first, last}; }
+constexpr ListItems Numbers(int first, int last) {
+    return ListItems{{}, first, last};
+}
 
 struct ControlTemplate {
     int id;

@@ -21,14 +21,12 @@ namespace {
 
 class MainDlgTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         window.Create();
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         // Every test leaves no window behind but the main window itself.
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top != &window && top->isVisible() && qobject_cast<QMenu*>(top) == nullptr) {
@@ -40,19 +38,16 @@ protected:
     bool Enabled(int id) { return window.Button(id)->isEnabled(); }
 
     // Runs `step` once the next modal window is up, then lets the modal loop go on.
-    void WhenModal(std::function<void(QWidget*)> step)
-    {
-        QTimer::singleShot(0, &window, [step = std::move(step)] {
-            step(QApplication::activeModalWidget());
-        });
+    void WhenModal(std::function<void(QWidget*)> step) {
+        QTimer::singleShot(0, &window,
+                           [step = std::move(step)] { step(QApplication::activeModalWidget()); });
     }
 
     FakePlatform platform;
     CMainDlg window;
 };
 
-TEST_F(MainDlgTest, StartsWithCameraChosenAndOnlyCameraSetupEnabled)
-{
+TEST_F(MainDlgTest, StartsWithCameraChosenAndOnlyCameraSetupEnabled) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Setup  V2.1"));
     CComboBox* model = window.List(res::IDC_MODEL);
     ASSERT_EQ(model->count(), 3);
@@ -65,8 +60,7 @@ TEST_F(MainDlgTest, StartsWithCameraChosenAndOnlyCameraSetupEnabled)
     EXPECT_TRUE(Enabled(res::IDC_EXIT));
 }
 
-TEST_F(MainDlgTest, ModelDecidesWhichFormsMayOpen)
-{
+TEST_F(MainDlgTest, ModelDecidesWhichFormsMayOpen) {
     CComboBox* model = window.List(res::IDC_MODEL);
     model->setFocus();
     QTest::keyClick(model, Qt::Key_Down);
@@ -85,8 +79,7 @@ TEST_F(MainDlgTest, ModelDecidesWhichFormsMayOpen)
     EXPECT_TRUE(Enabled(res::IDC_EXIT));
 }
 
-TEST_F(MainDlgTest, CaptionsListAndButtonsUseTheMainWindowFont)
-{
+TEST_F(MainDlgTest, CaptionsListAndButtonsUseTheMainWindowFont) {
     for (const int id : {res::IDC_MODEL_LABEL, res::IDC_MODEL, res::IDC_CAMERA_SETUP,
                          res::IDC_MMS_SETUP, res::IDC_SMTP_SETUP, res::IDC_EXIT}) {
         const QFont font = window.Item(id)->font();
@@ -97,8 +90,7 @@ TEST_F(MainDlgTest, CaptionsListAndButtonsUseTheMainWindowFont)
     EXPECT_FALSE(window.font().italic());
 }
 
-TEST_F(MainDlgTest, EnterAndEscapeDoNotCloseIt)
-{
+TEST_F(MainDlgTest, EnterAndEscapeDoNotCloseIt) {
     for (const int id : {res::IDC_MODEL, res::IDC_EXIT, res::IDC_CAMERA_SETUP}) {
         window.Item(id)->setFocus();
         QTest::keyClick(window.Item(id), Qt::Key_Return);
@@ -107,8 +99,7 @@ TEST_F(MainDlgTest, EnterAndEscapeDoNotCloseIt)
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(MainDlgTest, WindowMenuEndsWithTheAboutItem)
-{
+TEST_F(MainDlgTest, WindowMenuEndsWithTheAboutItem) {
     const QList<QAction*> actions = window.SystemMenu()->actions();
     ASSERT_GE(actions.size(), 2);
     EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
@@ -116,8 +107,7 @@ TEST_F(MainDlgTest, WindowMenuEndsWithTheAboutItem)
     EXPECT_EQ(actions.last()->data().toInt(), 16);
 }
 
-TEST_F(MainDlgTest, AboutItemShowsTheAboutBoxModallyAndEnterClosesIt)
-{
+TEST_F(MainDlgTest, AboutItemShowsTheAboutBoxModallyAndEnterClosesIt) {
     QString title;
     QString version;
     bool overMain = false;
@@ -136,8 +126,7 @@ TEST_F(MainDlgTest, AboutItemShowsTheAboutBoxModallyAndEnterClosesIt)
     EXPECT_TRUE(window.findChildren<CAboutDlg*>().isEmpty());
 }
 
-TEST_F(MainDlgTest, EscapeClosesTheAboutBox)
-{
+TEST_F(MainDlgTest, EscapeClosesTheAboutBox) {
     bool closed = false;
     WhenModal([&](QWidget* modal) {
         QTest::keyClick(modal, Qt::Key_Escape);
@@ -147,8 +136,7 @@ TEST_F(MainDlgTest, EscapeClosesTheAboutBox)
     EXPECT_TRUE(closed);
 }
 
-TEST_F(MainDlgTest, AltSpaceReachesTheAboutItem)
-{
+TEST_F(MainDlgTest, AltSpaceReachesTheAboutItem) {
     window.List(res::IDC_MODEL)->setFocus();
     QTest::keyClick(window.List(res::IDC_MODEL), Qt::Key_Space, Qt::AltModifier);
     ASSERT_TRUE(window.SystemMenu()->isVisible());
@@ -165,7 +153,8 @@ TEST_F(MainDlgTest, AltSpaceReachesTheAboutItem)
 
 // Each way of ending the form: its "Exit", the window menu's close command and Alt+F4.
 const std::array<std::pair<const char*, std::function<void(CCameraDlg&)>>, 3> kWaysToEnd{{
-    {"Exit", [](CCameraDlg& form) { QTest::mouseClick(form.Button(res::IDC_EXIT), Qt::LeftButton); }},
+    {"Exit",
+     [](CCameraDlg& form) { QTest::mouseClick(form.Button(res::IDC_EXIT), Qt::LeftButton); }},
     {"close", [](CCameraDlg& form) { form.close(); }},
     {"Alt+F4",
      [](CCameraDlg& form) {
@@ -174,8 +163,7 @@ const std::array<std::pair<const char*, std::function<void(CCameraDlg&)>>, 3> kW
      }},
 }};
 
-TEST_F(MainDlgTest, CameraSetupHidesTheMainWindowUntilTheFormEnds)
-{
+TEST_F(MainDlgTest, CameraSetupHidesTheMainWindowUntilTheFormEnds) {
     window.List(res::IDC_MODEL)->setCurrentIndex(2);
     for (const auto& [name, end] : kWaysToEnd) {
         bool mainHidden = false;
@@ -198,16 +186,14 @@ TEST_F(MainDlgTest, CameraSetupHidesTheMainWindowUntilTheFormEnds)
     }
 }
 
-TEST_F(MainDlgTest, ExitEndsTheMainWindowAtOnce)
-{
+TEST_F(MainDlgTest, ExitEndsTheMainWindowAtOnce) {
     QTest::mouseClick(window.Button(res::IDC_EXIT), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
-TEST(AboutDlg, KeepsThePlatformFrameWithALightBlueFace)
-{
+TEST(AboutDlg, KeepsThePlatformFrameWithALightBlueFace) {
     CAboutDlg about;
     about.Create();
     EXPECT_FALSE(about.IsSkinned());
@@ -218,8 +204,7 @@ TEST(AboutDlg, KeepsThePlatformFrameWithALightBlueFace)
     EXPECT_EQ(about.Button(res::IDOK)->text(), QStringLiteral("确定"));
 }
 
-TEST(AppIcon, IsFortyEightPixelsSquare)
-{
+TEST(AppIcon, IsFortyEightPixelsSquare) {
     const QImage icon(QString::fromUtf8(res::kAppIconPath));
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.size(), QSize(48, 48));

@@ -22,16 +22,14 @@ constexpr std::array<int, 12> kTimerLists{1056, 1057, 1058, 1060, 1061, 1062,
 
 class CameraDlgTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         form.Create();
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
 
     // Picks an item the way a user does: the list takes the focus and the keyboard moves it.
-    void Pick(int id, const QString& text)
-    {
+    void Pick(int id, const QString& text) {
         CComboBox* list = form.List(id);
         ASSERT_TRUE(list->isEnabled()) << id;
         const int target = list->findText(text);
@@ -49,14 +47,12 @@ protected:
     QString ClockShown() { return form.Edit(res::IDC_CLOCK)->text(); }
     QString FolderShown() { return form.Edit(res::IDC_CAMERA_FOLDER)->text(); }
 
-    void ChooseFolder(const QString& folder)
-    {
+    void ChooseFolder(const QString& folder) {
         platform.nextFolder = folder;
         Click(res::IDC_CAMERA_SELECT);
     }
     void SetWindow(int startHour, int startMinute, int endHour, int endMinute,
-                   const std::array<int, 4>& lists)
-    {
+                   const std::array<int, 4>& lists) {
         const std::array<int, 4> values{startHour, startMinute, endHour, endMinute};
         for (std::size_t i = 0; i < lists.size(); ++i) {
             Pick(lists[i], QString::number(values[i]));
@@ -69,16 +65,15 @@ protected:
     QString cameraSet = dir.filePath(QStringLiteral("CameraSet.dat"));
 };
 
-TEST_F(CameraDlgTest, OpensWithEveryDefault)
-{
+TEST_F(CameraDlgTest, OpensWithEveryDefault) {
     const std::array<std::pair<int, const char*>, 34> expected{{
-        {1009, "Camera"}, {1011, "5M"},  {1013, "720P"}, {1015, "1 Photo"}, {1017, "10S"},
-        {1019, "On"},     {1021, "Medium"}, {1025, "On"}, {1063, "High"},   {1028, "D/M/Y"},
-        {1031, "On"},     {1039, "0"},   {1041, "5"},    {1033, "Off"},     {1043, "0"},
-        {1045, "0"},      {1035, "Off"}, {1046, "T"},    {1047, "E"},       {1048, "S"},
-        {1049, "T"},      {1037, "Off"}, {1056, "0"},    {1060, "0"},       {1057, "0"},
-        {1061, "0"},      {1058, "0"},   {1062, "0"},    {1064, "0"},       {1068, "0"},
-        {1065, "0"},      {1069, "0"},   {1066, "0"},    {1070, "0"},
+        {1009, "Camera"}, {1011, "5M"},     {1013, "720P"}, {1015, "1 Photo"}, {1017, "10S"},
+        {1019, "On"},     {1021, "Medium"}, {1025, "On"},   {1063, "High"},    {1028, "D/M/Y"},
+        {1031, "On"},     {1039, "0"},      {1041, "5"},    {1033, "Off"},     {1043, "0"},
+        {1045, "0"},      {1035, "Off"},    {1046, "T"},    {1047, "E"},       {1048, "S"},
+        {1049, "T"},      {1037, "Off"},    {1056, "0"},    {1060, "0"},       {1057, "0"},
+        {1061, "0"},      {1058, "0"},      {1062, "0"},    {1064, "0"},       {1068, "0"},
+        {1065, "0"},      {1069, "0"},      {1066, "0"},    {1070, "0"},
     }};
     for (const auto& [id, text] : expected) {
         EXPECT_EQ(Shown(id), QString::fromLatin1(text)) << id;
@@ -90,8 +85,7 @@ TEST_F(CameraDlgTest, OpensWithEveryDefault)
     EXPECT_FALSE(form.Edit(res::IDC_CAMERA_FOLDER)->isEnabled());
 }
 
-TEST_F(CameraDlgTest, ListsHoldTheirItems)
-{
+TEST_F(CameraDlgTest, ListsHoldTheirItems) {
     EXPECT_EQ(form.List(1017)->count(), 4);
     EXPECT_EQ(form.List(1017)->itemText(3), QStringLiteral("60S"));
     EXPECT_EQ(form.List(1009)->itemText(2), QStringLiteral("Camera+Video"));
@@ -107,8 +101,7 @@ TEST_F(CameraDlgTest, ListsHoldTheirItems)
     }
 }
 
-TEST_F(CameraDlgTest, SwitchesEnableTheirListsAtOnAndDisableThemAtOff)
-{
+TEST_F(CameraDlgTest, SwitchesEnableTheirListsAtOnAndDisableThemAtOff) {
     const std::array<std::pair<int, std::vector<int>>, 4> rules{{
         {1031, {1039, 1041}},
         {1033, {1043, 1045}},
@@ -131,8 +124,7 @@ TEST_F(CameraDlgTest, SwitchesEnableTheirListsAtOnAndDisableThemAtOff)
     }
 }
 
-TEST_F(CameraDlgTest, DateOrderChangeTakesTheClockAgainInTheNewLayout)
-{
+TEST_F(CameraDlgTest, DateOrderChangeTakesTheClockAgainInTheNewLayout) {
     platform.now = FakePlatform::Time(2027, 3, 4, 5, 6, 7);
     Pick(res::IDC_DATE_ORDER, QStringLiteral("Y/M/D"));
     EXPECT_EQ(ClockShown(), QStringLiteral("2027-03-04 05:06:07"));
@@ -143,8 +135,7 @@ TEST_F(CameraDlgTest, DateOrderChangeTakesTheClockAgainInTheNewLayout)
     EXPECT_EQ(ClockShown(), QStringLiteral("03-04-2027 05:06:08"));
 }
 
-TEST_F(CameraDlgTest, GetTimeKeepsTheFolderShown)
-{
+TEST_F(CameraDlgTest, GetTimeKeepsTheFolderShown) {
     ChooseFolder(dir.path());
     platform.now = FakePlatform::Time(2026, 12, 6, 14, 6, 0);
     Click(res::IDC_GET_TIME);
@@ -152,8 +143,7 @@ TEST_F(CameraDlgTest, GetTimeKeepsTheFolderShown)
     EXPECT_EQ(FolderShown(), dir.path());
 }
 
-TEST_F(CameraDlgTest, DefaultRestoresListsAndRulesButKeepsFolderAndClock)
-{
+TEST_F(CameraDlgTest, DefaultRestoresListsAndRulesButKeepsFolderAndClock) {
     ChooseFolder(dir.path());
     Pick(1009, QStringLiteral("Video"));
     Pick(1011, QStringLiteral("12M"));
@@ -186,8 +176,7 @@ TEST_F(CameraDlgTest, DefaultRestoresListsAndRulesButKeepsFolderAndClock)
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 14:05:09"));
 }
 
-TEST_F(CameraDlgTest, DefaultAfterAnotherDateOrderTakesTheClockInTheDefaultLayout)
-{
+TEST_F(CameraDlgTest, DefaultAfterAnotherDateOrderTakesTheClockInTheDefaultLayout) {
     Pick(res::IDC_DATE_ORDER, QStringLiteral("Y/M/D"));
     EXPECT_EQ(ClockShown(), QStringLiteral("2026-12-06 14:05:09"));
     platform.now = FakePlatform::Time(2026, 12, 6, 15, 0, 0);
@@ -196,8 +185,7 @@ TEST_F(CameraDlgTest, DefaultAfterAnotherDateOrderTakesTheClockInTheDefaultLayou
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 15:00:00"));
 }
 
-TEST_F(CameraDlgTest, EnterAndEscapeDoNothing)
-{
+TEST_F(CameraDlgTest, EnterAndEscapeDoNothing) {
     for (const int id : {1009, 1041, res::IDC_CAMERA_GENERATE, res::IDC_EXIT}) {
         form.Item(id)->setFocus();
         QTest::keyClick(form.Item(id), Qt::Key_Return);
@@ -207,8 +195,7 @@ TEST_F(CameraDlgTest, EnterAndEscapeDoNothing)
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
-TEST_F(CameraDlgTest, ATimeListLeftWithoutAnItemGetsItsFirst)
-{
+TEST_F(CameraDlgTest, ATimeListLeftWithoutAnItemGetsItsFirst) {
     Pick(res::IDC_FIXED_TIME, QStringLiteral("On"));
     CComboBox* list = form.List(1062);
     list->setCurrentIndex(-1);
@@ -221,8 +208,7 @@ TEST_F(CameraDlgTest, ATimeListLeftWithoutAnItemGetsItsFirst)
     EXPECT_EQ(list->currentText(), QStringLiteral("45"));
 }
 
-TEST_F(CameraDlgTest, GenerateWithDefaultsWritesTheWorkedExample)
-{
+TEST_F(CameraDlgTest, GenerateWithDefaultsWritesTheWorkedExample) {
     ChooseFolder(dir.path());
     Click(res::IDC_CAMERA_GENERATE);
     EXPECT_EQ(platform.messages,
@@ -239,8 +225,7 @@ TEST_F(CameraDlgTest, GenerateWithDefaultsWritesTheWorkedExample)
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 14:05:09"));
 }
 
-TEST_F(CameraDlgTest, GenerateWritesWhatTheListsShow)
-{
+TEST_F(CameraDlgTest, GenerateWritesWhatTheListsShow) {
     ChooseFolder(dir.path());
     Pick(1009, QStringLiteral("Camera+Video"));
     Pick(1017, QStringLiteral("60S"));
@@ -263,16 +248,15 @@ TEST_F(CameraDlgTest, GenerateWritesWhatTheListsShow)
     Click(res::IDC_CAMERA_GENERATE);
 
     const std::string text = Unscramble(ReadFileBytes(cameraSet), kCameraScrambleKey);
-    for (const char* line : {"MODE=2\n", "VLEN=3\n", "IRLED=0\n", "PINVT=01:30\n", "TINV=1\n",
-                             "TINVT=02:15\n", "SNUM=0\nSNUMS=0A9Z\n", "TIMER=0\n",
-                             "TIMERT1=08:00 18:00\n", "TIMERT2=00:00 00:00\n",
-                             "TIMERT3=00:00 00:30\n"}) {
+    for (const char* line :
+         {"MODE=2\n", "VLEN=3\n", "IRLED=0\n", "PINVT=01:30\n", "TINV=1\n", "TINVT=02:15\n",
+          "SNUM=0\nSNUMS=0A9Z\n", "TIMER=0\n", "TIMERT1=08:00 18:00\n", "TIMERT2=00:00 00:00\n",
+          "TIMERT3=00:00 00:30\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     }
 }
 
-TEST_F(CameraDlgTest, WrongWindowShowsItsMessageAndLeavesTheOlderFile)
-{
+TEST_F(CameraDlgTest, WrongWindowShowsItsMessageAndLeavesTheOlderFile) {
     ChooseFolder(dir.path());
     WriteFileBytes(cameraSet, "older settings");
     Pick(1037, QStringLiteral("On"));
@@ -288,8 +272,7 @@ TEST_F(CameraDlgTest, WrongWindowShowsItsMessageAndLeavesTheOlderFile)
     EXPECT_EQ(FolderShown(), dir.path());
 }
 
-TEST_F(CameraDlgTest, MissingFolderShowsThePathAndKeepsEveryValue)
-{
+TEST_F(CameraDlgTest, MissingFolderShowsThePathAndKeepsEveryValue) {
     const QString missing = dir.filePath(QStringLiteral("gone"));
     ChooseFolder(missing);
     Pick(1011, QStringLiteral("8M"));
@@ -305,8 +288,7 @@ TEST_F(CameraDlgTest, MissingFolderShowsThePathAndKeepsEveryValue)
     EXPECT_EQ(platform.messages.last(), missing + QStringLiteral("/CameraSet.dat"));
 }
 
-TEST_F(CameraDlgTest, DefaultFolderGivesTheRootAndItsOwnSeparator)
-{
+TEST_F(CameraDlgTest, DefaultFolderGivesTheRootAndItsOwnSeparator) {
     if (RunningAsRoot()) {
         GTEST_SKIP() << "the superuser may write into the root folder";
     }
@@ -314,8 +296,7 @@ TEST_F(CameraDlgTest, DefaultFolderGivesTheRootAndItsOwnSeparator)
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("//CameraSet.dat")});
 }
 
-TEST_F(CameraDlgTest, FullCardShowsPathAndReasonNeverSuccessAndKeepsTheOlderFile)
-{
+TEST_F(CameraDlgTest, FullCardShowsPathAndReasonNeverSuccessAndKeepsTheOlderFile) {
     ChooseFolder(dir.path());
     WriteFileBytes(cameraSet, "older settings");
     {
@@ -330,8 +311,7 @@ TEST_F(CameraDlgTest, FullCardShowsPathAndReasonNeverSuccessAndKeepsTheOlderFile
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
 }
 
-TEST_F(CameraDlgTest, CancelledBrowserKeepsTheFolder)
-{
+TEST_F(CameraDlgTest, CancelledBrowserKeepsTheFolder) {
     ChooseFolder(dir.path());
     platform.nextFolder.reset();
     Click(res::IDC_CAMERA_SELECT);
@@ -339,15 +319,13 @@ TEST_F(CameraDlgTest, CancelledBrowserKeepsTheFolder)
     EXPECT_EQ(form.TargetFolder(), dir.path().toStdString());
 }
 
-TEST_F(CameraDlgTest, ExitEndsTheFormAsCancelled)
-{
+TEST_F(CameraDlgTest, ExitEndsTheFormAsCancelled) {
     Click(res::IDC_EXIT);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Rejected);
 }
 
-TEST(CameraDlg, EveryOpeningStartsFromTheDefaults)
-{
+TEST(CameraDlg, EveryOpeningStartsFromTheDefaults) {
     FakePlatform platform;
     QTemporaryDir dir;
     {

@@ -22,30 +22,26 @@ const char* const kDefaultFileHex =
     "5c4f46564901666668547e733e63495f4c4d4b2f5c4f46564901666668547e733f63495f4c4d4b2f5c4f46"
     "564901";
 
-CameraSettings Defaults()
-{
+CameraSettings Defaults() {
     CameraSettings settings;
     settings.clockText = "06-12-2026 14:05:09";
     return settings;
 }
 
-CameraSettings WithWindow(int index, TimerWindow window)
-{
+CameraSettings WithWindow(int index, TimerWindow window) {
     CameraSettings settings = Defaults();
     settings.timers[static_cast<std::size_t>(index)] = window;
     return settings;
 }
 
-TEST(ComposeCameraSettingsText, DefaultsGiveTheTwentyOneDefaultLines)
-{
+TEST(ComposeCameraSettingsText, DefaultsGiveTheTwentyOneDefaultLines) {
     const std::string text = ComposeCameraSettingsText(Defaults());
     EXPECT_EQ(text, kDefaultText);
     EXPECT_EQ(text.size(), 218u);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 21);
 }
 
-TEST(ComposeCameraSettingsText, TimesAreTwoDigitsAndSerialIsFourCharacters)
-{
+TEST(ComposeCameraSettingsText, TimesAreTwoDigitsAndSerialIsFourCharacters) {
     CameraSettings settings = Defaults();
     settings.pirMinutes = 1;
     settings.pirSeconds = 30;
@@ -62,8 +58,7 @@ TEST(ComposeCameraSettingsText, TimesAreTwoDigitsAndSerialIsFourCharacters)
     EXPECT_EQ(text.size(), 218u);
 }
 
-TEST(ComposeCameraSettingsText, ClockIsWrittenAsItWasTakenWhateverTheDateOrder)
-{
+TEST(ComposeCameraSettingsText, ClockIsWrittenAsItWasTakenWhateverTheDateOrder) {
     CameraSettings settings = Defaults();
     settings.clockText = "2026-12-06 14:05:09";
     settings.dateOrder = 1;
@@ -71,8 +66,7 @@ TEST(ComposeCameraSettingsText, ClockIsWrittenAsItWasTakenWhateverTheDateOrder)
               std::string::npos);
 }
 
-TEST(CheckTimerWindows, EmptyAndSameDayWindowsPass)
-{
+TEST(CheckTimerWindows, EmptyAndSameDayWindowsPass) {
     EXPECT_EQ(CheckTimerWindows(Defaults()), std::nullopt);
     EXPECT_EQ(CheckTimerWindows(WithWindow(0, {8, 0, 18, 0})), std::nullopt);
     EXPECT_EQ(CheckTimerWindows(WithWindow(0, {0, 0, 0, 30})), std::nullopt);
@@ -80,46 +74,41 @@ TEST(CheckTimerWindows, EmptyAndSameDayWindowsPass)
     EXPECT_EQ(CheckTimerWindows(WithWindow(1, {0, 0, 23, 59})), std::nullopt);
 }
 
-TEST(CheckTimerWindows, WindowsThatDoNotStartBeforeTheyEndFail)
-{
+TEST(CheckTimerWindows, WindowsThatDoNotStartBeforeTheyEndFail) {
     EXPECT_EQ(CheckTimerWindows(WithWindow(1, {22, 0, 6, 0})), 2);
     EXPECT_EQ(CheckTimerWindows(WithWindow(0, {0, 30, 0, 0})), 1);
     EXPECT_EQ(CheckTimerWindows(WithWindow(2, {12, 0, 12, 0})), 3);
     EXPECT_EQ(CheckTimerWindows(WithWindow(0, {12, 30, 12, 29})), 1);
 }
 
-TEST(CheckTimerWindows, OnlyTheFirstWrongWindowIsNamed)
-{
+TEST(CheckTimerWindows, OnlyTheFirstWrongWindowIsNamed) {
     CameraSettings settings = WithWindow(0, {18, 0, 8, 0});
     settings.timers[2] = {12, 0, 12, 0};
     EXPECT_EQ(CheckTimerWindows(settings), 1);
 }
 
-TEST(CheckTimerWindows, WindowsAreCheckedWhileFixedTimeIsOff)
-{
+TEST(CheckTimerWindows, WindowsAreCheckedWhileFixedTimeIsOff) {
     CameraSettings settings = WithWindow(1, {22, 0, 6, 0});
     settings.fixedTime = 0;
     EXPECT_EQ(CheckTimerWindows(settings), 2);
 }
 
-TEST(TimerWindowMessage, NamesTheWindowAndAsksForStartBeforeEnd)
-{
+TEST(TimerWindowMessage, NamesTheWindowAndAsksForStartBeforeEnd) {
     EXPECT_EQ(TimerWindowMessage(1), "Timer 1 set error !\nStar time need < End time .");
     EXPECT_EQ(TimerWindowMessage(3), "Timer 3 set error !\nStar time need < End time .");
 }
 
-TEST(WriteCameraSettingsFile, DefaultsGiveTheWorkedExampleByteForByte)
-{
+TEST(WriteCameraSettingsFile, DefaultsGiveTheWorkedExampleByteForByte) {
     QTemporaryDir dir;
-    const SettingsFileOutcome outcome = WriteCameraSettingsFile(Defaults(), dir.path().toStdString());
+    const SettingsFileOutcome outcome =
+        WriteCameraSettingsFile(Defaults(), dir.path().toStdString());
     ASSERT_TRUE(outcome.Written()) << outcome.message;
     const QByteArray bytes = ReadFileBytes(dir.filePath(QStringLiteral("CameraSet.dat")));
     EXPECT_EQ(bytes.toHex().toStdString(), kDefaultFileHex);
     EXPECT_EQ(bytes.count('\x01'), 21);
 }
 
-TEST(WriteCameraSettingsFile, WrongWindowTouchesNothingInTheFolder)
-{
+TEST(WriteCameraSettingsFile, WrongWindowTouchesNothingInTheFolder) {
     QTemporaryDir dir;
     const QString older = dir.filePath(QStringLiteral("CameraSet.dat"));
     WriteFileBytes(older, "older settings");
@@ -131,8 +120,7 @@ TEST(WriteCameraSettingsFile, WrongWindowTouchesNothingInTheFolder)
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
 }
 
-TEST(WriteCameraSettingsFile, WrongWindowIsReportedBeforeAMissingFolder)
-{
+TEST(WriteCameraSettingsFile, WrongWindowIsReportedBeforeAMissingFolder) {
     const SettingsFileOutcome outcome =
         WriteCameraSettingsFile(WithWindow(0, {18, 0, 8, 0}), "/no/such/folder");
     EXPECT_EQ(outcome.message, TimerWindowMessage(1));

@@ -15,12 +15,10 @@ protected:
     std::string Folder() const { return dir.path().toStdString(); }
     QString FilePath() const { return dir.filePath(QStringLiteral("CameraSet.dat")); }
 
-    SettingsFileOutcome Write(const std::string& text, const std::string& folder)
-    {
+    SettingsFileOutcome Write(const std::string& text, const std::string& folder) {
         ++composed;
-        return WriteSettingsFile(folder, kCameraSetFileName, kCameraScrambleKey, [&] {
-            return text;
-        });
+        return WriteSettingsFile(folder, kCameraSetFileName, kCameraScrambleKey,
+                                 [&] { return text; });
     }
     SettingsFileOutcome Write(const std::string& text) { return Write(text, Folder()); }
 
@@ -28,16 +26,13 @@ protected:
     int composed = 0;
 };
 
-TEST_F(WriteSettingsFileTest, PathIsFolderAndFileNameSideBySide)
-{
+TEST_F(WriteSettingsFileTest, PathIsFolderAndFileNameSideBySide) {
     EXPECT_EQ(ComposeSettingsFilePath("/", kCameraSetFileName), "//CameraSet.dat");
-    EXPECT_EQ(ComposeSettingsFilePath("/media/card", kSmtpSetFileName),
-              "/media/card/SmtpSet.dat");
+    EXPECT_EQ(ComposeSettingsFilePath("/media/card", kSmtpSetFileName), "/media/card/SmtpSet.dat");
     EXPECT_EQ(ComposeSettingsFilePath("/media/card", kMmsSetFileName), "/media/card/MmsSet.dat");
 }
 
-TEST_F(WriteSettingsFileTest, WritesTheScrambledTextAndNothingElse)
-{
+TEST_F(WriteSettingsFileTest, WritesTheScrambledTextAndNothingElse) {
     const SettingsFileOutcome outcome = Write("MODE=0\nPRES=2\n");
     ASSERT_TRUE(outcome.Written()) << outcome.message;
     EXPECT_EQ(outcome.message, "System configuration file has been generated.");
@@ -47,15 +42,13 @@ TEST_F(WriteSettingsFileTest, WritesTheScrambledTextAndNothingElse)
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
 }
 
-TEST_F(WriteSettingsFileTest, ReplacesAnOlderFileAsAWhole)
-{
+TEST_F(WriteSettingsFileTest, ReplacesAnOlderFileAsAWhole) {
     WriteFileBytes(FilePath(), QByteArray(500, 'x'));
     ASSERT_TRUE(Write("MODE=1\n").Written());
     EXPECT_EQ(Unscramble(ReadFileBytes(FilePath()), kCameraScrambleKey), "MODE=1\n");
 }
 
-TEST_F(WriteSettingsFileTest, FolderThatDoesNotExistShowsExactlyThePath)
-{
+TEST_F(WriteSettingsFileTest, FolderThatDoesNotExistShowsExactlyThePath) {
     const std::string folder = Folder() + "/no-such-folder";
     const SettingsFileOutcome outcome = Write("MODE=0\n", folder);
     EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::CannotOpen);
@@ -63,8 +56,7 @@ TEST_F(WriteSettingsFileTest, FolderThatDoesNotExistShowsExactlyThePath)
     EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
 }
 
-TEST_F(WriteSettingsFileTest, FolderBelowARegularFileCannotBeOpened)
-{
+TEST_F(WriteSettingsFileTest, FolderBelowARegularFileCannotBeOpened) {
     WriteFileBytes(dir.filePath(QStringLiteral("plain")), "data");
     const SettingsFileOutcome outcome = Write("MODE=0\n", Folder() + "/plain");
     EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::CannotOpen);
@@ -72,16 +64,14 @@ TEST_F(WriteSettingsFileTest, FolderBelowARegularFileCannotBeOpened)
     EXPECT_EQ(ReadFileBytes(dir.filePath(QStringLiteral("plain"))), "data");
 }
 
-TEST_F(WriteSettingsFileTest, AFolderWhereTheFileShouldBeIsNotReplaced)
-{
+TEST_F(WriteSettingsFileTest, AFolderWhereTheFileShouldBeIsNotReplaced) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("CameraSet.dat")));
     const SettingsFileOutcome outcome = Write("MODE=0\n");
     EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::CannotOpen);
     EXPECT_TRUE(QFileInfo(FilePath()).isDir());
 }
 
-TEST_F(WriteSettingsFileTest, ReadOnlyFileIsRefusedAndKept)
-{
+TEST_F(WriteSettingsFileTest, ReadOnlyFileIsRefusedAndKept) {
     if (RunningAsRoot()) {
         GTEST_SKIP() << "permission bits do not bind the superuser";
     }
@@ -93,8 +83,7 @@ TEST_F(WriteSettingsFileTest, ReadOnlyFileIsRefusedAndKept)
     EXPECT_EQ(ReadFileBytes(FilePath()), "old");
 }
 
-TEST_F(WriteSettingsFileTest, FullMediumReportsPathAndReasonAndKeepsTheOlderFile)
-{
+TEST_F(WriteSettingsFileTest, FullMediumReportsPathAndReasonAndKeepsTheOlderFile) {
     WriteFileBytes(FilePath(), "older settings");
     SettingsFileOutcome outcome{SettingsFileOutcome::Status::Written, {}};
     {
@@ -108,8 +97,7 @@ TEST_F(WriteSettingsFileTest, FullMediumReportsPathAndReasonAndKeepsTheOlderFile
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
 }
 
-TEST_F(WriteSettingsFileTest, TextBeyondTheCapacityIsRefusedBeforeAnythingIsOpened)
-{
+TEST_F(WriteSettingsFileTest, TextBeyondTheCapacityIsRefusedBeforeAnythingIsOpened) {
     WriteFileBytes(FilePath(), "older settings");
     const SettingsFileOutcome outcome = Write(std::string(kSettingsTextCapacity, 'A'));
     EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Refused);
@@ -119,8 +107,7 @@ TEST_F(WriteSettingsFileTest, TextBeyondTheCapacityIsRefusedBeforeAnythingIsOpen
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
 }
 
-TEST_F(WriteSettingsFileTest, TextOfExactlyTheLargestLengthIsWritten)
-{
+TEST_F(WriteSettingsFileTest, TextOfExactlyTheLargestLengthIsWritten) {
     const SettingsFileOutcome outcome = Write(std::string(kMaxSettingsTextLength, 'A'));
     ASSERT_TRUE(outcome.Written()) << outcome.message;
     EXPECT_EQ(ReadFileBytes(FilePath()).size(), 2999);

@@ -15,6 +15,7 @@
 #include <array>
 
 #include "framework/controls.h"
+#include "framework/dialog_skin.h"
 #include "framework/platform.h"
 #include "framework/settings_output.h"
 #include "tests/support/fake_platform.h"
@@ -48,8 +49,7 @@ protected:
 
 class DialogTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         dialog.Create();
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -59,8 +59,7 @@ protected:
     FieldDialog dialog{CDialog::Frame::Skinned};
 };
 
-TEST_F(DialogTest, ControlsFollowTheTemplate)
-{
+TEST_F(DialogTest, ControlsFollowTheTemplate) {
     const std::vector<QWidget*>& controls = dialog.Controls();
     ASSERT_EQ(controls.size(), kControls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -75,8 +74,7 @@ TEST_F(DialogTest, ControlsFollowTheTemplate)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Test & Dialog"));
 }
 
-TEST_F(DialogTest, TabOrderIsTemplateOrderOverListsEditsAndButtons)
-{
+TEST_F(DialogTest, TabOrderIsTemplateOrderOverListsEditsAndButtons) {
     dialog.List(11)->setFocus();
     const std::array<int, 4> expected{12, 13, 15, 16};  // the disabled edit 14 is skipped
     for (const int id : expected) {
@@ -85,8 +83,7 @@ TEST_F(DialogTest, TabOrderIsTemplateOrderOverListsEditsAndButtons)
     }
 }
 
-TEST_F(DialogTest, ListsHoldTheirItemsSortedWhereAsked)
-{
+TEST_F(DialogTest, ListsHoldTheirItemsSortedWhereAsked) {
     CComboBox* fruit = dialog.List(11);
     ASSERT_EQ(fruit->count(), 3);
     EXPECT_EQ(fruit->itemText(0), QStringLiteral("Apple"));
@@ -98,8 +95,7 @@ TEST_F(DialogTest, ListsHoldTheirItemsSortedWhereAsked)
     EXPECT_EQ(numbers->itemText(4), QStringLiteral("9"));
 }
 
-TEST_F(DialogTest, DialogUnitsFollowTheFontAndKeepProportions)
-{
+TEST_F(DialogTest, DialogUnitsFollowTheFontAndKeepProportions) {
     const QRect label = dialog.Item(10)->geometry();
     const QRect edit = dialog.Edit(13)->geometry();
     EXPECT_EQ(label.x(), dialog.DialogUnitsToPixelsX(8));
@@ -110,12 +106,11 @@ TEST_F(DialogTest, DialogUnitsFollowTheFontAndKeepProportions)
     EXPECT_NEAR(dialog.DialogUnitsToPixelsX(400), metrics.averageCharWidth() * 100,
                 metrics.averageCharWidth() * 25);
     EXPECT_EQ(dialog.DialogUnitsToPixelsY(800), metrics.height() * 100);
-    EXPECT_EQ(dialog.size(), QSize(dialog.DialogUnitsToPixelsX(200),
-                                   dialog.DialogUnitsToPixelsY(100)));
+    EXPECT_EQ(dialog.size(),
+              QSize(dialog.DialogUnitsToPixelsX(200), dialog.DialogUnitsToPixelsY(100)));
 }
 
-TEST_F(DialogTest, FrameMarginsSurroundTheClientArea)
-{
+TEST_F(DialogTest, FrameMarginsSurroundTheClientArea) {
     const QSize client = dialog.ClientArea()->size();
     dialog.SetFrameMargins(QMargins(4, 22, 4, 4));
     EXPECT_EQ(dialog.ClientArea()->pos(), QPoint(4, 22));
@@ -123,15 +118,13 @@ TEST_F(DialogTest, FrameMarginsSurroundTheClientArea)
     EXPECT_EQ(dialog.ClientArea()->size(), client);
 }
 
-TEST_F(DialogTest, FlagsDisableAndLabelsNameTheirControls)
-{
+TEST_F(DialogTest, FlagsDisableAndLabelsNameTheirControls) {
     EXPECT_FALSE(dialog.Edit(14)->isEnabled());
     EXPECT_EQ(dialog.Edit(14)->text(), QStringLiteral("start"));
     EXPECT_EQ(static_cast<QLabel*>(dialog.Item(10))->buddy(), dialog.List(11));
 }
 
-TEST_F(DialogTest, DataExchangeRunsBothWays)
-{
+TEST_F(DialogTest, DataExchangeRunsBothWays) {
     EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("from field"));
     dialog.Edit(13)->setText(QStringLiteral("typed"));
     dialog.UpdateData(true);
@@ -141,8 +134,7 @@ TEST_F(DialogTest, DataExchangeRunsBothWays)
     EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("back"));
 }
 
-TEST_F(DialogTest, EnterAndEscapeNeverReachTheWorkingWindow)
-{
+TEST_F(DialogTest, EnterAndEscapeNeverReachTheWorkingWindow) {
     int clicks = 0;
     QObject::connect(dialog.Button(15), &QPushButton::clicked, &dialog, [&] { ++clicks; });
     for (const int id : {11, 13, 15}) {
@@ -157,8 +149,7 @@ TEST_F(DialogTest, EnterAndEscapeNeverReachTheWorkingWindow)
     EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(DialogTest, EnterAndEscapeKeepTheirMeaningInPlatformDialogs)
-{
+TEST_F(DialogTest, EnterAndEscapeKeepTheirMeaningInPlatformDialogs) {
     FieldDialog plain(CDialog::Frame::Platform);
     plain.Create();
     plain.show();
@@ -168,8 +159,7 @@ TEST_F(DialogTest, EnterAndEscapeKeepTheirMeaningInPlatformDialogs)
     EXPECT_EQ(plain.SystemMenu(), nullptr);
 }
 
-TEST_F(DialogTest, AltSpaceOpensTheWindowMenu)
-{
+TEST_F(DialogTest, AltSpaceOpensTheWindowMenu) {
     QMenu* menu = dialog.SystemMenu();
     ASSERT_NE(menu, nullptr);
     dialog.Edit(13)->setFocus();
@@ -187,8 +177,7 @@ TEST_F(DialogTest, AltSpaceOpensTheWindowMenu)
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST_F(DialogTest, RightClickOnTheBackgroundOpensTheWindowMenu)
-{
+TEST_F(DialogTest, RightClickOnTheBackgroundOpensTheWindowMenu) {
     QWidget* client = dialog.ClientArea();
     QContextMenuEvent onBackground(QContextMenuEvent::Mouse, QPoint(1, 1),
                                    client->mapToGlobal(QPoint(1, 1)));
@@ -203,8 +192,7 @@ TEST_F(DialogTest, RightClickOnTheBackgroundOpensTheWindowMenu)
     EXPECT_FALSE(dialog.SystemMenu()->isVisible());
 }
 
-TEST_F(DialogTest, WindowMenuCloseAndAltF4EndTheDialog)
-{
+TEST_F(DialogTest, WindowMenuCloseAndAltF4EndTheDialog) {
     QAction* close = dialog.SystemMenu()->actions().last();
     ASSERT_EQ(close->data().toInt(), SC_CLOSE);
     close->trigger();
@@ -217,8 +205,7 @@ TEST_F(DialogTest, WindowMenuCloseAndAltF4EndTheDialog)
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST_F(DialogTest, AppendedMenuItemsComeAfterASeparator)
-{
+TEST_F(DialogTest, AppendedMenuItemsComeAfterASeparator) {
     dialog.AppendSystemMenuItem(16, QStringLiteral("About"));
     dialog.AppendSystemMenuItem(17, QString());  // an empty text adds nothing
     const QList<QAction*> actions = dialog.SystemMenu()->actions();
@@ -228,8 +215,7 @@ TEST_F(DialogTest, AppendedMenuItemsComeAfterASeparator)
     EXPECT_EQ(actions[5]->data().toInt(), 16);
 }
 
-TEST_F(DialogTest, DoModalRunsUntilTheDialogEndsEvenWhenHiddenMeanwhile)
-{
+TEST_F(DialogTest, DoModalRunsUntilTheDialogEndsEvenWhenHiddenMeanwhile) {
     FieldDialog modal(CDialog::Frame::Skinned);
     bool hiddenAndStillRunning = false;
     QTimer::singleShot(0, &modal, [&] {
@@ -244,8 +230,7 @@ TEST_F(DialogTest, DoModalRunsUntilTheDialogEndsEvenWhenHiddenMeanwhile)
     EXPECT_TRUE(hiddenAndStillRunning);
 }
 
-TEST(WindowText, MeansWhatTheDialogSystemMeans)
-{
+TEST(WindowText, MeansWhatTheDialogSystemMeans) {
     FieldDialog dialog(CDialog::Frame::Skinned);
     dialog.Create();
     SetWindowText(dialog.Item(10), QStringLiteral("Obst"));
@@ -268,16 +253,14 @@ TEST(WindowText, MeansWhatTheDialogSystemMeans)
     EXPECT_EQ(fruit->count(), 3);
 }
 
-TEST(Labels, ShowTextsAsTheyStandNeverAsMarkup)
-{
+TEST(Labels, ShowTextsAsTheyStandNeverAsMarkup) {
     FieldDialog dialog(CDialog::Frame::Skinned);
     dialog.Create();
     auto* label = static_cast<QLabel*>(dialog.Item(10));
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
 }
 
-TEST(SelectTargetFolder, ChosenFolderGoesToTheEditAndTheField)
-{
+TEST(SelectTargetFolder, ChosenFolderGoesToTheEditAndTheField) {
     FakePlatform platform;
     FieldDialog dialog(CDialog::Frame::Skinned);
     dialog.Create();
@@ -289,8 +272,7 @@ TEST(SelectTargetFolder, ChosenFolderGoesToTheEditAndTheField)
     EXPECT_EQ(dialog.field, "/media/card");
 }
 
-TEST(SelectTargetFolder, CancelChangesNothing)
-{
+TEST(SelectTargetFolder, CancelChangesNothing) {
     FakePlatform platform;
     FieldDialog dialog(CDialog::Frame::Skinned);
     dialog.Create();
@@ -300,23 +282,23 @@ TEST(SelectTargetFolder, CancelChangesNothing)
     EXPECT_EQ(dialog.field, "from field");
 }
 
-TEST(ReportSettingsFileOutcome, WritesBackOnlyAfterACompleteWrite)
-{
+TEST(ReportSettingsFileOutcome, WritesBackOnlyAfterACompleteWrite) {
     FakePlatform platform;
     FieldDialog dialog(CDialog::Frame::Skinned);
     dialog.Create();
     dialog.field = "changed";
-    ReportSettingsFileOutcome(dialog, {SettingsFileOutcome::Status::CannotOpen, "/x//CameraSet.dat"});
+    ReportSettingsFileOutcome(dialog,
+                              {SettingsFileOutcome::Status::CannotOpen, "/x//CameraSet.dat"});
     EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("from field"));
     ReportSettingsFileOutcome(dialog, {SettingsFileOutcome::Status::Written, kGeneratedMessage});
     EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("changed"));
-    EXPECT_EQ(platform.messages, (QStringList{QStringLiteral("/x//CameraSet.dat"),
-                                              QStringLiteral("System configuration file has been generated.")}));
+    EXPECT_EQ(platform.messages,
+              (QStringList{QStringLiteral("/x//CameraSet.dat"),
+                           QStringLiteral("System configuration file has been generated.")}));
     EXPECT_EQ(platform.owners, (std::vector<QWidget*>{&dialog, &dialog}));
 }
 
-TEST(DesktopMessages, AreModalWithOkOnlyNoIconAndTheProgramNameAsCaption)
-{
+TEST(DesktopMessages, AreModalWithOkOnlyNoIconAndTheProgramNameAsCaption) {
     FieldDialog owner(CDialog::Frame::Skinned);
     owner.Create();
     owner.show();
@@ -350,6 +332,48 @@ TEST(DesktopMessages, AreModalWithOkOnlyNoIconAndTheProgramNameAsCaption)
     EXPECT_EQ(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
     EXPECT_TRUE(modal);
     EXPECT_EQ(parent, &owner);
+}
+
+}  // namespace
+
+namespace {
+
+// A skin that marks the controls it makes and the dialogs it is attached to.
+class MarkingSkin : public DialogSkin {
+public:
+    QPushButton* CreatePushButton(QWidget* parent) override {
+        auto* button = new QPushButton(parent);
+        button->setObjectName(QStringLiteral("skinned"));
+        return button;
+    }
+    QLineEdit* CreateEdit(QWidget* parent) override {
+        auto* edit = new QLineEdit(parent);
+        edit->setObjectName(QStringLiteral("skinned"));
+        return edit;
+    }
+    void Attach(CDialog& dialog) override { attached.push_back(&dialog); }
+
+    std::vector<CDialog*> attached;
+};
+
+TEST(DialogSkin, MakesTheButtonsAndEditsOfWorkingWindowsOnly) {
+    MarkingSkin skin;
+    DialogSkin::Install(&skin);
+    FieldDialog working(CDialog::Frame::Skinned);
+    FieldDialog plain(CDialog::Frame::Platform);
+    working.Create();
+    plain.Create();
+    DialogSkin::Install(nullptr);
+
+    for (const int id : {13, 14, 15, 16}) {
+        EXPECT_EQ(working.Item(id)->objectName(), QStringLiteral("skinned")) << id;
+        EXPECT_NE(plain.Item(id)->objectName(), QStringLiteral("skinned")) << id;
+    }
+    EXPECT_EQ(skin.attached, std::vector<CDialog*>{&working});
+    // Controls from the skin are still the template's: identifiers, texts and places.
+    EXPECT_EQ(working.Button(15)->text(), QStringLiteral("Go"));
+    EXPECT_EQ(working.Edit(14)->text(), QStringLiteral("start"));
+    EXPECT_FALSE(working.Edit(14)->isEnabled());
 }
 
 }  // namespace

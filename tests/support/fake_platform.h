@@ -17,14 +17,12 @@ public:
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
-    void ShowMessage(QWidget* owner, const QString& text) override
-    {
+    void ShowMessage(QWidget* owner, const QString& text) override {
         messages << text;
         owners.push_back(owner);
     }
     std::optional<QString> BrowseForFolder(QWidget*, const QString& title,
-                                           const QString& startFolder) override
-    {
+                                           const QString& startFolder) override {
         browserTitles << title;
         browserStarts << startFolder;
         return nextFolder;
@@ -32,8 +30,7 @@ public:
     std::tm Now() override { return now; }
 
     // A local time, as the clock would tell it.
-    static std::tm Time(int year, int month, int day, int hour, int minute, int second)
-    {
+    static std::tm Time(int year, int month, int day, int hour, int minute, int second) {
         std::tm time{};
         time.tm_year = year - 1900;
         time.tm_mon = month - 1;

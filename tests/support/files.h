@@ -13,14 +13,12 @@
 #include <unistd.h>
 
 // Whole contents of a file; empty if it cannot be read.
-inline QByteArray ReadFileBytes(const QString& path)
-{
+inline QByteArray ReadFileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void WriteFileBytes(const QString& path, const QByteArray& bytes)
-{
+inline void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(bytes);
@@ -28,16 +26,14 @@ inline void WriteFileBytes(const QString& path, const QByteArray& bytes)
 }
 
 // The names in a folder, hidden ones and leftovers of an interrupted write included.
-inline QStringList FolderEntries(const QString& folder)
-{
+inline QStringList FolderEntries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
 }
 
 // Undoes the settings scrambling with the given key bytes.
 template <class Key>
-std::string Unscramble(const QByteArray& bytes, const Key& key)
-{
+std::string Unscramble(const QByteArray& bytes, const Key& key) {
     std::string text;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
@@ -51,16 +47,14 @@ std::string Unscramble(const QByteArray& bytes, const Key& key)
 // the writer can tell. Writing past the limit fails with EFBIG instead of raising SIGXFSZ.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
+    explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &m_saved);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = m_saved;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
     }
-    ~FileSizeLimit()
-    {
+    ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &m_saved);
         std::signal(SIGXFSZ, m_oldHandler);
     }
@@ -72,4 +66,6 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
-inline bool RunningAsRoot() { return ::geteuid() == 0; }
+inline bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}

@@ -5,11 +5,9 @@
 
 #include "app/setup_app.h"
 
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()
-                                   ? QByteArrayLiteral("offscreen")
-                                   : qgetenv("QT_QPA_PLATFORM"));
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArrayLiteral("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     CSetupApp::InitInstance();
     testing::InitGoogleTest(&argc, argv);

@@ -260,10 +260,7 @@ TEST(Labels, ShowTextsAsTheyStandNeverAsMarkup) {
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
 }
 
-TEST(SelectTargetFolder, ChosenFolderGoesToTheEditAndTheField) {
-    FakePlatform platform;
-    FieldDialog dialog(CDialog::Frame::Skinned);
-    dialog.Create();
+TEST_F(DialogTest, SelectTargetFolderChosenFolderGoesToTheEditAndTheField) {
     platform.nextFolder = QStringLiteral("/media/card");
     SelectTargetFolder(dialog, 13);
     EXPECT_EQ(platform.browserTitles, QStringList{QStringLiteral("Select :")});
@@ -272,20 +269,14 @@ TEST(SelectTargetFolder, ChosenFolderGoesToTheEditAndTheField) {
     EXPECT_EQ(dialog.field, "/media/card");
 }
 
-TEST(SelectTargetFolder, CancelChangesNothing) {
-    FakePlatform platform;
-    FieldDialog dialog(CDialog::Frame::Skinned);
-    dialog.Create();
+TEST_F(DialogTest, SelectTargetFolderCancelChangesNothing) {
     platform.nextFolder.reset();
     SelectTargetFolder(dialog, 13);
     EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("from field"));
     EXPECT_EQ(dialog.field, "from field");
 }
 
-TEST(ReportSettingsFileOutcome, WritesBackOnlyAfterACompleteWrite) {
-    FakePlatform platform;
-    FieldDialog dialog(CDialog::Frame::Skinned);
-    dialog.Create();
+TEST_F(DialogTest, ReportSettingsFileOutcomeWritesBackOnlyAfterACompleteWrite) {
     dialog.field = "changed";
     ReportSettingsFileOutcome(dialog,
                               {SettingsFileOutcome::Status::CannotOpen, "/x//CameraSet.dat"});

@@ -18,13 +18,3 @@ void AppendSettingsLine(std::string& text, const char* format, ...) {
     }
     va_end(args);
 }
-
-bool IsPrintableAscii(std::string_view value) {
-    for (const char c : value) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte > 0x7E) {
-            return false;
-        }
-    }
-    return true;
-}

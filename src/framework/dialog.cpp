@@ -60,30 +60,6 @@ void FillList(CComboBox& list, const res::ControlTemplate& control) {
 
 }  // namespace
 
-// Plain controls for dialogs when no skin is installed.
-QPushButton* DialogSkin::CreatePushButton(QWidget* parent) {
-    return new QPushButton(parent);
-}
-QLineEdit* DialogSkin::CreateEdit(QWidget* parent) {
-    return new QLineEdit(parent);
-}
-void DialogSkin::Attach(CDialog& dialog) {
-    (void)dialog;
-}
-
-namespace {
-DialogSkin* g_skin = nullptr;
-}  // namespace
-
-DialogSkin& DialogSkin::Current() {
-    static DialogSkin plain;
-    return g_skin != nullptr ? *g_skin : plain;
-}
-
-void DialogSkin::Install(DialogSkin* skin) {
-    g_skin = skin;
-}
-
 CDialog::CDialog(const res::DialogTemplate& layout, Frame frame, QWidget* owner)
     : QDialog(owner), m_layout(layout), m_frame(frame) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -18,13 +18,4 @@ TEST(AppendSettingsLine, LongValuesAreKeptWhole) {
     EXPECT_EQ(text, "URL=" + value + "\n");
 }
 
-TEST(IsPrintableAscii, AcceptsOnlyBlankToTilde) {
-    EXPECT_TRUE(IsPrintableAscii(""));
-    EXPECT_TRUE(IsPrintableAscii(" azAZ09~!"));
-    EXPECT_FALSE(IsPrintableAscii("line\nfeed"));
-    EXPECT_FALSE(IsPrintableAscii("tab\t"));
-    EXPECT_FALSE(IsPrintableAscii("\x7f"));
-    EXPECT_FALSE(IsPrintableAscii("M\xc3\xbcller"));
-}
-
 }  // namespace

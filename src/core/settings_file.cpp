@@ -99,28 +99,28 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
 
     ScrambleSettingsText(text.data(), text.size(), key);
     const auto length = static_cast<qint64>(text.size());
+    // Until commit() the older file stays untouched; giving up removes the new one.
+    const auto giveUp = [&](const std::string& reason) {
+        file.cancelWriting();
+        return Failure(path, reason);
+    };
     errno = 0;
     const qint64 written = file.write(text.data(), length);
     if (written != length) {
         // A short write sets no error on the device; the system's reason is in errno.
         const int error = errno;
-        const std::string reason =
-            file.error() != QFileDevice::NoError ? file.errorString().toStdString()
-            : error != 0                         ? ErrnoText(error)
-                         : "only " + std::to_string(std::max<qint64>(written, 0)) + " of " +
-                               std::to_string(length) + " bytes were written";
-        file.cancelWriting();
-        return Failure(path, reason);
+        if (file.error() != QFileDevice::NoError) {
+            return giveUp(file.errorString().toStdString());
+        }
+        return giveUp(error != 0 ? ErrnoText(error)
+                                 : std::to_string(std::max<qint64>(written, 0)) + " of " +
+                                       std::to_string(length) + " bytes were written");
     }
     if (!file.flush()) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return Failure(path, reason);
+        return giveUp(file.errorString().toStdString());
     }
     if (!SyncHandle(file.handle())) {
-        const std::string reason = ErrnoText(errno);
-        file.cancelWriting();
-        return Failure(path, reason);
+        return giveUp(ErrnoText(errno));
     }
     if (!file.commit()) {
         return Failure(path, file.errorString().toStdString());

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    libgtest-dev googletest
+    libgtest-dev googletest libbenchmark-dev
     xvfb xauth imagemagick
     fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei
 )

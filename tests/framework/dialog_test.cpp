@@ -149,6 +149,17 @@ TEST_F(DialogTest, EnterAndEscapeNeverReachTheWorkingWindow) {
     EXPECT_EQ(clicks, 0);
 }
 
+TEST_F(DialogTest, EscapeClosesADroppedListButNotTheWindow) {
+    CComboBox* list = dialog.List(11);
+    list->setFocus();
+    list->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
 TEST_F(DialogTest, EnterAndEscapeKeepTheirMeaningInPlatformDialogs) {
     FieldDialog plain(CDialog::Frame::Platform);
     plain.Create();

@@ -19,7 +19,7 @@ struct PositionField {
     int id;
     int CameraSettings::*field;
 };
-constexpr std::array<PositionField, 17> kPositionFields{{
+constexpr std::array<PositionField, 18> kPositionFields{{
     {1009, &CameraSettings::mode},
     {1011, &CameraSettings::photoResolution},
     {1013, &CameraSettings::videoResolution},
@@ -37,6 +37,7 @@ constexpr std::array<PositionField, 17> kPositionFields{{
     {1043, &CameraSettings::timeIntervalHours},
     {1045, &CameraSettings::timeIntervalMinutes},
     {res::IDC_SERIAL_NUMBER, &CameraSettings::serialNumberOn},
+    {res::IDC_FIXED_TIME, &CameraSettings::fixedTime},
 }};
 
 // The four serial number lists, one character each.
@@ -132,7 +133,6 @@ void CCameraDlg::SelectDefaults() {
     for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
         List(kSerialLists[i])->SelectString(QString(QChar::fromLatin1(defaults.serialNumber[i])));
     }
-    List(res::IDC_FIXED_TIME)->setCurrentIndex(defaults.fixedTime);
     for (const TimerField& timer : kTimerFields) {
         List(timer.id)->setCurrentIndex(defaults.timers[timer.window].*timer.field);
     }
@@ -165,7 +165,6 @@ CameraSettings CCameraDlg::ReadSettings() const {
         const QString text = List(kSerialLists[i])->currentText();
         settings.serialNumber[i] = text.isEmpty() ? ' ' : text.at(0).toLatin1();
     }
-    settings.fixedTime = List(res::IDC_FIXED_TIME)->currentIndex();
     for (const TimerField& timer : kTimerFields) {
         settings.timers[timer.window].*timer.field = List(timer.id)->currentText().toInt();
     }

@@ -123,9 +123,6 @@ void CDialog::Create() {
     if (auto* ok = Button(res::IDOK)) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     }
-    if (auto* cancel = Button(res::IDCANCEL)) {
-        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    }
 
     if (IsSkinned()) {
         BuildSystemMenu();

@@ -16,7 +16,6 @@ class QPushButton;
 
 // System commands of the window menu.
 enum SystemCommand : int {
-    SC_SIZE = 0xF000,
     SC_MINIMIZE = 0xF020,
     SC_MAXIMIZE = 0xF030,
     SC_CLOSE = 0xF060,
@@ -42,7 +41,6 @@ public:
     // dialog meanwhile does not end the loop.
     int DoModal();
 
-    int DialogId() const { return m_layout.id; }
     bool IsSkinned() const { return m_frame == Frame::Skinned; }
 
     // The first control with the identifier, or nullptr.

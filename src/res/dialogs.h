@@ -16,7 +16,6 @@ inline constexpr int IDM_ABOUTBOX = 16;
 
 // Controls shared by several dialogs.
 inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
 inline constexpr int IDC_EXIT = 1172;
 
 // Main window.

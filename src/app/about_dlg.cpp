@@ -1,5 +1,5 @@
 #include "app/about_dlg.h"
 
-#include "res/dialogs.h"
+#include "res/about_dialog.h"
 
 CAboutDlg::CAboutDlg(QWidget* owner) : CDialog(res::kAboutDialog, Frame::Platform, owner) {}

@@ -4,23 +4,32 @@
 #include <QPushButton>
 
 #include <array>
+#include <memory>
 
 #include "app/about_dlg.h"
 #include "camera/camera_dlg.h"
 #include "framework/controls.h"
-#include "res/dialogs.h"
+#include "res/main_dialog.h"
 
 namespace {
 
-// Each setup button and the first model (position in the model list) that may open it.
-struct SetupButton {
-    int id;
+// Each setup form: the button that opens it, the first model (position in the model list) that
+// may open it, and how to make the form.
+struct SetupForm {
+    int buttonId;
     int firstModel;
+    CMainDlg::MakeForm make;
 };
-constexpr std::array<SetupButton, 3> kSetupButtons{{
-    {res::IDC_CAMERA_SETUP, 0},
-    {res::IDC_MMS_SETUP, 1},
-    {res::IDC_SMTP_SETUP, 2},
+
+template <class Form>
+std::unique_ptr<CDialog> Make(QWidget* owner) {
+    return std::make_unique<Form>(owner);
+}
+
+constexpr std::array<SetupForm, 3> kSetupForms{{
+    {res::IDC_CAMERA_SETUP, 0, &Make<CCameraDlg>},
+    {res::IDC_MMS_SETUP, 1, nullptr},
+    {res::IDC_SMTP_SETUP, 2, nullptr},
 }};
 
 constexpr std::array<int, 6> kMainFontControls{res::IDC_MODEL_LABEL,  res::IDC_MODEL,
@@ -57,7 +66,12 @@ void CMainDlg::OnInitDialog() {
     List(res::IDC_MODEL)->setCurrentIndex(0);
     ApplyModelRule();
     connect(List(res::IDC_MODEL), &QComboBox::currentIndexChanged, this, &CMainDlg::ApplyModelRule);
-    connect(Button(res::IDC_CAMERA_SETUP), &QPushButton::clicked, this, &CMainDlg::OnCameraSetup);
+    for (const SetupForm& setup : kSetupForms) {
+        if (setup.make != nullptr) {
+            connect(Button(setup.buttonId), &QPushButton::clicked, this,
+                    [this, make = setup.make] { OpenForm(make); });
+        }
+    }
     connect(Button(res::IDC_EXIT), &QPushButton::clicked, this, &CMainDlg::OnExit);
 }
 
@@ -66,23 +80,17 @@ void CMainDlg::ApplyModelRule() {
     if (model < 0) {
         return;
     }
-    for (const SetupButton& button : kSetupButtons) {
-        Button(button.id)->setEnabled(model >= button.firstModel);
+    for (const SetupForm& setup : kSetupForms) {
+        Button(setup.buttonId)->setEnabled(model >= setup.firstModel);
     }
 }
 
-template <class Form>
-void CMainDlg::OpenForm() {
+// The form lives for this one opening; the main window steps aside meanwhile and comes back
+// however the form ends.
+void CMainDlg::OpenForm(MakeForm make) {
     hide();
-    {
-        Form form(this);
-        form.DoModal();
-    }
+    make(this)->DoModal();
     show();
-}
-
-void CMainDlg::OnCameraSetup() {
-    OpenForm<CCameraDlg>();
 }
 
 void CMainDlg::OnExit() {

@@ -1,15 +1,20 @@
 #pragma once
 
+// The main window: the camera model decides which setup forms may be opened. Opening a form
+// hides the main window until the form ends, however it ends.
 #include <QIcon>
+
+#include <memory>
 
 #include "framework/dialog.h"
 
-// The main window: the camera model decides which setup forms may be opened. Opening a form
-// hides the main window until the form ends, however it ends.
 class CMainDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CMainDlg(QWidget* owner = nullptr);
+
+    // Makes a setup form for one opening.
+    using MakeForm = std::unique_ptr<CDialog> (*)(QWidget* owner);
 
 protected:
     void OnInitDialog() override;
@@ -17,9 +22,7 @@ protected:
 
 private:
     void ApplyModelRule();
-    template <class Form>
-    void OpenForm();
-    void OnCameraSetup();
+    void OpenForm(MakeForm make);
     void OnExit();
 
     QIcon m_icon;

@@ -1,47 +1,44 @@
 #include "camera/camera_dlg.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-
 #include <array>
-#include <span>
 
 #include "core/clock_text.h"
-#include "framework/controls.h"
+#include "framework/command_table.h"
+#include "framework/enable_rules.h"
 #include "framework/platform.h"
-#include "framework/settings_output.h"
-#include "res/dialogs.h"
+#include "framework/position_fields.h"
+#include "res/camera_dialog.h"
 
 namespace {
 
+using namespace res;
+using K = ControlKind;
+
 // Lists written as the position of their current item.
-struct PositionField {
-    int id;
-    int CameraSettings::*field;
-};
-constexpr std::array<PositionField, 18> kPositionFields{{
-    {1009, &CameraSettings::mode},
-    {1011, &CameraSettings::photoResolution},
-    {1013, &CameraSettings::videoResolution},
-    {1015, &CameraSettings::seriesPhotos},
-    {1017, &CameraSettings::videoLength},
-    {1019, &CameraSettings::beep},
-    {1021, &CameraSettings::sensitivity},
-    {1025, &CameraSettings::timeStamp},
-    {1063, &CameraSettings::irLed},
-    {res::IDC_DATE_ORDER, &CameraSettings::dateOrder},
-    {res::IDC_PIR_INTERVAL, &CameraSettings::pirInterval},
-    {1039, &CameraSettings::pirMinutes},
-    {1041, &CameraSettings::pirSeconds},
-    {res::IDC_TIME_INTERVAL, &CameraSettings::timeInterval},
-    {1043, &CameraSettings::timeIntervalHours},
-    {1045, &CameraSettings::timeIntervalMinutes},
-    {res::IDC_SERIAL_NUMBER, &CameraSettings::serialNumberOn},
-    {res::IDC_FIXED_TIME, &CameraSettings::fixedTime},
+constexpr std::array<PositionField<CameraSettings>, 18> kPositionFields{{
+    {IDC_CAMERA_MODE, &CameraSettings::mode},
+    {IDC_CAMERA_PHOTO_RESOLUTION, &CameraSettings::photoResolution},
+    {IDC_CAMERA_VIDEO_RESOLUTION, &CameraSettings::videoResolution},
+    {IDC_CAMERA_SERIES_PHOTOS, &CameraSettings::seriesPhotos},
+    {IDC_CAMERA_VIDEO_LENGTH, &CameraSettings::videoLength},
+    {IDC_CAMERA_BEEP, &CameraSettings::beep},
+    {IDC_CAMERA_SENSITIVITY, &CameraSettings::sensitivity},
+    {IDC_CAMERA_TIME_STAMP, &CameraSettings::timeStamp},
+    {IDC_CAMERA_IR_LED, &CameraSettings::irLed},
+    {IDC_CAMERA_DATE_ORDER, &CameraSettings::dateOrder},
+    {IDC_CAMERA_PIR_INTERVAL, &CameraSettings::pirInterval},
+    {IDC_CAMERA_PIR_MINUTES, &CameraSettings::pirMinutes},
+    {IDC_CAMERA_PIR_SECONDS, &CameraSettings::pirSeconds},
+    {IDC_CAMERA_TIME_INTERVAL, &CameraSettings::timeInterval},
+    {IDC_CAMERA_INTERVAL_HOURS, &CameraSettings::timeIntervalHours},
+    {IDC_CAMERA_INTERVAL_MINUTES, &CameraSettings::timeIntervalMinutes},
+    {IDC_CAMERA_SERIAL_NUMBER, &CameraSettings::serialNumberOn},
+    {IDC_CAMERA_FIXED_TIME, &CameraSettings::fixedTime},
 }};
 
 // The four serial number lists, one character each.
-constexpr std::array<int, 4> kSerialLists{1046, 1047, 1048, 1049};
+constexpr std::array<int, 4> kSerialLists{IDC_CAMERA_SERIAL_CHAR1, IDC_CAMERA_SERIAL_CHAR2,
+                                          IDC_CAMERA_SERIAL_CHAR3, IDC_CAMERA_SERIAL_CHAR4};
 
 // The twelve lists of the working-time windows, read as the number their item shows.
 struct TimerField {
@@ -50,65 +47,69 @@ struct TimerField {
     int TimerWindow::*field;
 };
 constexpr std::array<TimerField, 12> kTimerFields{{
-    {1056, 0, &TimerWindow::startHour},
-    {1060, 0, &TimerWindow::startMinute},
-    {1064, 0, &TimerWindow::endHour},
-    {1068, 0, &TimerWindow::endMinute},
-    {1057, 1, &TimerWindow::startHour},
-    {1061, 1, &TimerWindow::startMinute},
-    {1065, 1, &TimerWindow::endHour},
-    {1069, 1, &TimerWindow::endMinute},
-    {1058, 2, &TimerWindow::startHour},
-    {1062, 2, &TimerWindow::startMinute},
-    {1066, 2, &TimerWindow::endHour},
-    {1070, 2, &TimerWindow::endMinute},
+    {IDC_CAMERA_WINDOW1_START_HOUR, 0, &TimerWindow::startHour},
+    {IDC_CAMERA_WINDOW1_START_MINUTE, 0, &TimerWindow::startMinute},
+    {IDC_CAMERA_WINDOW1_END_HOUR, 0, &TimerWindow::endHour},
+    {IDC_CAMERA_WINDOW1_END_MINUTE, 0, &TimerWindow::endMinute},
+    {IDC_CAMERA_WINDOW2_START_HOUR, 1, &TimerWindow::startHour},
+    {IDC_CAMERA_WINDOW2_START_MINUTE, 1, &TimerWindow::startMinute},
+    {IDC_CAMERA_WINDOW2_END_HOUR, 1, &TimerWindow::endHour},
+    {IDC_CAMERA_WINDOW2_END_MINUTE, 1, &TimerWindow::endMinute},
+    {IDC_CAMERA_WINDOW3_START_HOUR, 2, &TimerWindow::startHour},
+    {IDC_CAMERA_WINDOW3_START_MINUTE, 2, &TimerWindow::startMinute},
+    {IDC_CAMERA_WINDOW3_END_HOUR, 2, &TimerWindow::endHour},
+    {IDC_CAMERA_WINDOW3_END_MINUTE, 2, &TimerWindow::endMinute},
 }};
 
-// An "Off"/"On" switch and the lists it disables while it is "Off".
-struct EnableRule {
-    int switchId;
-    std::span<const int> dependents;
-};
-constexpr std::array<int, 2> kPirLists{1039, 1041};
-constexpr std::array<int, 2> kTimeIntervalLists{1043, 1045};
-constexpr std::array<int, 12> kTimerLists{1056, 1057, 1058, 1060, 1061, 1062,
-                                          1064, 1065, 1066, 1068, 1069, 1070};
+// The "Off"/"On" switches and the lists they enable.
+constexpr std::array<int, 2> kPirLists{IDC_CAMERA_PIR_MINUTES, IDC_CAMERA_PIR_SECONDS};
+constexpr std::array<int, 2> kTimeIntervalLists{IDC_CAMERA_INTERVAL_HOURS,
+                                                IDC_CAMERA_INTERVAL_MINUTES};
+constexpr std::array<int, 12> kTimerLists{
+    IDC_CAMERA_WINDOW1_START_HOUR,   IDC_CAMERA_WINDOW2_START_HOUR,
+    IDC_CAMERA_WINDOW3_START_HOUR,   IDC_CAMERA_WINDOW1_START_MINUTE,
+    IDC_CAMERA_WINDOW2_START_MINUTE, IDC_CAMERA_WINDOW3_START_MINUTE,
+    IDC_CAMERA_WINDOW1_END_HOUR,     IDC_CAMERA_WINDOW2_END_HOUR,
+    IDC_CAMERA_WINDOW3_END_HOUR,     IDC_CAMERA_WINDOW1_END_MINUTE,
+    IDC_CAMERA_WINDOW2_END_MINUTE,   IDC_CAMERA_WINDOW3_END_MINUTE};
 constexpr std::array<EnableRule, 4> kEnableRules{{
-    {res::IDC_PIR_INTERVAL, kPirLists},
-    {res::IDC_TIME_INTERVAL, kTimeIntervalLists},
-    {res::IDC_SERIAL_NUMBER, kSerialLists},
-    {res::IDC_FIXED_TIME, kTimerLists},
+    {IDC_CAMERA_PIR_INTERVAL, kPirLists},
+    {IDC_CAMERA_TIME_INTERVAL, kTimeIntervalLists},
+    {IDC_CAMERA_SERIAL_NUMBER, kSerialLists},
+    {IDC_CAMERA_FIXED_TIME, kTimerLists},
 }};
+
+// Every identifier of the tables names a control of the right kind in the layout.
+static_assert(kCameraDialog.HasAll(kPositionFields, K::DropDownList,
+                                   [](const auto& list) { return list.listId; }));
+static_assert(kCameraDialog.HasAll(kSerialLists, K::DropDownList));
+static_assert(kCameraDialog.HasAll(kTimerFields, K::DropDownList,
+                                   [](const TimerField& list) { return list.id; }));
+static_assert(kCameraDialog.HasAll(kTimerLists, K::DropDownList));
+static_assert(kCameraDialog.HasAll(kEnableRules, K::DropDownList,
+                                   [](const EnableRule& rule) { return rule.switchId; }));
 
 }  // namespace
 
-CCameraDlg::CCameraDlg(QWidget* owner) : CDialog(res::kCameraDialog, Frame::Skinned, owner) {}
+CCameraDlg::CCameraDlg(QWidget* owner)
+    : CSettingsForm(kCameraDialog, {IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER, IDC_CAMERA_GENERATE},
+                    owner) {}
 
-void CCameraDlg::OnInitDialog() {
-    using Handler = void (CCameraDlg::*)();
-    const std::array<std::pair<int, Handler>, 5> buttons{{
-        {res::IDC_CAMERA_SELECT, &CCameraDlg::OnSelect},
-        {res::IDC_GET_TIME, &CCameraDlg::OnGetTime},
-        {res::IDC_CAMERA_DEFAULT, &CCameraDlg::OnDefault},
-        {res::IDC_CAMERA_GENERATE, &CCameraDlg::OnGenerate},
-        {res::IDC_EXIT, &CCameraDlg::OnExit},
+void CCameraDlg::OnInitForm() {
+    static constexpr std::array<ButtonHandler<CCameraDlg>, 2> kButtons{{
+        {IDC_CAMERA_GET_TIME, &CCameraDlg::OnGetTime},
+        {IDC_CAMERA_DEFAULT, &CCameraDlg::OnDefault},
     }};
-    for (const auto& [id, handler] : buttons) {
-        connect(Button(id), &QPushButton::clicked, this, handler);
-    }
+    ConnectButtons<CCameraDlg>(*this, kButtons);
 
     SelectDefaults();
     TakeClock();
     UpdateData(false);
-    ApplyEnableRules();
+    ConnectEnableRules(*this, kEnableRules);
 
     // A new date order always comes with a newly taken clock in that order.
-    connect(List(res::IDC_DATE_ORDER), &QComboBox::currentIndexChanged, this,
+    connect(List(IDC_CAMERA_DATE_ORDER), &QComboBox::currentIndexChanged, this,
             &CCameraDlg::OnGetTime);
-    for (const EnableRule& rule : kEnableRules) {
-        connect(List(rule.switchId), &QComboBox::currentIndexChanged, this,
-                &CCameraDlg::ApplyEnableRules);
-    }
     // Every working-time list keeps a definite value.
     for (const TimerField& timer : kTimerFields) {
         CComboBox* list = List(timer.id);
@@ -120,16 +121,13 @@ void CCameraDlg::OnInitDialog() {
     }
 }
 
-void CCameraDlg::DoDataExchange(bool save) {
-    ExchangeText(save, res::IDC_CLOCK, m_clockText);
-    ExchangeText(save, res::IDC_CAMERA_FOLDER, m_targetFolder);
+void CCameraDlg::ExchangeFields(bool save) {
+    ExchangeText(save, IDC_CAMERA_CLOCK, m_clockText);
 }
 
 void CCameraDlg::SelectDefaults() {
     const CameraSettings defaults;
-    for (const PositionField& list : kPositionFields) {
-        List(list.id)->setCurrentIndex(defaults.*list.field);
-    }
+    SelectPositions<CameraSettings>(*this, kPositionFields, defaults);
     for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
         List(kSerialLists[i])->SelectString(QString(QChar::fromLatin1(defaults.serialNumber[i])));
     }
@@ -138,29 +136,15 @@ void CCameraDlg::SelectDefaults() {
     }
 }
 
-void CCameraDlg::ApplyEnableRules() {
-    for (const EnableRule& rule : kEnableRules) {
-        const int position = List(rule.switchId)->currentIndex();
-        if (position != 0 && position != 1) {
-            continue;
-        }
-        for (const int id : rule.dependents) {
-            Item(id)->setEnabled(position == 1);
-        }
-    }
-}
-
 void CCameraDlg::TakeClock() {
-    m_clockText =
-        FormatClockText(List(res::IDC_DATE_ORDER)->currentIndex(), Platform::Current().Now());
+    m_clockText = QString::fromStdString(
+        FormatClockText(List(IDC_CAMERA_DATE_ORDER)->currentIndex(), Platform::Current().Now()));
 }
 
 CameraSettings CCameraDlg::ReadSettings() const {
     CameraSettings settings;
-    for (const PositionField& list : kPositionFields) {
-        settings.*list.field = List(list.id)->currentIndex();
-    }
-    settings.clockText = m_clockText;
+    ReadPositions<CameraSettings>(*this, kPositionFields, settings);
+    settings.clockText = SettingsText(m_clockText);
     for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
         const QString text = List(kSerialLists[i])->currentText();
         settings.serialNumber[i] = text.isEmpty() ? ' ' : text.at(0).toLatin1();
@@ -171,8 +155,8 @@ CameraSettings CCameraDlg::ReadSettings() const {
     return settings;
 }
 
-void CCameraDlg::OnSelect() {
-    SelectTargetFolder(*this, res::IDC_CAMERA_FOLDER);
+SettingsFileOutcome CCameraDlg::WriteSettingsFileInto(const std::string& folder) {
+    return WriteCameraSettingsFile(ReadSettings(), folder);
 }
 
 void CCameraDlg::OnGetTime() {
@@ -182,15 +166,6 @@ void CCameraDlg::OnGetTime() {
 
 void CCameraDlg::OnDefault() {
     SelectDefaults();
-    ApplyEnableRules();
+    ApplyEnableRules(*this, kEnableRules);
     UpdateData(false);
-}
-
-void CCameraDlg::OnGenerate() {
-    UpdateData(true);
-    ReportSettingsFileOutcome(*this, WriteCameraSettingsFile(ReadSettings(), m_targetFolder));
-}
-
-void CCameraDlg::OnExit() {
-    reject();
 }

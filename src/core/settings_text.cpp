@@ -1,5 +1,6 @@
 #include "core/settings_text.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -17,4 +18,8 @@ void AppendSettingsLine(std::string& text, const char* format, ...) {
         text.resize(start + static_cast<std::size_t>(needed));
     }
     va_end(args);
+}
+
+bool IsPrintableAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
 }

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QDialog>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,12 +53,4 @@ void SetWindowText(QWidget* window, const QString& text) {
     } else {
         window->setWindowTitle(text);
     }
-}
-
-QString ToQString(const std::string& text) {
-    return QFile::decodeName(QByteArray::fromStdString(text));
-}
-
-std::string ToStdString(const QString& text) {
-    return QFile::encodeName(text).toStdString();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+// The drop-down list of the dialogs, and what the window text of a dialog or control means.
+
 #include <QComboBox>
 #include <QString>
-
-#include <string>
 
 class QWidget;
 
@@ -27,7 +27,3 @@ Q_SIGNALS:
 QString GetWindowText(const QWidget* window);
 // Sets it; for a drop-down list this selects the item with exactly that text, if there is one.
 void SetWindowText(QWidget* window, const QString& text);
-
-// Texts of the settings and paths are kept as 8-bit strings; the widgets show them as Unicode.
-QString ToQString(const std::string& text);
-std::string ToStdString(const QString& text);

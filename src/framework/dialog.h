@@ -1,32 +1,25 @@
 #pragma once
 
+// A dialog window built from its layout: the controls in template order (which is also their tab
+// order and the order in which they are walked), each carrying its identifier, and the steps
+// that every dialog takes, in one fixed order, when its window is created.
 #include <QColor>
 #include <QDialog>
 #include <QMargins>
 
-#include <string>
 #include <vector>
 
+#include "framework/dialog_units.h"
+#include "framework/window_menu.h"
 #include "res/dialog_template.h"
 
 class CComboBox;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
-// System commands of the window menu.
-enum SystemCommand : int {
-    SC_MINIMIZE = 0xF020,
-    SC_MAXIMIZE = 0xF030,
-    SC_CLOSE = 0xF060,
-    SC_RESTORE = 0xF120,
-};
-
-// A dialog window built from its template. The controls are created in template order, which
-// is also their tab order; each carries its identifier. Dialogs of the working windows
-// (`Frame::Skinned`) swallow Enter and Escape, have their own window menu (Alt+Space or a
-// right-click on the window's background) and wear the installed skin; the others keep the
-// platform's frame and its behaviour.
+// Dialogs of the working windows (`Frame::Skinned`) swallow Enter and Escape, have their own
+// window menu (Alt+Space or a right-click on the window's background) and wear the installed
+// skin; the others keep the platform's frame and its behaviour.
 class CDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,12 +35,16 @@ public:
     int DoModal();
 
     bool IsSkinned() const { return m_frame == Frame::Skinned; }
+    const res::DialogTemplate& Layout() const { return m_layout; }
 
-    // The first control with the identifier, or nullptr.
+    // The control with the identifier, of the asked kind; asking for one the layout does not
+    // have is a programming error.
     QWidget* Item(int id) const;
     CComboBox* List(int id) const;
     QLineEdit* Edit(int id) const;
     QPushButton* Button(int id) const;
+    // The first control with the identifier, or nullptr.
+    QWidget* FindItem(int id) const;
     // Every control, in template order.
     const std::vector<QWidget*>& Controls() const { return m_controls; }
     static int ControlId(const QWidget* control);
@@ -61,18 +58,21 @@ public:
     void ShowMessage(const QString& text);
 
     // Pixels of a length in dialog units of this dialog's font.
-    int DialogUnitsToPixelsX(int units) const;
-    int DialogUnitsToPixelsY(int units) const;
+    int DialogUnitsToPixelsX(int units) const { return m_units.ToPixelsX(units); }
+    int DialogUnitsToPixelsY(int units) const { return m_units.ToPixelsY(units); }
 
     // Space around the client area that the frame takes; zero for the platform's frame.
     void SetFrameMargins(const QMargins& margins);
     QWidget* ClientArea() const { return m_client; }
 
-    QMenu* SystemMenu() const { return m_systemMenu; }
+    // The window menu of a working window; nullptr for the platform's frame.
+    WindowMenu* SystemMenu() const { return m_systemMenu; }
     // Appends a separator and a command to the window menu.
     void AppendSystemMenuItem(int command, const QString& text);
     // Opens the window menu at `globalPos` without waiting for a choice.
     void ShowSystemMenu(const QPoint& globalPos);
+    // Carries out a command of the window menu, as if it had been chosen there.
+    void SendSysCommand(int command) { OnSysCommand(command); }
 
 protected:
     virtual void OnInitDialog() {}
@@ -80,23 +80,26 @@ protected:
     virtual void OnSysCommand(int command);
 
     // Data exchange between an edit and its text field.
-    void ExchangeText(bool save, int id, std::string& field);
+    void ExchangeText(bool save, int id, QString& field);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QWidget* CreateControl(const res::ControlTemplate& control);
-    void BuildSystemMenu();
+    // The steps of Create, in their order.
+    void ApplyLayoutLook();
+    void CreateControls();
+    void ArrangeControls();
+    void ConnectDefaultButton();
+    void InstallWorkingWindowBehaviour();
+
     void Resize();
 
     const res::DialogTemplate& m_layout;
     const Frame m_frame;
     bool m_created = false;
+    DialogUnits m_units;
     QWidget* m_client = nullptr;
-    QMenu* m_systemMenu = nullptr;
+    WindowMenu* m_systemMenu = nullptr;
     QMargins m_frameMargins;
-    int m_baseUnitX = 0;
-    int m_baseUnitY = 0;
     std::vector<QWidget*> m_controls;
 };

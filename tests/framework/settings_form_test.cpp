@@ -1,0 +1,152 @@
+#include "framework/settings_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "framework/enable_rules.h"
+#include "res/dialogs.h"
+#include "tests/support/form_fixture.h"
+
+namespace {
+
+using K = res::ControlKind;
+
+constexpr std::array<std::string_view, 2> kOffOn{"Off", "On"};
+constexpr std::array<res::ControlTemplate, 11> kControls{{
+    {20, K::Label, "Mode", 8, 8, 40, 8, {}, res::kNoFlags, 21},
+    {21, K::DropDownList, "", 50, 6, 60, 40, res::ListItems{kOffOn}},
+    {22, K::Label, "Name", 8, 24, 40, 8, {}, res::kNoFlags, 23},
+    {23, K::Edit, "", 50, 22, 100, 12},
+    {24, K::Label, "Server", 8, 40, 40, 8, {}, res::kNoFlags, 25},
+    {25, K::Edit, "", 50, 38, 100, 12},
+    {26, K::Edit, "", 50, 54, 100, 12, {}, res::kDisabled},  // a value the form makes itself
+    {30, K::PushButton, "Select", 8, 80, 40, 12},
+    {31, K::Edit, "", 50, 80, 100, 12, {}, res::kDisabled},
+    {32, K::PushButton, "Generate", 8, 96, 40, 12},
+    {res::IDC_EXIT, K::PushButton, "Exit", 60, 96, 40, 12},
+}};
+constexpr res::DialogTemplate kTestForm{901, "Test Form", 200, 120, 9, kControls};
+
+// "Server" is written only while the mode is "On".
+constexpr std::array<int, 1> kServer{25};
+constexpr std::array<EnableRule, 1> kRules{{{21, kServer}}};
+
+// A form that records where it was asked to write and answers with a chosen outcome.
+class TestForm : public CSettingsForm {
+public:
+    explicit TestForm(QWidget* owner = nullptr) : CSettingsForm(kTestForm, {30, 31, 32}, owner) {}
+
+    QString name = QStringLiteral("initial");
+    QString made = QStringLiteral("made by the form");
+    std::vector<std::string> folders;
+    std::vector<std::string> namesWritten;
+    SettingsFileOutcome next{SettingsFileOutcome::Status::Written, kGeneratedMessage};
+
+protected:
+    void OnInitForm() override { ConnectEnableRules(*this, kRules); }
+    void ExchangeFields(bool save) override {
+        ExchangeText(save, 23, name);
+        ExchangeText(save, 26, made);
+    }
+    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder) override {
+        made = QStringLiteral("made while writing");
+        folders.push_back(folder);
+        namesWritten.push_back(SettingsText(name));
+        return next;
+    }
+};
+
+using SettingsFormTest = FormFixture<TestForm>;
+
+TEST_F(SettingsFormTest, StartsAtTheSystemRootAndSelectChangesTheFolderUnlessCancelled) {
+    EXPECT_EQ(Shown(31), QStringLiteral("/"));
+    EXPECT_FALSE(Enabled(31));
+    ChooseFolder(QStringLiteral("/media/card"));
+    EXPECT_EQ(platform.browserTitles, QStringList{QStringLiteral("Select :")});
+    EXPECT_EQ(platform.browserStarts, QStringList{QStringLiteral("/")});
+    EXPECT_EQ(Shown(31), QStringLiteral("/media/card"));
+    EXPECT_EQ(form.TargetFolder(), QStringLiteral("/media/card"));
+
+    platform.nextFolder.reset();
+    Click(30);
+    EXPECT_EQ(Shown(31), QStringLiteral("/media/card"));
+    EXPECT_EQ(form.TargetFolder(), QStringLiteral("/media/card"));
+}
+
+TEST_F(SettingsFormTest, GenerateWritesIntoTheFolderAndShowsWhatBecameOfIt) {
+    ChooseFolder(QStringLiteral("/media/Kärtchen"));
+    Type(23, QStringLiteral("typed"));
+    Generate();
+    EXPECT_EQ(form.folders, std::vector<std::string>{"/media/K\xc3\xa4rtchen"});
+    EXPECT_EQ(form.namesWritten, std::vector<std::string>{"typed"});
+    EXPECT_EQ(platform.messages, QStringList{QString::fromLatin1(kGeneratedMessage)});
+    EXPECT_EQ(platform.owners, std::vector<QWidget*>{&form});
+}
+
+TEST_F(SettingsFormTest, FieldsGoBackIntoTheirEditsOnlyAfterACompleteWrite) {
+    form.next = {SettingsFileOutcome::Status::CannotOpen, "/media/K\xc3\xa4rtchen/Test.dat"};
+    Generate();
+    EXPECT_EQ(Shown(26), QStringLiteral("made by the form"));
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("/media/Kärtchen/Test.dat")});
+
+    form.next = {SettingsFileOutcome::Status::Written, kGeneratedMessage};
+    Generate();
+    EXPECT_EQ(Shown(26), QStringLiteral("made while writing"));
+    EXPECT_EQ(platform.messages.size(), 2);
+}
+
+TEST_F(SettingsFormTest, ATypedTextTheCameraCannotReadIsRefusedByItsLabelBeforeWriting) {
+    for (const QString& unreadable :
+         {QStringLiteral("Grüße"), QStringLiteral("a\tb"), QStringLiteral("line\nbreak"),
+          QStringLiteral("carriage\rreturn"), QString(QChar(0x7F))}) {
+        platform.messages.clear();
+        form.Edit(23)->setText(unreadable);
+        Generate();
+        EXPECT_TRUE(form.folders.empty()) << unreadable.toStdString();
+        ASSERT_EQ(platform.messages.size(), 1) << unreadable.toStdString();
+        EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("\"Name\" holds a line break")))
+            << platform.messages[0].toStdString();
+        EXPECT_EQ(form.Edit(23)->text(), unreadable);
+    }
+    // A localised label names the field in the words the window shows.
+    static_cast<QLabel*>(form.Item(22))->setText(QStringLiteral("Nom"));
+    Generate();
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("\"Nom\"")));
+}
+
+TEST_F(SettingsFormTest, OnlyTheTextsAFormWritesAreChecked) {
+    Pick(21, QStringLiteral("On"));
+    Type(25, QStringLiteral("smtp.exämple.org"));
+    Pick(21, QStringLiteral("Off"));  // "Server" is not written now
+    form.Edit(26)->setText(QStringLiteral("disabled and made by the form: é"));
+    Generate();
+    EXPECT_EQ(form.folders.size(), 1u);
+    EXPECT_EQ(platform.messages, QStringList{QString::fromLatin1(kGeneratedMessage)});
+
+    Pick(21, QStringLiteral("On"));
+    Generate();
+    EXPECT_EQ(form.folders.size(), 1u);
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("\"Server\"")));
+}
+
+TEST_F(SettingsFormTest, EnableRulesFollowTheirSwitchBothWays) {
+    EXPECT_FALSE(Enabled(25));
+    Pick(21, QStringLiteral("On"));
+    EXPECT_TRUE(Enabled(25));
+    Type(25, QStringLiteral("kept"));
+    Pick(21, QStringLiteral("Off"));
+    EXPECT_FALSE(Enabled(25));
+    EXPECT_EQ(Shown(25), QStringLiteral("kept"));
+}
+
+TEST_F(SettingsFormTest, ExitEndsTheFormAsCancelled) {
+    Click(res::IDC_EXIT);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#pragma once
+
+// A setup form built, shown and driven the way a user drives it: lists picked with the keyboard,
+// buttons clicked, texts typed, a folder chosen in the (fake) folder browser, and the file that
+// "Generate" wrote read back and unscrambled.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/controls.h"
+#include "framework/settings_form.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/files.h"
+
+template <class Form>
+class FormFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        form.Create();
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    // Picks an item the way a user does: the list takes the focus and the keyboard moves it.
+    void Pick(int id, const QString& text) {
+        CComboBox* list = form.List(id);
+        ASSERT_TRUE(list->isEnabled()) << id;
+        const int target = list->findText(text, Qt::MatchExactly);
+        ASSERT_GE(target, 0) << id << " has no item " << text.toStdString();
+        list->setFocus();
+        while (list->currentIndex() < target) {
+            QTest::keyClick(list, Qt::Key_Down);
+        }
+        while (list->currentIndex() > target) {
+            QTest::keyClick(list, Qt::Key_Up);
+        }
+    }
+    // Replaces the text of an edit by typing.
+    void Type(int id, const QString& text) {
+        QLineEdit* edit = form.Edit(id);
+        ASSERT_TRUE(edit->isEnabled()) << id;
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(edit, c.toLatin1());
+            } else {  // a character the keyboard layout makes, not a key of its own
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+            }
+        }
+    }
+    void Click(int id) { QTest::mouseClick(form.Button(id), Qt::LeftButton); }
+
+    // What a list or an edit shows.
+    QString Shown(int id) const {
+        if (const auto* list = qobject_cast<CComboBox*>(form.Item(id))) {
+            return list->currentText();
+        }
+        return form.Edit(id)->text();
+    }
+    bool Enabled(int id) const { return form.Item(id)->isEnabled(); }
+
+    void ChooseFolder(const QString& folder) {
+        platform.nextFolder = folder;
+        Click(form.FormCommands().select);
+    }
+    void Generate() { Click(form.FormCommands().generate); }
+
+    // The text of the settings file `name` in the temporary folder, unscrambled with `key`.
+    std::string WrittenText(const QString& name, const ScrambleKey& key) const {
+        return Unscramble(ReadFileBytes(dir.filePath(name)), key);
+    }
+    QStringList FolderContents() const { return FolderEntries(dir.path()); }
+
+    FakePlatform platform;
+    QTemporaryDir dir;
+    Form form;
+};

@@ -1,0 +1,226 @@
+#include "smtp/gprs_operator_table.h"
+
+#include <algorithm>
+#include <iterator>
+
+// The operators' published settings for their GPRS internet access. A text too long for its
+// field does not compile, since it would leave no room for the terminating zero.
+constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
+    {"Australia",
+     5,
+     {{"Optus", "internet", "", ""},
+      {"Telstra", "telstra.internet", "", ""},
+      {"Vodafone", "vfinternet.au", "", ""},
+      {"Three", "3netaccess", "", ""},
+      {"Virgin", "VirginInternet", "", ""}}},
+    {"Brazil",
+     2,
+     {{"Brazil Telecom", "brt.br", "brt", "brt"}, {"Claro", "claro.com.br", "claro", "claro"}}},
+    {"Bulgaria",
+     3,
+     {{"Globul", "internet.globul.bg", "globul", ""},
+      {"Mtel", "inet-gprs.mtel.bg", "mtel", "mtel"},
+      {"Vivacom", "internet.vivacom.bg", "VIVACOM", "VIVACOM"}}},
+    {"Canada",
+     2,
+     {{"Fido", "internet.fido.ca", "fido", "fido"}, {"Rogers", "internet.com", "wapuser1", "wap"}}},
+    {"China", 2, {{"China Mobile", "cmnet", "", ""}, {"China Unicom", "uninet", "", ""}}},
+    {"Croatia", 1, {{"VIPNet", "gprs0.vipnet.hr", "38591", "38591"}}},
+    {"Czech Republic",
+     3,
+     {{"O2", "internet", "", ""},
+      {"T-Mobile", "internet.t-mobile.cz", "gprs", "gprs"},
+      {"Vodafone", "internet", "", ""}}},
+    {"Denmark", 1, {{"TDC", "internet", "", ""}}},
+    {"Deutschland",
+     7,
+     {{"Bild-Vodafone", "event.vodafone.de", "", ""},
+      {"Vodafone", "web.vodafone.de", "", ""},
+      {"T-Mobile", "internet.t-mobile", "t-mobile", "tm"},
+      {"E-Plus", "internet.eplus.de", "eplus", "gprs"},
+      {"O2", "internet", "", ""},
+      {"otelo", "web.vodafone.de", "", ""},
+      {"VORLANE SIM", "internet", "", ""}}},
+    {"Egypt",
+     2,
+     {{"MobiNil", "mobinilweb", "", ""},
+      {"Vodafone", "internet.vodafone.net", "internet", "internet"}}},
+    {"Estonia",
+     3,
+     {{"EMT", "internet.emt.ee", "", ""},
+      {"ELISA", "internet", "", ""},
+      {"TELE2", "internet.tele2.ee", "", ""}}},
+    {"Finland",
+     4,
+     {{"DNA", "internet", "", ""},
+      {"Sonera", "internet", "", ""},
+      {"Elisa", "internet", "", ""},
+      {"Radiolinja", "internet", "", ""}}},
+    {"France",
+     4,
+     {{"SFR", "websfr", "", ""},
+      {"FREE", "free", "", ""},
+      {"Bouygues", "ebouygtel.com", "", ""},
+      {"Orange", "orange.fr", "orange", "orange"}}},
+    {"Greece",
+     2,
+     {{"T-Cosmate", "internet", "", ""}, {"Vodafone", "internet.vodafone.gr", "", ""}}},
+    {"Hungary",
+     2,
+     {{"Vodafone", "internet.vodafone.net", "", ""}, {"Pannon(contract)", "net", "", ""}}},
+    {"India",
+     4,
+     {{"Idea", "internet", "", ""},
+      {"BPL", "bplgprs.com", "", ""},
+      {"Airtel", "airtelgprs.com", "", ""},
+      {"VodaFone", "www", "", ""}}},
+    {"Ireland",
+     2,
+     {{"Meteor", "data.mymeteor.ie", "my", "meteor"},
+      {"Vodafone", "live.vodafone.com", "vodafone", "vodafone"}}},
+    {"Italy", 2, {{"TIM", "ibox.tim.it", "", ""}, {"Vodafone", "web.omnitel.it", "", ""}}},
+    {"Latvia",
+     3,
+     {{"TELE2", "internet.tele2.lv", "gprs", "internet"},
+      {"LMT", "internet.lmt.lv", "", ""},
+      {"BITE", "internet", "", ""}}},
+    {"Lithuania", 1, {{"Omnitel", "omnitel", "omni", "omni"}}},
+    {"Namibia", 1, {{"MTC", "internet", "", ""}}},
+    {"Netherlands",
+     2,
+     {{"T-Mobile", "internet", "", ""}, {"Vodafone", "live.vodafone.com", "vodafone", "vodafone"}}},
+    {"New Zealand", 1, {{"Vodafone", "www.vodafone.net.nz", "", ""}}},
+    {"Norway", 2, {{"Netcom", "internet.netcom.no", "", ""}, {"Telenor", "telenor", "", ""}}},
+    {"Oesterreich",
+     2,
+     {{"A1", "A1.net", "ppp@a1plus.at", "ppp"}, {"T-Mobile", "gprsinternet", "t-mobile", "tm"}}},
+    {"Poland",
+     2,
+     {{"ERA", "erainternet", "erainternet", "erainternet"},
+      {"Orange", "internet", "internet", "internet"}}},
+    {"Portugal",
+     2,
+     {{"Optimus", "myconnection", "", ""},
+      {"Vodafone", "internet.vodafone.pt", "vodafone", "vodafone"}}},
+    {"Romania", 1, {{"Orange", "internet", "", ""}}},
+    {"Russia",
+     2,
+     {{"Beeline", "internet.beeline.ru", "beeline", "beeline"},
+      {"MTS", "internet.mts.ru", "mts", "mts"}}},
+    {"Schweiz",
+     3,
+     {{"Orange", "internet", "", ""},
+      {"Sunrise", "internet", "", ""},
+      {"Swisscom", "gprs.swisscom.ch", "", ""}}},
+    {"Slovakia",
+     3,
+     {{"T-Mobile", "internet", "", ""},
+      {"Orange", "internet", "", ""},
+      {"O2", "o2internet", "", ""}}},
+    {"Slovenia", 1, {{"Mobitel", "internet", "mobitel", "internet"}}},
+    {"South Africa",
+     3,
+     {{"Cell C", "internet", "", ""}, {"Vodacom", "internet", "", ""}, {"MTN", "myMTN", "", ""}}},
+    {"Spain",
+     4,
+     {{"Vodafone", "ac.vodafone.es", "vodafone", "vodafone"},
+      {"Amena", "internet", "CLIENTE", "AMENA"},
+      {"Telefonica", "telefonica.es", "telefonica", "telefonica"},
+      {"Movistar", "movistar.es", "MOVISTAR", "MOVISTAR"}}},
+    {"Sweden",
+     3,
+     {{"Telenor", "internet.telenor.se", "", ""},
+      {"Telia", "online.telia.se", "", ""},
+      {"Tele2", "internet.tele2.se", "", ""}}},
+    {"Turkey", 1, {{"Avea", "internet", "wap", "wap"}}},
+    {"Ukraine",
+     4,
+     {{"KiyvStar", "www.kyivstar.net", "", ""},
+      {"MTS", "internet", "", ""},
+      {"LIFE", "internet", "", ""},
+      {"Beeline UA", "internet.beeline.ua", "", ""}}},
+    {"United Kingdom",
+     8,
+     {{"Vodafone", "internet", "web", "web"},
+      {"O2", "mobile.o2.co.uk", "o2web", "password"},
+      {"T-Mobile", "general.t-mobile.uk", "user", "one2one"},
+      {"Orange", "orangeinternet", "", ""},
+      {"3", "three.co.uk", "", ""},
+      {"Virgin", "goto.virginmobile.uk", "user", ""},
+      {"ASDA Mobile", "asdamobiles.co.uk", "wap", "wap"},
+      {"Tesco Mobile", "prepay.tesco-mobile.com", "tescowap", "password"}}},
+    {"United States",
+     2,
+     {{"T-Mobile", "epc.tmobile.com", "", ""},
+      {"AT&T", "isp.cingular", "ISP@CINGULARGPRS.COM", "CINGULAR1"}}},
+};
+
+namespace {
+
+constexpr bool IsEmpty(const GprsOperatorEntry& row) {
+    return row.name[0] == '\0' && row.apn[0] == '\0' && row.account[0] == '\0' &&
+           row.password[0] == '\0';
+}
+
+// Every country offers 1 to 10 operators, each named and with an access point name, and the
+// rows beyond its count are empty: the lists never show an empty item, and the lookup of a
+// listed operator always finds a real row.
+constexpr bool IsConsistent(const GprsCountryEntry& country) {
+    if (country.name[0] == '\0' || country.operatorCount < 1 ||
+        country.operatorCount > kGprsOperatorRows) {
+        return false;
+    }
+    for (int i = 0; i < kGprsOperatorRows; ++i) {
+        const GprsOperatorEntry& row = country.operators[i];
+        const bool listed = i < country.operatorCount;
+        if (listed ? row.name[0] == '\0' || row.apn[0] == '\0' : !IsEmpty(row)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(std::all_of(std::begin(GprsOperatorTable), std::end(GprsOperatorTable),
+                          IsConsistent));
+
+// The text of a zero-padded field, up to its first zero byte.
+template <std::size_t N>
+std::string_view FieldText(const char (&field)[N]) {
+    return {field, static_cast<std::size_t>(std::find(field, field + N, '\0') - field)};
+}
+
+const GprsCountryEntry* Country(int country) {
+    return country >= 0 && country < kGprsCountryCount ? &GprsOperatorTable[country] : nullptr;
+}
+
+const GprsOperatorEntry* Operator(int country, int operatorIndex) {
+    const GprsCountryEntry* entry = Country(country);
+    return entry != nullptr && operatorIndex >= 0 && operatorIndex < entry->operatorCount
+               ? &entry->operators[operatorIndex]
+               : nullptr;
+}
+
+}  // namespace
+
+std::string_view GprsCountryName(int country) {
+    const GprsCountryEntry* entry = Country(country);
+    return entry != nullptr ? FieldText(entry->name) : std::string_view();
+}
+
+int GprsOperatorCount(int country) {
+    const GprsCountryEntry* entry = Country(country);
+    return entry != nullptr ? entry->operatorCount : 0;
+}
+
+std::string_view GprsOperatorName(int country, int operatorIndex) {
+    const GprsOperatorEntry* row = Operator(country, operatorIndex);
+    return row != nullptr ? FieldText(row->name) : std::string_view();
+}
+
+GprsAccessPoint GprsOperatorAccessPoint(int country, int operatorIndex) {
+    const GprsOperatorEntry* row = Operator(country, operatorIndex);
+    if (row == nullptr) {
+        return {};
+    }
+    return {FieldText(row->apn), FieldText(row->account), FieldText(row->password)};
+}

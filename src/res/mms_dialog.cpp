@@ -1,0 +1,104 @@
+#include "res/mms_dialog.h"
+
+#include <array>
+
+#include "res/dialogs.h"
+
+namespace res {
+namespace {
+
+using K = ControlKind;
+using Items = std::span<const std::string_view>;
+
+constexpr std::array<std::string_view, 2> kModes{"Auto", "Manual"};
+constexpr std::array<std::string_view, 4> kStatuses{"Off", "800X600", "VGA", "SMS"};
+constexpr std::array<std::string_view, 2> kOffOn{"Off", "On"};
+// The country and operator lists carry one placeholder each until the form fills them.
+constexpr std::array<std::string_view, 1> kCountryPlaceholder{"1"};
+constexpr std::array<std::string_view, 1> kOperatorPlaceholder{"2"};
+
+constexpr auto kMmsControls = std::to_array<ControlTemplate>({
+    // Mode, status and messages per day, daily report, country and operator.
+    {IDC_MMS_MODE_LABEL, K::Label, "MMS Mode", 23, 16, 45, 8, {}, kNoFlags, IDC_MMS_MODE},
+    {IDC_MMS_MODE, K::DropDownList, "", 80, 14, 56, 45, Items(kModes)},
+    {IDC_MMS_STATUS_LABEL, K::Label, "MMS Status", 26, 63, 45, 8, {}, kNoFlags, IDC_MMS_STATUS},
+    {IDC_MMS_STATUS, K::DropDownList, "", 81, 61, 56, 46, Items(kStatuses)},
+    {IDC_MMS_NUMBER_LABEL,
+     K::Label,
+     "MMS Number/Day",
+     152,
+     62,
+     61,
+     8,
+     {},
+     kNoFlags,
+     IDC_MMS_NUMBER},
+    {IDC_MMS_NUMBER, K::Edit, "", 217, 61, 54, 12},
+    {IDC_MMS_NUMBER_NOTE, K::Label, "Note: 0 = Unlimited", 282, 62, 105, 8},
+    {IDC_MMS_DAILY_REPORT_LABEL,
+     K::Label,
+     "Daily Report",
+     292,
+     37,
+     52,
+     8,
+     {},
+     kNoFlags,
+     IDC_MMS_DAILY_REPORT},
+    {IDC_MMS_DAILY_REPORT, K::DropDownList, "", 347, 37, 56, 30, Items(kOffOn)},
+    {IDC_MMS_HOUR_LABEL, K::Label, "Hour", 409, 37, 45, 8, {}, kNoFlags, IDC_MMS_HOUR},
+    {IDC_MMS_HOUR, K::DropDownList, "", 460, 37, 56, 84, Numbers(0, 23)},
+    {IDC_MMS_COUNTRY_LABEL, K::Label, "Country", 25, 37, 45, 8, {}, kNoFlags, IDC_MMS_COUNTRY},
+    {IDC_MMS_COUNTRY, K::DropDownList, "", 61, 37, 73, 30, Items(kCountryPlaceholder)},
+    {IDC_MMS_OPERATOR_LABEL, K::Label, "Operator", 138, 37, 45, 8, {}, kNoFlags, IDC_MMS_OPERATOR},
+    {IDC_MMS_OPERATOR, K::DropDownList, "", 178, 37, 73, 30, Items(kOperatorPlaceholder)},
+    // Labels of the network settings and recipients.
+    {IDC_MMS_URL_LABEL, K::Label, "URL", 27, 85, 45, 8, {}, kNoFlags, IDC_MMS_URL},
+    {IDC_MMS_APN_LABEL, K::Label, "APN", 27, 101, 45, 8, {}, kNoFlags, IDC_MMS_APN},
+    {IDC_MMS_GATEWAY_LABEL, K::Label, "Gateway", 27, 117, 45, 8, {}, kNoFlags, IDC_MMS_GATEWAY},
+    {IDC_MMS_PORT_LABEL, K::Label, "Port", 27, 133, 45, 8, {}, kNoFlags, IDC_MMS_PORT},
+    {IDC_MMS_ACCOUNT_LABEL, K::Label, "Account", 27, 149, 45, 8, {}, kNoFlags, IDC_MMS_ACCOUNT},
+    {IDC_MMS_PASSWORD_LABEL, K::Label, "Password", 27, 165, 45, 8, {}, kNoFlags, IDC_MMS_PASSWORD},
+    {IDC_MMS_MOBILE1_LABEL, K::Label, "Mobile 1", 27, 181, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE1},
+    {IDC_MMS_MOBILE2_LABEL, K::Label, "Mobile 2", 277, 86, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE2},
+    {IDC_MMS_MOBILE3_LABEL, K::Label, "Mobile 3", 277, 102, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE3},
+    {IDC_MMS_MOBILE4_LABEL, K::Label, "Mobile 4", 277, 118, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE4},
+    {IDC_MMS_EMAIL1_LABEL, K::Label, "Email 1", 277, 134, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL1},
+    {IDC_MMS_EMAIL2_LABEL, K::Label, "Email 2", 277, 150, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL2},
+    {IDC_MMS_EMAIL3_LABEL, K::Label, "Email 3", 277, 166, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL3},
+    {IDC_MMS_EMAIL4_LABEL, K::Label, "Email 4", 277, 182, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL4},
+    // The form's commands and its target folder.
+    {IDC_MMS_SELECT, K::PushButton, "Select", 15, 212, 62, 11},
+    {IDC_MMS_GENERATE, K::PushButton, "Generate", 382, 212, 62, 11},
+    {IDC_EXIT, K::PushButton, "Exit", 460, 212, 62, 11},
+    {IDC_MMS_FOLDER, K::Edit, "", 82, 212, 276, 12, {}, kDisabled},
+    // Network settings and recipients.
+    {IDC_MMS_URL, K::Edit, "", 69, 84, 189, 12},
+    {IDC_MMS_APN, K::Edit, "", 69, 100, 189, 12},
+    {IDC_MMS_GATEWAY, K::Edit, "", 69, 116, 189, 12},
+    {IDC_MMS_PORT, K::Edit, "", 69, 132, 189, 12},
+    {IDC_MMS_ACCOUNT, K::Edit, "", 69, 148, 189, 12},
+    {IDC_MMS_PASSWORD, K::Edit, "", 69, 164, 189, 12},
+    {IDC_MMS_MOBILE1, K::Edit, "", 69, 180, 189, 12},
+    {IDC_MMS_MOBILE2, K::Edit, "", 326, 85, 189, 12},
+    {IDC_MMS_MOBILE3, K::Edit, "", 326, 100, 189, 12},
+    {IDC_MMS_MOBILE4, K::Edit, "", 326, 116, 189, 12},
+    {IDC_MMS_EMAIL1, K::Edit, "", 326, 132, 189, 12},
+    {IDC_MMS_EMAIL2, K::Edit, "", 326, 148, 189, 12},
+    {IDC_MMS_EMAIL3, K::Edit, "", 326, 164, 189, 12},
+    {IDC_MMS_EMAIL4, K::Edit, "", 325, 180, 189, 12},
+    // Frames: the whole form, the status row, the daily report, the network settings and
+    // recipients, the country and operator.
+    {kUnnamedId, K::GroupBox, "", 3, 6, 530, 225},
+    {kUnnamedId, K::GroupBox, "", 17, 52, 508, 25},
+    {kUnnamedId, K::GroupBox, "", 283, 28, 242, 25},
+    {kUnnamedId, K::GroupBox, "", 17, 76, 508, 128},
+    {kUnnamedId, K::GroupBox, "", 17, 28, 242, 25},
+});
+static_assert(IsWellFormed(kMmsControls));
+
+}  // namespace
+
+const DialogTemplate kMmsDialog{IDD_MMS, "MMS Setup", 536, 238, 10, kMmsControls};
+
+}  // namespace res

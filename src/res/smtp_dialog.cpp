@@ -1,0 +1,135 @@
+#include "res/smtp_dialog.h"
+
+#include <array>
+
+#include "res/dialogs.h"
+
+namespace res {
+namespace {
+
+using K = ControlKind;
+using Items = std::span<const std::string_view>;
+
+constexpr std::array<std::string_view, 2> kModes{"Auto", "Manual"};
+constexpr std::array<std::string_view, 4> kStatuses{"Off", "800X600", "VGA", "SMS"};
+constexpr std::array<std::string_view, 2> kOffOn{"Off", "On"};
+
+constexpr auto kSmtpControls = std::to_array<ControlTemplate>({
+    // Mode, status and e-mails per day, daily report, country and operator (filled by the form).
+    {IDC_SMTP_MODE_LABEL, K::Label, "SMTP Mode", 17, 12, 45, 8, {}, kNoFlags, IDC_SMTP_MODE},
+    {IDC_SMTP_MODE, K::DropDownList, "", 81, 10, 56, 30, Items(kModes)},
+    {IDC_SMTP_STATUS_LABEL, K::Label, "GPRS Status", 26, 57, 45, 8, {}, kNoFlags, IDC_SMTP_STATUS},
+    {IDC_SMTP_STATUS, K::DropDownList, "", 81, 55, 56, 50, Items(kStatuses)},
+    {IDC_SMTP_NUMBER_LABEL,
+     K::Label,
+     "Email Number/Day",
+     144,
+     56,
+     69,
+     8,
+     {},
+     kNoFlags,
+     IDC_SMTP_NUMBER},
+    {IDC_SMTP_NUMBER, K::Edit, "", 217, 55, 54, 12},
+    {IDC_SMTP_NUMBER_NOTE, K::Label, "Note: 0 = Unlimited", 280, 57, 84, 8},
+    {IDC_SMTP_DAILY_REPORT_LABEL,
+     K::Label,
+     "Daily Report",
+     291,
+     31,
+     51,
+     8,
+     {},
+     kNoFlags,
+     IDC_SMTP_DAILY_REPORT},
+    {IDC_SMTP_DAILY_REPORT, K::DropDownList, "", 346, 30, 56, 30, Items(kOffOn)},
+    {IDC_SMTP_HOUR_LABEL, K::Label, "Hour", 408, 31, 45, 8, {}, kNoFlags, IDC_SMTP_HOUR},
+    {IDC_SMTP_HOUR, K::DropDownList, "", 459, 30, 56, 81, Numbers(0, 23)},
+    {IDC_SMTP_COUNTRY_LABEL, K::Label, "Country", 26, 30, 45, 8, {}, kNoFlags, IDC_SMTP_COUNTRY},
+    {IDC_SMTP_COUNTRY, K::DropDownList, "", 61, 29, 73, 30},
+    {IDC_SMTP_OPERATOR_LABEL,
+     K::Label,
+     "Operator",
+     138,
+     30,
+     45,
+     8,
+     {},
+     kNoFlags,
+     IDC_SMTP_OPERATOR},
+    {IDC_SMTP_OPERATOR, K::DropDownList, "", 178, 29, 73, 30},
+    // The access point: name and password on the left, account on the right.
+    {IDC_SMTP_APN_LABEL, K::Label, "APN", 26, 83, 45, 8, {}, kNoFlags, IDC_SMTP_APN},
+    {IDC_SMTP_APN_PASSWORD_LABEL,
+     K::Label,
+     "Password",
+     26,
+     97,
+     45,
+     8,
+     {},
+     kNoFlags,
+     IDC_SMTP_APN_PASSWORD},
+    {IDC_SMTP_APN, K::Edit, "", 70, 81, 189, 12},
+    {IDC_SMTP_APN_PASSWORD, K::Edit, "", 70, 95, 189, 12},
+    {IDC_SMTP_ACCOUNT, K::Edit, "", 326, 81, 189, 12},
+    // The mail server and the sender.
+    {IDC_SMTP_SERVER_LABEL, K::Label, "Smtp Server", 26, 130, 45, 8, {}, kNoFlags, IDC_SMTP_SERVER},
+    {IDC_SMTP_SENDER_LABEL,
+     K::Label,
+     "Sender Email",
+     26,
+     143,
+     45,
+     8,
+     {},
+     kNoFlags,
+     IDC_SMTP_SENDER},
+    {IDC_SMTP_SERVER, K::Edit, "", 70, 128, 189, 12},
+    {IDC_SMTP_SENDER, K::Edit, "", 70, 142, 189, 12},
+    {IDC_SMTP_PORT_LABEL, K::Label, "Port", 272, 130, 45, 8, {}, kNoFlags, IDC_SMTP_PORT},
+    {IDC_SMTP_SERVER_PASSWORD_LABEL,
+     K::Label,
+     "Password",
+     272,
+     143,
+     45,
+     8,
+     {},
+     kNoFlags,
+     IDC_SMTP_SERVER_PASSWORD},
+    {IDC_SMTP_PORT, K::Edit, "", 326, 128, 189, 12},
+    {IDC_SMTP_SERVER_PASSWORD, K::Edit, "", 326, 142, 189, 12},
+    // The recipients, column by column.
+    {IDC_SMTP_EMAIL1_LABEL, K::Label, "Email 1", 26, 173, 45, 8, {}, kNoFlags, IDC_SMTP_EMAIL1},
+    {IDC_SMTP_EMAIL3_LABEL, K::Label, "Email 3", 26, 186, 45, 8, {}, kNoFlags, IDC_SMTP_EMAIL3},
+    {IDC_SMTP_EMAIL1, K::Edit, "", 70, 170, 189, 12},
+    {IDC_SMTP_EMAIL3, K::Edit, "", 70, 186, 189, 12},
+    {IDC_SMTP_EMAIL2_LABEL, K::Label, "Email 2", 272, 173, 45, 8, {}, kNoFlags, IDC_SMTP_EMAIL2},
+    {IDC_SMTP_EMAIL4_LABEL, K::Label, "Email 4", 272, 186, 45, 8, {}, kNoFlags, IDC_SMTP_EMAIL4},
+    {IDC_SMTP_EMAIL2, K::Edit, "", 326, 170, 189, 12},
+    {IDC_SMTP_EMAIL4, K::Edit, "", 326, 186, 189, 12},
+    // The form's commands.
+    {IDC_SMTP_SELECT, K::PushButton, "Select", 16, 212, 62, 11},
+    {IDC_SMTP_GENERATE, K::PushButton, "Generate", 383, 212, 62, 11},
+    {IDC_EXIT, K::PushButton, "Exit", 461, 212, 62, 11},
+    // Frames: access point, mail server, recipients; then the whole form, the status line, the
+    // daily report, the country and operator.
+    {IDC_SMTP_ACCESS_POINT_FRAME, K::GroupBox, "", 18, 73, 508, 42},
+    {IDC_SMTP_SERVER_FRAME, K::GroupBox, "", 19, 118, 508, 42},
+    {IDC_SMTP_RECIPIENTS_FRAME, K::GroupBox, "", 18, 161, 508, 42},
+    {kUnnamedId, K::GroupBox, "", 4, 2, 530, 233},
+    {kUnnamedId, K::GroupBox, "", 17, 46, 508, 25},
+    {kUnnamedId, K::GroupBox, "", 282, 21, 242, 25},
+    {kUnnamedId, K::GroupBox, "", 17, 21, 242, 25},
+    // Last in the template: the account label and the target folder.
+    {IDC_SMTP_ACCOUNT_LABEL, K::Label, "Account", 272, 83, 45, 8, {}, kNoFlags, IDC_SMTP_ACCOUNT},
+    {IDC_SMTP_FOLDER, K::Edit, "", 82, 212, 276, 12, {}, kDisabled},
+});
+static_assert(IsWellFormed(kSmtpControls));
+
+}  // namespace
+
+const DialogTemplate kSmtpDialog{IDD_SMTP, "Smtp Setup", 537, 237, 10, kSmtpControls};
+
+}  // namespace res

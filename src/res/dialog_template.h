@@ -52,6 +52,12 @@ struct ControlTemplate {
     int buddy = 0;  // for a label: the control it names
 };
 
+// A label that names the control `buddy`.
+constexpr ControlTemplate LabelFor(int id, std::string_view text, int x, int y, int cx, int cy,
+                                   int buddy) {
+    return {id, ControlKind::Label, text, x, y, cx, cy, {}, kNoFlags, buddy};
+}
+
 // True when no identifier but `kUnnamedId` is used twice and every buddy is a control of the
 // same layout named by a label; layouts check this at compile time.
 constexpr bool IsWellFormed(std::span<const ControlTemplate> controls) {

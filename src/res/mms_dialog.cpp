@@ -3,6 +3,7 @@
 #include <array>
 
 #include "res/dialogs.h"
+#include "res/report_lists.h"
 
 namespace res {
 namespace {
@@ -10,63 +11,42 @@ namespace {
 using K = ControlKind;
 using Items = std::span<const std::string_view>;
 
-constexpr std::array<std::string_view, 2> kModes{"Auto", "Manual"};
-constexpr std::array<std::string_view, 4> kStatuses{"Off", "800X600", "VGA", "SMS"};
-constexpr std::array<std::string_view, 2> kOffOn{"Off", "On"};
 // The country and operator lists carry one placeholder each until the form fills them.
 constexpr std::array<std::string_view, 1> kCountryPlaceholder{"1"};
 constexpr std::array<std::string_view, 1> kOperatorPlaceholder{"2"};
 
 constexpr auto kMmsControls = std::to_array<ControlTemplate>({
     // Mode, status and messages per day, daily report, country and operator.
-    {IDC_MMS_MODE_LABEL, K::Label, "MMS Mode", 23, 16, 45, 8, {}, kNoFlags, IDC_MMS_MODE},
-    {IDC_MMS_MODE, K::DropDownList, "", 80, 14, 56, 45, Items(kModes)},
-    {IDC_MMS_STATUS_LABEL, K::Label, "MMS Status", 26, 63, 45, 8, {}, kNoFlags, IDC_MMS_STATUS},
-    {IDC_MMS_STATUS, K::DropDownList, "", 81, 61, 56, 46, Items(kStatuses)},
-    {IDC_MMS_NUMBER_LABEL,
-     K::Label,
-     "MMS Number/Day",
-     152,
-     62,
-     61,
-     8,
-     {},
-     kNoFlags,
-     IDC_MMS_NUMBER},
+    LabelFor(IDC_MMS_MODE_LABEL, "MMS Mode", 23, 16, 45, 8, IDC_MMS_MODE),
+    {IDC_MMS_MODE, K::DropDownList, "", 80, 14, 56, 45, Items(kReportModeItems)},
+    LabelFor(IDC_MMS_STATUS_LABEL, "MMS Status", 26, 63, 45, 8, IDC_MMS_STATUS),
+    {IDC_MMS_STATUS, K::DropDownList, "", 81, 61, 56, 46, Items(kReportStatusItems)},
+    LabelFor(IDC_MMS_NUMBER_LABEL, "MMS Number/Day", 152, 62, 61, 8, IDC_MMS_NUMBER),
     {IDC_MMS_NUMBER, K::Edit, "", 217, 61, 54, 12},
     {IDC_MMS_NUMBER_NOTE, K::Label, "Note: 0 = Unlimited", 282, 62, 105, 8},
-    {IDC_MMS_DAILY_REPORT_LABEL,
-     K::Label,
-     "Daily Report",
-     292,
-     37,
-     52,
-     8,
-     {},
-     kNoFlags,
-     IDC_MMS_DAILY_REPORT},
-    {IDC_MMS_DAILY_REPORT, K::DropDownList, "", 347, 37, 56, 30, Items(kOffOn)},
-    {IDC_MMS_HOUR_LABEL, K::Label, "Hour", 409, 37, 45, 8, {}, kNoFlags, IDC_MMS_HOUR},
+    LabelFor(IDC_MMS_DAILY_REPORT_LABEL, "Daily Report", 292, 37, 52, 8, IDC_MMS_DAILY_REPORT),
+    {IDC_MMS_DAILY_REPORT, K::DropDownList, "", 347, 37, 56, 30, Items(kDailyReportItems)},
+    LabelFor(IDC_MMS_HOUR_LABEL, "Hour", 409, 37, 45, 8, IDC_MMS_HOUR),
     {IDC_MMS_HOUR, K::DropDownList, "", 460, 37, 56, 84, Numbers(0, 23)},
-    {IDC_MMS_COUNTRY_LABEL, K::Label, "Country", 25, 37, 45, 8, {}, kNoFlags, IDC_MMS_COUNTRY},
+    LabelFor(IDC_MMS_COUNTRY_LABEL, "Country", 25, 37, 45, 8, IDC_MMS_COUNTRY),
     {IDC_MMS_COUNTRY, K::DropDownList, "", 61, 37, 73, 30, Items(kCountryPlaceholder)},
-    {IDC_MMS_OPERATOR_LABEL, K::Label, "Operator", 138, 37, 45, 8, {}, kNoFlags, IDC_MMS_OPERATOR},
+    LabelFor(IDC_MMS_OPERATOR_LABEL, "Operator", 138, 37, 45, 8, IDC_MMS_OPERATOR),
     {IDC_MMS_OPERATOR, K::DropDownList, "", 178, 37, 73, 30, Items(kOperatorPlaceholder)},
     // Labels of the network settings and recipients.
-    {IDC_MMS_URL_LABEL, K::Label, "URL", 27, 85, 45, 8, {}, kNoFlags, IDC_MMS_URL},
-    {IDC_MMS_APN_LABEL, K::Label, "APN", 27, 101, 45, 8, {}, kNoFlags, IDC_MMS_APN},
-    {IDC_MMS_GATEWAY_LABEL, K::Label, "Gateway", 27, 117, 45, 8, {}, kNoFlags, IDC_MMS_GATEWAY},
-    {IDC_MMS_PORT_LABEL, K::Label, "Port", 27, 133, 45, 8, {}, kNoFlags, IDC_MMS_PORT},
-    {IDC_MMS_ACCOUNT_LABEL, K::Label, "Account", 27, 149, 45, 8, {}, kNoFlags, IDC_MMS_ACCOUNT},
-    {IDC_MMS_PASSWORD_LABEL, K::Label, "Password", 27, 165, 45, 8, {}, kNoFlags, IDC_MMS_PASSWORD},
-    {IDC_MMS_MOBILE1_LABEL, K::Label, "Mobile 1", 27, 181, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE1},
-    {IDC_MMS_MOBILE2_LABEL, K::Label, "Mobile 2", 277, 86, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE2},
-    {IDC_MMS_MOBILE3_LABEL, K::Label, "Mobile 3", 277, 102, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE3},
-    {IDC_MMS_MOBILE4_LABEL, K::Label, "Mobile 4", 277, 118, 45, 8, {}, kNoFlags, IDC_MMS_MOBILE4},
-    {IDC_MMS_EMAIL1_LABEL, K::Label, "Email 1", 277, 134, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL1},
-    {IDC_MMS_EMAIL2_LABEL, K::Label, "Email 2", 277, 150, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL2},
-    {IDC_MMS_EMAIL3_LABEL, K::Label, "Email 3", 277, 166, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL3},
-    {IDC_MMS_EMAIL4_LABEL, K::Label, "Email 4", 277, 182, 45, 8, {}, kNoFlags, IDC_MMS_EMAIL4},
+    LabelFor(IDC_MMS_URL_LABEL, "URL", 27, 85, 45, 8, IDC_MMS_URL),
+    LabelFor(IDC_MMS_APN_LABEL, "APN", 27, 101, 45, 8, IDC_MMS_APN),
+    LabelFor(IDC_MMS_GATEWAY_LABEL, "Gateway", 27, 117, 45, 8, IDC_MMS_GATEWAY),
+    LabelFor(IDC_MMS_PORT_LABEL, "Port", 27, 133, 45, 8, IDC_MMS_PORT),
+    LabelFor(IDC_MMS_ACCOUNT_LABEL, "Account", 27, 149, 45, 8, IDC_MMS_ACCOUNT),
+    LabelFor(IDC_MMS_PASSWORD_LABEL, "Password", 27, 165, 45, 8, IDC_MMS_PASSWORD),
+    LabelFor(IDC_MMS_MOBILE1_LABEL, "Mobile 1", 27, 181, 45, 8, IDC_MMS_MOBILE1),
+    LabelFor(IDC_MMS_MOBILE2_LABEL, "Mobile 2", 277, 86, 45, 8, IDC_MMS_MOBILE2),
+    LabelFor(IDC_MMS_MOBILE3_LABEL, "Mobile 3", 277, 102, 45, 8, IDC_MMS_MOBILE3),
+    LabelFor(IDC_MMS_MOBILE4_LABEL, "Mobile 4", 277, 118, 45, 8, IDC_MMS_MOBILE4),
+    LabelFor(IDC_MMS_EMAIL1_LABEL, "Email 1", 277, 134, 45, 8, IDC_MMS_EMAIL1),
+    LabelFor(IDC_MMS_EMAIL2_LABEL, "Email 2", 277, 150, 45, 8, IDC_MMS_EMAIL2),
+    LabelFor(IDC_MMS_EMAIL3_LABEL, "Email 3", 277, 166, 45, 8, IDC_MMS_EMAIL3),
+    LabelFor(IDC_MMS_EMAIL4_LABEL, "Email 4", 277, 182, 45, 8, IDC_MMS_EMAIL4),
     // The form's commands and its target folder.
     {IDC_MMS_SELECT, K::PushButton, "Select", 15, 212, 62, 11},
     {IDC_MMS_GENERATE, K::PushButton, "Generate", 382, 212, 62, 11},

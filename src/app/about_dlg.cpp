@@ -2,4 +2,5 @@
 
 #include "res/about_dialog.h"
 
-CAboutDlg::CAboutDlg(QWidget* owner) : CDialog(res::kAboutDialog, Frame::Platform, owner) {}
+CAboutDlg::CAboutDlg(QWidget* owner)
+    : CDialog(res::kAboutDialog, Frame::Platform, Texts::Localised, owner) {}

@@ -49,7 +49,7 @@ QFont MainWindowFont() {
 }
 
 CMainDlg::CMainDlg(QWidget* owner)
-    : CDialog(res::kMainDialog, Frame::Skinned, owner),
+    : CDialog(res::kMainDialog, Frame::Skinned, Texts::Fixed, owner),
       m_icon(QString::fromUtf8(res::kAppIconPath)) {}
 
 void CMainDlg::OnInitDialog() {

@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "app/main_dlg.h"
+#include "framework/localised_texts.h"
 #include "res/dialogs.h"
 
 void CSetupApp::InitInstance() {
@@ -12,6 +13,7 @@ void CSetupApp::InitInstance() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QString::fromUtf8(res::kAppIconPath)));
     CDialog::SetDialogColours(QColor(166, 202, 240), QColor(0, 0, 0));
+    SetLocalisationFile(FindLocalisationFile());
 }
 
 int CSetupApp::Run() {

@@ -3,7 +3,8 @@
 // The application: it runs the main window and ends when the main window closes.
 class CSetupApp {
 public:
-    // Sets the process-wide look that every dialog builds on; done once, before any window.
+    // Sets the process-wide look that every dialog builds on and finds the localisation file;
+    // done once, before any window.
     static void InitInstance();
     // Runs the main window to its end; the result is the program's exit code.
     int Run();

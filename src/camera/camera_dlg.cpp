@@ -93,7 +93,7 @@ static_assert(kCameraDialog.HasAll(kEnableRules, K::DropDownList,
 
 CCameraDlg::CCameraDlg(QWidget* owner)
     : CSettingsForm(kCameraDialog, {IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER, IDC_CAMERA_GENERATE},
-                    owner) {}
+                    Texts::Fixed, owner) {}
 
 void CCameraDlg::OnInitForm() {
     static constexpr std::array<ButtonHandler<CCameraDlg>, 2> kButtons{{

@@ -12,6 +12,7 @@
 #include "framework/controls.h"
 #include "framework/dialog_skin.h"
 #include "framework/key_filter.h"
+#include "framework/localised_texts.h"
 #include "framework/platform.h"
 #include "res/dialogs.h"
 
@@ -25,8 +26,8 @@ DialogColours g_dialogColours;
 
 }  // namespace
 
-CDialog::CDialog(const res::DialogTemplate& layout, Frame frame, QWidget* owner)
-    : QDialog(owner), m_layout(layout), m_frame(frame) {
+CDialog::CDialog(const res::DialogTemplate& layout, Frame frame, Texts texts, QWidget* owner)
+    : QDialog(owner), m_layout(layout), m_frame(frame), m_texts(texts) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
@@ -52,6 +53,9 @@ void CDialog::Create() {
     }
     DoDataExchange(false);  // the text fields into their edits
     OnInitDialog();         // the dialog's own initialisation
+    if (m_texts == Texts::Localised) {
+        ApplyLocalisedTexts(*this, m_layout.id);
+    }
 }
 
 // Title, font and colours of the layout; the font sets the dialog units.

@@ -24,8 +24,11 @@ class CDialog : public QDialog {
     Q_OBJECT
 public:
     enum class Frame { Skinned, Platform };
+    // Whether the dialog takes its title and control texts from the localisation file.
+    enum class Texts { Fixed, Localised };
 
-    CDialog(const res::DialogTemplate& layout, Frame frame, QWidget* owner = nullptr);
+    CDialog(const res::DialogTemplate& layout, Frame frame, Texts texts = Texts::Fixed,
+            QWidget* owner = nullptr);
     ~CDialog() override;
 
     // Builds the window and its controls and runs the initialisation; later calls do nothing.
@@ -96,6 +99,7 @@ private:
 
     const res::DialogTemplate& m_layout;
     const Frame m_frame;
+    const Texts m_texts;
     bool m_created = false;
     DialogUnits m_units;
     QWidget* m_client = nullptr;

@@ -11,8 +11,8 @@
 #include "res/dialogs.h"
 
 CSettingsForm::CSettingsForm(const res::DialogTemplate& layout, const Commands& commands,
-                             QWidget* owner)
-    : CDialog(layout, Frame::Skinned, owner), m_commands(commands) {}
+                             Texts texts, QWidget* owner)
+    : CDialog(layout, Frame::Skinned, texts, owner), m_commands(commands) {}
 
 void CSettingsForm::OnInitDialog() {
     const std::array<ButtonHandler<CSettingsForm>, 3> buttons{{

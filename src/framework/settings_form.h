@@ -29,7 +29,8 @@ public:
     const Commands& FormCommands() const { return m_commands; }
 
 protected:
-    CSettingsForm(const res::DialogTemplate& layout, const Commands& commands, QWidget* owner);
+    CSettingsForm(const res::DialogTemplate& layout, const Commands& commands, Texts texts,
+                  QWidget* owner);
 
     // An edit and the text field of the form that mirrors it.
     template <class Form>

@@ -53,6 +53,34 @@ struct ControlTemplate {
     int buddy = 0;  // for a label: the control it names
 };
 
+// A label that names the control `buddy`.
+constexpr ControlTemplate LabelFor(int id, std::string_view text, int x, int y, int cx, int cy,
+                                   int buddy) {
+    return {id, ControlKind::Label, text, x, y, cx, cy, {}, kNoFlags, buddy};
+}
+
+// True when no identifier but `kUnnamedId` is used twice and every buddy is a control of the
+// same layout named by a label; layouts check this at compile time.
+constexpr bool IsWellFormed(std::span<const ControlTemplate> controls) {
+    const auto count = [&](int id) {
+        std::size_t n = 0;
+        for (const ControlTemplate& control : controls) {
+            n += control.id == id ? 1 : 0;
+        }
+        return n;
+    };
+    for (const ControlTemplate& control : controls) {
+        if (control.id != kUnnamedId && count(control.id) != 1) {
+            return false;
+        }
+        if (control.buddy != 0 && (control.kind != ControlKind::Label ||
+                                   control.buddy == kUnnamedId || count(control.buddy) != 1)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 struct DialogTemplate {
     int id;
     std::string_view title;

@@ -18,6 +18,7 @@
 #include "res/camera_dialog.h"
 #include "res/main_dialog.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/localisation_file.h"
 
 namespace {
 
@@ -195,6 +196,32 @@ TEST(AboutDlg, KeepsThePlatformFrameWithALightBlueFace) {
     EXPECT_FALSE(static_cast<QLabel*>(about.Item(res::IDC_ABOUT_NOTICE))->text().isEmpty());
     EXPECT_TRUE(about.Button(res::IDOK)->isDefault());
     EXPECT_EQ(about.Button(res::IDOK)->text(), QStringLiteral("确定"));
+}
+
+TEST(LocalisedTexts, ReachTheAboutBoxButNeverTheMainWindowOrTheCameraForm) {
+    FakePlatform platform;
+    const ScopedLocalisationFile file(
+        "[String]\n"
+        "IDD100_Title=Über Palvenor\nIDD100_1=OK\n"
+        "IDD102_Title=Einrichtung\nIDD102_1172=Beenden\nIDD102_1001=Kameramodell\n"
+        "IDD104_Title=Kamera\nIDD104_1172=Beenden\nIDD104_1008=Modus\n");
+    CAboutDlg about;
+    about.Create();
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Über Palvenor"));
+    EXPECT_EQ(about.Button(res::IDOK)->text(), QStringLiteral("OK"));
+    EXPECT_EQ(GetWindowText(about.Item(998)), QStringLiteral("Palvenor 2.1 版"));
+
+    CMainDlg mainWindow;
+    mainWindow.Create();
+    EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("Setup  V2.1"));
+    EXPECT_EQ(mainWindow.Button(res::IDC_EXIT)->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(GetWindowText(mainWindow.Item(res::IDC_MODEL_LABEL)), QStringLiteral("Camera Model"));
+
+    CCameraDlg camera;
+    camera.Create();
+    EXPECT_EQ(camera.windowTitle(), QStringLiteral("Camera Setup"));
+    EXPECT_EQ(camera.Button(res::IDC_EXIT)->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(GetWindowText(camera.Item(1008)), QStringLiteral("Mode"));
 }
 
 TEST(AppIcon, IsFortyEightPixelsSquare) {

@@ -38,7 +38,8 @@ constexpr std::array<EnableRule, 1> kRules{{{21, kServer}}};
 // A form that records where it was asked to write and answers with a chosen outcome.
 class TestForm : public CSettingsForm {
 public:
-    explicit TestForm(QWidget* owner = nullptr) : CSettingsForm(kTestForm, {30, 31, 32}, owner) {}
+    explicit TestForm(QWidget* owner = nullptr)
+        : CSettingsForm(kTestForm, {30, 31, 32}, Texts::Fixed, owner) {}
 
     QString name = QStringLiteral("initial");
     QString made = QStringLiteral("made by the form");

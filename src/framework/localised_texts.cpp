@@ -1,0 +1,64 @@
+#include "framework/localised_texts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStandardPaths>
+
+#include <filesystem>
+#include <string>
+
+#include "core/profile.h"
+#include "framework/controls.h"
+#include "framework/dialog.h"
+
+namespace {
+
+constexpr std::string_view kSection = "String";
+
+std::filesystem::path g_localisationFile;
+
+// Looks `key` up in the localisation file and gives the value to `window`, if there is one.
+void ApplyText(QWidget* window, const std::string& key) {
+    const std::string value = ReadProfileString(g_localisationFile, kSection, key);
+    if (!value.empty()) {
+        SetWindowText(window, QString::fromStdString(value));
+    }
+}
+
+bool IsPicture(const QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    return label != nullptr && !label->pixmap().isNull();
+}
+
+}  // namespace
+
+QString FindLocalisationFile() {
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation);
+    folders << QCoreApplication::applicationDirPath();
+    for (const QString& folder : folders) {
+        const QFileInfo file(QDir(folder), QString::fromLatin1(kLocalisationFileName));
+        if (file.isFile()) {
+            return file.absoluteFilePath();
+        }
+    }
+    return {};
+}
+
+void SetLocalisationFile(const QString& path) {
+    g_localisationFile = std::filesystem::path(path.toStdU16String());
+}
+
+void ApplyLocalisedTexts(CDialog& dialog, int dialogId) {
+    if (g_localisationFile.empty()) {
+        return;
+    }
+    const std::string prefix = "IDD" + std::to_string(dialogId) + "_";
+    ApplyText(&dialog, prefix + "Title");
+    for (QWidget* control : dialog.Controls()) {
+        if (!IsPicture(control)) {
+            ApplyText(control, prefix + std::to_string(CDialog::ControlId(control)));
+        }
+    }
+}

@@ -9,7 +9,9 @@
 #include "app/about_dlg.h"
 #include "camera/camera_dlg.h"
 #include "framework/controls.h"
+#include "mms/mms_dlg.h"
 #include "res/main_dialog.h"
+#include "smtp/smtp_dlg.h"
 
 namespace {
 
@@ -28,8 +30,8 @@ std::unique_ptr<CDialog> Make(QWidget* owner) {
 
 constexpr std::array<SetupForm, 3> kSetupForms{{
     {res::IDC_CAMERA_SETUP, 0, &Make<CCameraDlg>},
-    {res::IDC_MMS_SETUP, 1, nullptr},
-    {res::IDC_SMTP_SETUP, 2, nullptr},
+    {res::IDC_MMS_SETUP, 1, &Make<CMmsDlg>},
+    {res::IDC_SMTP_SETUP, 2, &Make<CSmtpDlg>},
 }};
 
 constexpr std::array<int, 6> kMainFontControls{res::IDC_MODEL_LABEL,  res::IDC_MODEL,

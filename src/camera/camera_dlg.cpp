@@ -6,7 +6,7 @@
 #include "framework/command_table.h"
 #include "framework/enable_rules.h"
 #include "framework/platform.h"
-#include "framework/position_fields.h"
+#include "framework/record_fields.h"
 #include "res/camera_dialog.h"
 
 namespace {

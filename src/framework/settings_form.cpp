@@ -29,10 +29,6 @@ void CSettingsForm::DoDataExchange(bool save) {
     ExchangeFields(save);
 }
 
-std::string CSettingsForm::SettingsText(const QString& typed) {
-    return typed.toLatin1().toStdString();
-}
-
 void CSettingsForm::OnSelect() {
     SelectTargetFolder(*this, m_commands.folder);
 }

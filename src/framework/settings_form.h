@@ -6,7 +6,6 @@
 // that the camera cannot read, writing, and telling the user the outcome.
 #include <QString>
 
-#include <span>
 #include <string>
 
 #include "core/settings_file.h"
@@ -31,22 +30,6 @@ public:
 protected:
     CSettingsForm(const res::DialogTemplate& layout, const Commands& commands, Texts texts,
                   QWidget* owner);
-
-    // An edit and the text field of the form that mirrors it.
-    template <class Form>
-    struct TextField {
-        int editId;
-        QString Form::*field;
-    };
-    template <class Form>
-    void ExchangeTexts(bool save, std::span<const TextField<Form>> fields) {
-        for (const TextField<Form>& text : fields) {
-            ExchangeText(save, text.editId, static_cast<Form&>(*this).*text.field);
-        }
-    }
-    // A typed text on its way into a settings record; by then it has passed the check of every
-    // text the form writes, so it is plain ASCII.
-    static std::string SettingsText(const QString& typed);
 
     // The form's own initialisation, once the commands are wired.
     virtual void OnInitForm() {}

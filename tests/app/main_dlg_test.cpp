@@ -145,38 +145,45 @@ TEST_F(MainDlgTest, AltSpaceReachesTheAboutItem) {
     EXPECT_TRUE(aboutShown);
 }
 
-// Each way of ending the form: its "Exit", the window menu's close command and Alt+F4.
-const std::array<std::pair<const char*, std::function<void(CCameraDlg&)>>, 3> kWaysToEnd{{
-    {"Exit",
-     [](CCameraDlg& form) { QTest::mouseClick(form.Button(res::IDC_EXIT), Qt::LeftButton); }},
-    {"close", [](CCameraDlg& form) { form.close(); }},
+// Each way of ending a form: its "Exit", the window menu's close command and Alt+F4.
+const std::array<std::pair<const char*, std::function<void(CDialog&)>>, 3> kWaysToEnd{{
+    {"Exit", [](CDialog& form) { QTest::mouseClick(form.Button(res::IDC_EXIT), Qt::LeftButton); }},
+    {"close", [](CDialog& form) { form.SendSysCommand(SC_CLOSE); }},
     {"Alt+F4",
-     [](CCameraDlg& form) {
-         form.List(res::IDC_CAMERA_MODE)->setFocus();
-         QTest::keyClick(form.List(res::IDC_CAMERA_MODE), Qt::Key_F4, Qt::AltModifier);
+     [](CDialog& form) {
+         form.Button(res::IDC_EXIT)->setFocus();
+         QTest::keyClick(form.Button(res::IDC_EXIT), Qt::Key_F4, Qt::AltModifier);
      }},
 }};
 
-TEST_F(MainDlgTest, CameraSetupHidesTheMainWindowUntilTheFormEnds) {
+TEST_F(MainDlgTest, EachSetupButtonHidesTheMainWindowUntilItsFormEnds) {
     window.List(res::IDC_MODEL)->setCurrentIndex(2);
-    for (const auto& [name, end] : kWaysToEnd) {
-        bool mainHidden = false;
-        bool formShown = false;
-        WhenModal([&, &end = end](QWidget* modal) {
-            auto* form = qobject_cast<CCameraDlg*>(modal);
-            ASSERT_NE(form, nullptr);
-            mainHidden = !window.isVisible();
-            formShown = form->isVisible();
-            end(*form);
-        });
-        QTest::mouseClick(window.Button(res::IDC_CAMERA_SETUP), Qt::LeftButton);
-        EXPECT_TRUE(mainHidden) << name;
-        EXPECT_TRUE(formShown) << name;
-        EXPECT_TRUE(window.isVisible()) << name;
-        EXPECT_EQ(window.List(res::IDC_MODEL)->currentText(), QStringLiteral("SMTP-CAMERA"))
-            << name;
-        EXPECT_TRUE(Enabled(res::IDC_SMTP_SETUP)) << name;
-        EXPECT_EQ(window.findChildren<CCameraDlg*>().size(), 0) << name;
+    const std::array<std::pair<int, const char*>, 3> forms{{
+        {res::IDC_CAMERA_SETUP, "CCameraDlg"},
+        {res::IDC_MMS_SETUP, "CMmsDlg"},
+        {res::IDC_SMTP_SETUP, "CSmtpDlg"},
+    }};
+    for (const auto& [button, formClass] : forms) {
+        for (const auto& [name, end] : kWaysToEnd) {
+            bool mainHidden = false;
+            QString shown;
+            WhenModal([&, &end = end](QWidget* modal) {
+                auto* form = qobject_cast<CDialog*>(modal);
+                ASSERT_NE(form, nullptr);
+                mainHidden = !window.isVisible();
+                shown = form->isVisible() ? QString::fromLatin1(form->metaObject()->className())
+                                          : QString();
+                end(*form);
+            });
+            QTest::mouseClick(window.Button(button), Qt::LeftButton);
+            EXPECT_TRUE(mainHidden) << formClass << " " << name;
+            EXPECT_EQ(shown, QString::fromLatin1(formClass)) << name;
+            EXPECT_TRUE(window.isVisible()) << formClass << " " << name;
+            EXPECT_EQ(window.List(res::IDC_MODEL)->currentText(), QStringLiteral("SMTP-CAMERA"))
+                << formClass << " " << name;
+            EXPECT_TRUE(Enabled(res::IDC_SMTP_SETUP)) << formClass << " " << name;
+            EXPECT_TRUE(window.findChildren<CDialog*>().isEmpty()) << formClass << " " << name;
+        }
     }
 }
 

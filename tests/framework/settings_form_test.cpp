@@ -8,6 +8,7 @@
 #include <array>
 
 #include "framework/enable_rules.h"
+#include "framework/record_fields.h"
 #include "res/dialogs.h"
 #include "tests/support/form_fixture.h"
 

@@ -1,65 +1,89 @@
 #include "core/settings_file.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <filesystem>
+#include <system_error>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-
+#include "core/file_handle.h"
 #include "core/settings_text.h"
-
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "core/temporary_file.h"
 
 namespace {
 
-SettingsFileOutcome Outcome(SettingsFileOutcome::Status status, std::string message) {
+namespace fs = std::filesystem;
+using Status = SettingsFileOutcome::Status;
+
+// As many links as the system itself follows in one path before it gives up.
+constexpr int kMaxLinksFollowed = 40;
+
+SettingsFileOutcome Outcome(Status status, std::string message) {
     return SettingsFileOutcome{status, std::move(message)};
 }
 
-SettingsFileOutcome Failure(const std::string& path, const std::string& reason) {
-    return Outcome(SettingsFileOutcome::Status::Failed,
-                   path + "\nThe file could not be written: " + reason);
+SettingsFileOutcome Failure(const std::string& path, const std::error_code& reason) {
+    return Outcome(Status::Failed, path + "\nThe file could not be written: " + reason.message());
 }
 
-std::string ErrnoText(int error) {
-    return std::strerror(error);
+SettingsFileOutcome Unchecked(const std::string& path, const std::string& reason) {
+    return Outcome(Status::WrittenUnchecked,
+                   path + "\nThe file was written but could not be checked: " + reason);
 }
 
-// Makes the bytes of an open file durable before the file is renamed into place.
-bool SyncHandle(int fd) {
-#if defined(_WIN32)
-    return _commit(fd) == 0;
-#else
-    return ::fsync(fd) == 0;
-#endif
-}
-
-// Makes the rename durable: the folder entry is what the camera looks up. Filesystems that
-// cannot sync a folder say so with EINVAL or ENOTSUP; that is no failure of the write.
-int SyncFolder(const QString& folder) {
-#if defined(_WIN32)
-    (void)folder;
-    return 0;
-#else
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) {
-        return errno;
+// The file that writing `path` replaces: symbolic links in place of the file are followed,
+// dangling ones too, so the links stay and the file they lead to is written. Nothing when a
+// name on the way cannot be read.
+std::optional<fs::path> FollowLinks(const std::string& path) {
+    std::error_code error;
+    fs::path target = fs::absolute(path, error);
+    for (int links = 0; !error && links <= kMaxLinksFollowed; ++links) {
+        const fs::file_status status = fs::symlink_status(target, error);
+        if (status.type() == fs::file_type::not_found) {
+            return target;
+        }
+        if (error || !fs::is_symlink(status)) {
+            break;
+        }
+        const fs::path link = fs::read_symlink(target, error);
+        target = link.is_absolute() ? link : target.parent_path() / link;
     }
-    int error = 0;
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
-        error = errno;
+    return error ? std::nullopt : std::optional<fs::path>(target);
+}
+
+// What lies at the file's name before the write.
+struct OlderFile {
+    // Nothing, or a plain file that may be written to: as opening it for writing would, a
+    // folder, a read-only file or anything else than a plain file refuses the write.
+    bool replaceable = false;
+    // The permission bits of a plain file there, which the new file takes over.
+    std::optional<unsigned> mode;
+};
+
+OlderFile InspectOlderFile(const fs::path& target) {
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (status.type() == fs::file_type::not_found) {
+        return {true, std::nullopt};
     }
-    ::close(fd);
-    return error;
-#endif
+    if (error || !fs::is_regular_file(status) || !CanWriteTo(target)) {
+        return {false, std::nullopt};
+    }
+    return {true, static_cast<unsigned>(status.permissions() & fs::perms::mask)};
+}
+
+// Why the name does not now hold exactly the bytes just written, if it does not.
+std::optional<std::string> ReadBackProblem(const fs::path& target, const std::string& bytes) {
+    FileHandle file;
+    std::string read;
+    std::error_code error = file.OpenForReading(target);
+    if (!error) {
+        error = file.ReadAll(read);
+    }
+    if (error) {
+        return error.message();
+    }
+    if (read != bytes) {
+        return std::string("it reads back differently from what was written");
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -70,8 +94,8 @@ std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::
 
 SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std::string& fileName,
                                       const ScrambleKey& key,
-                                      const std::function<std::string()>& compose) {
-    using Status = SettingsFileOutcome::Status;
+                                      const std::function<std::string()>& compose,
+                                      std::optional<FolderDevice> selectedDevice) {
     const std::string path = ComposeSettingsFilePath(targetFolder, fileName);
 
     // Composing has no side effects, so the text is checked before anything is opened.
@@ -83,57 +107,45 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
                            " fit.\nNothing was written.");
     }
 
-    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
-    const QFileInfo existing(name);
-    // An existing file that could not be opened for writing is refused as such, even though
-    // renaming over it would work.
-    if (existing.exists() && (existing.isDir() || !existing.isWritable())) {
-        return Outcome(Status::CannotOpen, path);
+    // A pulled card can leave its folder behind as an empty mount point on the system disk.
+    if (selectedDevice) {
+        const std::optional<FolderDevice> device = ReadFolderDevice(targetFolder);
+        if (device && *device != *selectedDevice) {
+            return Outcome(Status::CardGone,
+                           path + "\nThe selected card is no longer there: nothing was written.");
+        }
     }
 
-    QSaveFile file(name);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    const std::optional<fs::path> target = FollowLinks(path);
+    const OlderFile older = target ? InspectOlderFile(*target) : OlderFile{};
+    if (!older.replaceable) {
         return Outcome(Status::CannotOpen, path);
     }
 
     ScrambleSettingsText(text.data(), text.size(), key);
-    const auto length = static_cast<qint64>(text.size());
-    // Until commit() the older file stays untouched; giving up removes the new one.
-    const auto giveUp = [&](const std::string& reason) {
-        file.cancelWriting();
-        return Failure(path, reason);
-    };
-    errno = 0;
-    const qint64 written = file.write(text.data(), length);
-    if (written != length) {
-        // A short write sets no error on the device; the system's reason is in errno.
-        const int error = errno;
-        if (file.error() != QFileDevice::NoError) {
-            return giveUp(file.errorString().toStdString());
+    // Until the rename the older file stays untouched; giving up removes the new one.
+    TemporaryFile file;
+    if (const std::error_code error = file.Create(*target, older.mode)) {
+        // Only the name beside the file can be too long when the file's own name is not.
+        if (error == std::errc::filename_too_long) {
+            return Failure(path, error);
         }
-        return giveUp(error != 0 ? ErrnoText(error)
-                                 : std::to_string(std::max<qint64>(written, 0)) + " of " +
-                                       std::to_string(length) + " bytes were written");
+        return Outcome(Status::CannotOpen, path);
     }
-    if (!file.flush()) {
-        return giveUp(file.errorString().toStdString());
+    if (const std::error_code error = file.WriteAndSync(text)) {
+        return Failure(path, error);
     }
-    if (!SyncHandle(file.handle())) {
-        return giveUp(ErrnoText(errno));
-    }
-    if (!file.commit()) {
-        return Failure(path, file.errorString().toStdString());
-    }
-    if (const int error = SyncFolder(existing.absolutePath()); error != 0) {
-        return Failure(path, ErrnoText(error));
+    if (const std::error_code error = file.TakeFinalName()) {
+        return Failure(path, error);
     }
 
-    // Read the file back: the name must now hold exactly the bytes just written.
-    QFile readBack(name);
-    if (!readBack.open(QIODevice::ReadOnly) ||
-        readBack.readAll() != QByteArray(text.data(), static_cast<qsizetype>(length))) {
-        return Failure(path, "the file read back differs from what was written");
+    // From here on the new file has the name, whatever else goes wrong.
+    if (const std::error_code error = SyncFolder(target->parent_path())) {
+        return Unchecked(path, error.message());
     }
+    if (const std::optional<std::string> reason = ReadBackProblem(*target, text)) {
+        return Unchecked(path, *reason);
+    }
+    RemoveLeftoverTemporaries(*target);
     return Outcome(Status::Written, kGeneratedMessage);
 }

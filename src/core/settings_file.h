@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "core/folder_device.h"
 #include "core/scramble.h"
 
 #if defined(_WIN32)
@@ -25,10 +27,12 @@ inline constexpr const char* kGeneratedMessage = "System configuration file has 
 // What became of one attempt to write a settings file, and the text to show the user.
 struct SettingsFileOutcome {
     enum class Status {
-        Written,     // the file is complete on the medium
-        Refused,     // nothing was opened: the text could not be written as it stands
-        CannotOpen,  // the file could not be created; nothing changed
-        Failed,      // creating worked, a later step did not; an older file is left as it was
+        Written,           // the file is complete on the medium
+        Refused,           // nothing was opened: the text could not be written as it stands
+        CardGone,          // the folder is no longer on the selected card; nothing was written
+        CannotOpen,        // the file could not be created; nothing changed
+        Failed,            // creating worked, a later step did not; an older file is left as it was
+        WrittenUnchecked,  // the new file has replaced the older one, but checking it failed
     };
     Status status;
     std::string message;
@@ -41,7 +45,10 @@ std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::
 
 // Writes the scrambled settings text that `compose` returns as `fileName` into `targetFolder`.
 // The file is written beside its final name, synced and only then renamed over an older one,
-// so the name on the medium always holds either the old file or the complete new one.
+// so the name on the medium always holds either the old file or the complete new one. A
+// symbolic link in place of the file is followed, as opening the name would. Given the device
+// the folder lay on when it was selected, nothing is written when it now lies on another one.
 SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std::string& fileName,
                                       const ScrambleKey& key,
-                                      const std::function<std::string()>& compose);
+                                      const std::function<std::string()>& compose,
+                                      std::optional<FolderDevice> selectedDevice = std::nullopt);

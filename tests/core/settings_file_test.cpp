@@ -1,116 +1,400 @@
 #include "core/settings_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "core/settings_text.h"
 #include "tests/support/files.h"
+#include "tests/support/ordinary_user.h"
+#include "tests/support/scratch_mount.h"
+
+// Statuses by name in failure reports.
+static void PrintTo(SettingsFileOutcome::Status status, std::ostream* out) {
+    constexpr const char* kNames[] = {"Written",    "Refused", "CardGone",
+                                      "CannotOpen", "Failed",  "WrittenUnchecked"};
+    *out << kNames[static_cast<int>(status)];
+}
 
 namespace {
 
-class WriteSettingsFileTest : public testing::Test {
-protected:
-    std::string Folder() const { return dir.path().toStdString(); }
-    QString FilePath() const { return dir.filePath(QStringLiteral("CameraSet.dat")); }
+using Status = SettingsFileOutcome::Status;
 
-    SettingsFileOutcome Write(const std::string& text, const std::string& folder) {
-        ++composed;
-        return WriteSettingsFile(folder, kCameraSetFileName, kCameraScrambleKey,
-                                 [&] { return text; });
-    }
-    SettingsFileOutcome Write(const std::string& text) { return Write(text, Folder()); }
-
-    QTemporaryDir dir;
-    int composed = 0;
+// One of the three settings files with its scrambling key.
+struct SettingsFileKind {
+    const std::string* fileName;
+    const ScrambleKey* key;
 };
 
-TEST_F(WriteSettingsFileTest, PathIsFolderAndFileNameSideBySide) {
+void PrintTo(const SettingsFileKind& kind, std::ostream* out) {
+    *out << kind.fileName->substr(1);
+}
+
+constexpr std::array<SettingsFileKind, 3> kKinds{{
+    {&kCameraSetFileName, &kCameraScrambleKey},
+    {&kMmsSetFileName, &kMmsScrambleKey},
+    {&kSmtpSetFileName, &kSmtpScrambleKey},
+}};
+
+std::string CouldNotBeWritten(const std::string& path, int error) {
+    return path + "\nThe file could not be written: " + std::strerror(error);
+}
+
+std::string WrittenButUnchecked(const std::string& path, int error) {
+    return path + "\nThe file was written but could not be checked: " + std::strerror(error);
+}
+
+class WriteSettingsFileTest : public testing::TestWithParam<SettingsFileKind> {
+protected:
+    const std::string& FileName() const { return *GetParam().fileName; }
+    // The file's name without its leading separator.
+    QString Name() const { return QString::fromStdString(FileName().substr(1)); }
+    QString Sub(const QString& name) const { return dir.filePath(name); }
+    QString FileIn(const QString& folder) const { return QDir(folder).filePath(Name()); }
+
+    SettingsFileOutcome Write(const QString& folder,
+                              std::optional<FolderDevice> selected = std::nullopt) const {
+        return WriteSettingsFile(
+            folder.toStdString(), FileName(), *GetParam().key, [this] { return text; }, selected);
+    }
+    std::string Unscrambled(const QString& path) const {
+        return Unscramble(ReadFileBytes(path), *GetParam().key);
+    }
+    QString MakeFolder(const QString& name) const {
+        EXPECT_TRUE(QDir(dir.path()).mkdir(name));
+        return Sub(name);
+    }
+    // Writes into `folder` and expects the write to fail with exactly `message`, leaving the
+    // folder as it was: no new file, no temporary file, an older file byte for byte.
+    void ExpectFailure(const QString& folder, Status status, const std::string& message,
+                       std::optional<FolderDevice> selected = std::nullopt) const {
+        const QMap<QString, QByteArray> before = FolderContents(folder);
+        const SettingsFileOutcome outcome = Write(folder, selected);
+        EXPECT_EQ(outcome.status, status);
+        EXPECT_EQ(outcome.message, message);
+        EXPECT_EQ(FolderContents(folder), before);
+    }
+    // Writes into `folder` as an ordinary user and expects `status` with `message`.
+    void ExpectAsOrdinaryUser(const QString& folder, Status status,
+                              const std::string& message) const {
+        const SettingsFileOutcome outcome = AsOrdinaryUser([&] { return Write(folder); });
+        EXPECT_EQ(outcome.status, status);
+        EXPECT_EQ(outcome.message, message);
+    }
+    // On a tmpfs of the test's own, first without and then with an older file on it: once
+    // `spoil` has made the medium unusable, writing fails with `status` and the message that
+    // `message` makes of the path, and the medium is left as it was.
+    void ExpectFailureOnSpoiltCard(bool (ScratchMount::*spoil)(), Status status,
+                                   std::string (*message)(const std::string& path)) const {
+        for (const bool older : {false, true}) {
+            SCOPED_TRACE(older ? "with an older file" : "without an older file");
+            const QString card = MakeFolder(older ? QStringLiteral("old") : QStringLiteral("new"));
+            ScratchMount mount(card, "size=64k,nr_inodes=16");
+            ASSERT_TRUE(mount.Mounted());
+            if (older) {
+                WriteFileBytes(FileIn(card), "older settings");
+            }
+            ASSERT_TRUE((mount.*spoil)());
+            ExpectFailure(card, status, message(FileIn(card).toStdString()));
+        }
+    }
+    // Lets an ordinary user into the test's folder.
+    void OpenToOrdinaryUser() const { SetMode(dir.path(), 0777); }
+
+    std::string text = "MODE=0\nPRES=2\nBEEP=1\n";
+    QTemporaryDir dir;
+};
+
+INSTANTIATE_TEST_SUITE_P(EachFile, WriteSettingsFileTest, testing::ValuesIn(kKinds),
+                         [](const testing::TestParamInfo<SettingsFileKind>& info) {
+                             const std::string& name = *info.param.fileName;
+                             return name.substr(1, name.find('.') - 1);
+                         });
+
+#define SKIP_UNLESS_MOUNTING_WORKS()                                                \
+    if (const std::string& reason = ScratchMount::Unavailable(); !reason.empty()) { \
+        GTEST_SKIP() << reason;                                                     \
+    }
+
+TEST(ComposeSettingsFilePath, PutsFolderAndFileNameSideBySide) {
     EXPECT_EQ(ComposeSettingsFilePath("/", kCameraSetFileName), "//CameraSet.dat");
     EXPECT_EQ(ComposeSettingsFilePath("/media/card", kSmtpSetFileName), "/media/card/SmtpSet.dat");
     EXPECT_EQ(ComposeSettingsFilePath("/media/card", kMmsSetFileName), "/media/card/MmsSet.dat");
 }
 
-TEST_F(WriteSettingsFileTest, WritesTheScrambledTextAndNothingElse) {
-    const SettingsFileOutcome outcome = Write("MODE=0\nPRES=2\n");
+TEST_P(WriteSettingsFileTest, WritesTheScrambledTextAndNothingElse) {
+    const SettingsFileOutcome outcome = Write(dir.path());
     ASSERT_TRUE(outcome.Written()) << outcome.message;
     EXPECT_EQ(outcome.message, "System configuration file has been generated.");
-    const QByteArray bytes = ReadFileBytes(FilePath());
-    EXPECT_EQ(bytes.size(), 14);
-    EXPECT_EQ(Unscramble(bytes, kCameraScrambleKey), "MODE=0\nPRES=2\n");
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
+    EXPECT_EQ(ReadFileBytes(FileIn(dir.path())).size(), static_cast<qsizetype>(text.size()));
+    EXPECT_EQ(Unscrambled(FileIn(dir.path())), text);
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{Name()});
 }
 
-TEST_F(WriteSettingsFileTest, ReplacesAnOlderFileAsAWhole) {
-    WriteFileBytes(FilePath(), QByteArray(500, 'x'));
-    ASSERT_TRUE(Write("MODE=1\n").Written());
-    EXPECT_EQ(Unscramble(ReadFileBytes(FilePath()), kCameraScrambleKey), "MODE=1\n");
+TEST_P(WriteSettingsFileTest, ReplacesAnOlderFileAsAWholeAndKeepsItsPermissions) {
+    WriteFileBytes(FileIn(dir.path()), QByteArray(500, 'x'));
+    SetMode(FileIn(dir.path()), 0640);
+    ASSERT_TRUE(Write(dir.path()).Written());
+    EXPECT_EQ(Unscrambled(FileIn(dir.path())), text);
+    EXPECT_EQ(QFileInfo(FileIn(dir.path())).permissions(), QFile::ReadOwner | QFile::ReadUser |
+                                                               QFile::WriteOwner |
+                                                               QFile::WriteUser | QFile::ReadGroup);
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{Name()});
 }
 
-TEST_F(WriteSettingsFileTest, FolderThatDoesNotExistShowsExactlyThePath) {
-    const std::string folder = Folder() + "/no-such-folder";
-    const SettingsFileOutcome outcome = Write("MODE=0\n", folder);
-    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::CannotOpen);
-    EXPECT_EQ(outcome.message, folder + "/CameraSet.dat");
+TEST_P(WriteSettingsFileTest, MissingFolderShowsExactlyThePath) {
+    const QString never = Sub(QStringLiteral("no-such-folder"));
+    ExpectFailure(never, Status::CannotOpen, FileIn(never).toStdString());
+
+    // Selected, then removed before "Generate".
+    const QString removed = MakeFolder(QStringLiteral("removed"));
+    const std::optional<FolderDevice> device = ReadFolderDevice(removed.toStdString());
+    ASSERT_TRUE(device);
+    ASSERT_TRUE(QDir(removed).removeRecursively());
+    ExpectFailure(removed, Status::CannotOpen, FileIn(removed).toStdString(), device);
     EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
 }
 
-TEST_F(WriteSettingsFileTest, FolderBelowARegularFileCannotBeOpened) {
-    WriteFileBytes(dir.filePath(QStringLiteral("plain")), "data");
-    const SettingsFileOutcome outcome = Write("MODE=0\n", Folder() + "/plain");
-    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::CannotOpen);
-    EXPECT_EQ(outcome.message, Folder() + "/plain/CameraSet.dat");
-    EXPECT_EQ(ReadFileBytes(dir.filePath(QStringLiteral("plain"))), "data");
+TEST_P(WriteSettingsFileTest, FolderBelowARegularFileShowsExactlyThePath) {
+    const QString below = Sub(QStringLiteral("plain"));
+    WriteFileBytes(below, "data");
+    const QMap<QString, QByteArray> before = FolderContents(dir.path());
+    ExpectFailure(below, Status::CannotOpen, FileIn(below).toStdString());
+    EXPECT_EQ(FolderContents(dir.path()), before);
 }
 
-TEST_F(WriteSettingsFileTest, AFolderWhereTheFileShouldBeIsNotReplaced) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("CameraSet.dat")));
-    const SettingsFileOutcome outcome = Write("MODE=0\n");
-    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::CannotOpen);
-    EXPECT_TRUE(QFileInfo(FilePath()).isDir());
+TEST_P(WriteSettingsFileTest, AFolderInPlaceOfTheFileIsNotReplaced) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(Name()));
+    ExpectFailure(dir.path(), Status::CannotOpen, FileIn(dir.path()).toStdString());
 }
 
-TEST_F(WriteSettingsFileTest, ReadOnlyFileIsRefusedAndKept) {
-    if (RunningAsRoot()) {
-        GTEST_SKIP() << "permission bits do not bind the superuser";
+TEST_P(WriteSettingsFileTest, ReadOnlyOlderFileIsRefusedAndKept) {
+    OpenToOrdinaryUser();
+    WriteFileBytes(FileIn(dir.path()), "older settings");
+    SetMode(FileIn(dir.path()), 0444);
+    const QMap<QString, QByteArray> before = FolderContents(dir.path());
+    ExpectAsOrdinaryUser(dir.path(), Status::CannotOpen, FileIn(dir.path()).toStdString());
+    EXPECT_EQ(FolderContents(dir.path()), before);
+}
+
+TEST_P(WriteSettingsFileTest, FileSizeLimitReportsPathAndReasonAndKeepsTheOlderFile) {
+    WriteFileBytes(FileIn(dir.path()), "older settings");
+    text = std::string(200, 'A');
+    const FileSizeLimit full(100);
+    ExpectFailure(dir.path(), Status::Failed,
+                  CouldNotBeWritten(FileIn(dir.path()).toStdString(), EFBIG));
+}
+
+TEST_P(WriteSettingsFileTest, FullMediumReportsPathAndReasonAndKeepsTheOlderFile) {
+    SKIP_UNLESS_MOUNTING_WORKS();
+    ExpectFailureOnSpoiltCard(
+        &ScratchMount::FillBlocks, Status::Failed,
+        [](const std::string& path) { return CouldNotBeWritten(path, ENOSPC); });
+}
+
+TEST_P(WriteSettingsFileTest, NoFreeInodesShowsExactlyThePathAndKeepsTheOlderFile) {
+    SKIP_UNLESS_MOUNTING_WORKS();
+    ExpectFailureOnSpoiltCard(&ScratchMount::FillInodes, Status::CannotOpen,
+                              [](const std::string& path) { return path; });
+}
+
+TEST_P(WriteSettingsFileTest, ReadOnlyMediumShowsExactlyThePathAndKeepsTheOlderFile) {
+    SKIP_UNLESS_MOUNTING_WORKS();
+    ExpectFailureOnSpoiltCard(&ScratchMount::RemountReadOnly, Status::CannotOpen,
+                              [](const std::string& path) { return path; });
+}
+
+TEST_P(WriteSettingsFileTest, LinkInPlaceOfTheFileIsFollowedAndTheTargetFolderSynced) {
+    OpenToOrdinaryUser();
+    const QString card = MakeFolder(QStringLiteral("card"));
+    const QString elsewhere = MakeFolder(QStringLiteral("elsewhere"));
+    SetMode(elsewhere, 0777);
+    WriteFileBytes(FileIn(elsewhere), "older settings");
+    SetMode(FileIn(elsewhere), 0666);
+    ASSERT_TRUE(QFile::link(FileIn(elsewhere), FileIn(card)));
+    // The link's own folder cannot be opened to be synced; the target's folder can.
+    SetMode(card, 0333);
+    ExpectAsOrdinaryUser(card, Status::Written, kGeneratedMessage);
+    SetMode(card, 0777);
+    EXPECT_EQ(Unscrambled(FileIn(elsewhere)), text);
+    EXPECT_EQ(QFileInfo(FileIn(card)).symLinkTarget(), FileIn(elsewhere));
+    EXPECT_EQ(FolderEntries(card), QStringList{Name()});
+    EXPECT_EQ(FolderEntries(elsewhere), QStringList{Name()});
+}
+
+TEST_P(WriteSettingsFileTest, DanglingLinkIsFollowedWhereItsFolderExists) {
+    const QString card = MakeFolder(QStringLiteral("card"));
+    const QString elsewhere = MakeFolder(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../elsewhere/") + Name(), FileIn(card)));
+    ASSERT_TRUE(Write(card).Written());
+    EXPECT_EQ(Unscrambled(FileIn(elsewhere)), text);
+    EXPECT_TRUE(QFileInfo(FileIn(card)).isSymLink());
+
+    const QString nowhere = MakeFolder(QStringLiteral("nowhere"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../missing/") + Name(), FileIn(nowhere)));
+    ExpectFailure(nowhere, Status::CannotOpen, FileIn(nowhere).toStdString());
+}
+
+TEST_P(WriteSettingsFileTest, FailedRenameReportsPathAndReasonAndKeepsTheOlderFile) {
+    if (!RunningAsRoot()) {
+        GTEST_SKIP() << "needs an older file of another user, which only the superuser can make";
     }
-    WriteFileBytes(FilePath(), "old");
-    QFile::setPermissions(FilePath(), QFile::ReadOwner);
-    const SettingsFileOutcome outcome = Write("MODE=0\n");
-    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::CannotOpen);
-    EXPECT_EQ(outcome.message, FilePath().toStdString());
-    EXPECT_EQ(ReadFileBytes(FilePath()), "old");
+    // In a shared folder with the sticky bit, another user's file cannot be renamed over,
+    // although it may be written to and new files may be made beside it.
+    OpenToOrdinaryUser();
+    const QString shared = MakeFolder(QStringLiteral("shared"));
+    SetMode(shared, 01777);
+    WriteFileBytes(FileIn(shared), "older settings");
+    SetMode(FileIn(shared), 0666);
+    const QMap<QString, QByteArray> before = FolderContents(shared);
+    ExpectAsOrdinaryUser(shared, Status::Failed,
+                         CouldNotBeWritten(FileIn(shared).toStdString(), EPERM));
+    EXPECT_EQ(FolderContents(shared), before);
 }
 
-TEST_F(WriteSettingsFileTest, FullMediumReportsPathAndReasonAndKeepsTheOlderFile) {
-    WriteFileBytes(FilePath(), "older settings");
-    SettingsFileOutcome outcome{SettingsFileOutcome::Status::Written, {}};
-    {
-        const FileSizeLimit full(100);
-        outcome = Write(std::string(200, 'A'));
+TEST_P(WriteSettingsFileTest, FolderThatCannotBeSyncedAfterTheRenameIsReportedAsUnchecked) {
+    OpenToOrdinaryUser();
+    const QString card = MakeFolder(QStringLiteral("card"));
+    SetMode(card, 0333);
+    ExpectAsOrdinaryUser(card, Status::WrittenUnchecked,
+                         WrittenButUnchecked(FileIn(card).toStdString(), EACCES));
+    SetMode(card, 0777);
+    EXPECT_EQ(Unscrambled(FileIn(card)), text);
+    EXPECT_EQ(FolderEntries(card), QStringList{Name()});
+}
+
+TEST_P(WriteSettingsFileTest, FileThatCannotBeReadBackIsReportedAsUnchecked) {
+    OpenToOrdinaryUser();
+    WriteFileBytes(FileIn(dir.path()), "older settings");
+    SetMode(FileIn(dir.path()), 0222);
+    ExpectAsOrdinaryUser(dir.path(), Status::WrittenUnchecked,
+                         WrittenButUnchecked(FileIn(dir.path()).toStdString(), EACCES));
+    SetMode(FileIn(dir.path()), 0666);
+    EXPECT_EQ(Unscrambled(FileIn(dir.path())), text);
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{Name()});
+}
+
+TEST_P(WriteSettingsFileTest, PathAtTheLengthLimitGivesTheSystemsReason) {
+    // Folders deep enough that the file's path has the longest length the system takes; the
+    // temporary file's longer name beside it does not fit.
+    QString folder = dir.path();
+    for (qsizetype left = PATH_MAX - 1 - static_cast<qsizetype>(FileName().size()) - folder.size();
+         left > 0;) {
+        const qsizetype length = left > 201 ? std::min<qsizetype>(200, left - 3) : left - 1;
+        folder += QLatin1Char('/') + QString(length, QLatin1Char('d'));
+        left -= length + 1;
     }
-    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Failed);
-    EXPECT_EQ(outcome.message.rfind(FilePath().toStdString() + "\n", 0), 0u) << outcome.message;
-    EXPECT_NE(outcome.message.find("too large"), std::string::npos) << outcome.message;
-    EXPECT_EQ(ReadFileBytes(FilePath()), "older settings");
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(FileIn(folder).size(), PATH_MAX - 1);
+    WriteFileBytes(FileIn(folder), "older settings");
+    ASSERT_EQ(ReadFileBytes(FileIn(folder)), "older settings");
+    ExpectFailure(folder, Status::Failed,
+                  CouldNotBeWritten(FileIn(folder).toStdString(), ENAMETOOLONG));
 }
 
-TEST_F(WriteSettingsFileTest, TextBeyondTheCapacityIsRefusedBeforeAnythingIsOpened) {
-    WriteFileBytes(FilePath(), "older settings");
-    const SettingsFileOutcome outcome = Write(std::string(kSettingsTextCapacity, 'A'));
-    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Refused);
-    EXPECT_NE(outcome.message.find("3000 bytes, at most 2999"), std::string::npos)
-        << outcome.message;
-    EXPECT_EQ(ReadFileBytes(FilePath()), "older settings");
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
+TEST_P(WriteSettingsFileTest, CardPulledBetweenSelectAndGenerateWritesNothing) {
+    SKIP_UNLESS_MOUNTING_WORKS();
+    const QString card = MakeFolder(QStringLiteral("card"));
+    ScratchMount mount(card, "size=64k");
+    ASSERT_TRUE(mount.Mounted());
+    const std::optional<FolderDevice> selected = ReadFolderDevice(card.toStdString());
+    ASSERT_TRUE(selected);
+    ASSERT_TRUE(Write(card, selected).Written());
+
+    // What stays behind is the empty mount point on the disk below.
+    mount.Unmount();
+    ExpectFailure(
+        card, Status::CardGone,
+        FileIn(card).toStdString() + "\nThe selected card is no longer there: nothing was written.",
+        selected);
+    EXPECT_TRUE(FolderEntries(card).isEmpty());
 }
 
-TEST_F(WriteSettingsFileTest, TextOfExactlyTheLargestLengthIsWritten) {
-    const SettingsFileOutcome outcome = Write(std::string(kMaxSettingsTextLength, 'A'));
+TEST_P(WriteSettingsFileTest, FolderOnAnotherDeviceThanTheSelectedOneIsNotWritten) {
+    WriteFileBytes(FileIn(dir.path()), "older settings");
+    const std::optional<FolderDevice> other = ReadFolderDevice("/proc");
+    ASSERT_TRUE(other);
+    ASSERT_NE(other, ReadFolderDevice(dir.path().toStdString()));
+    ExpectFailure(dir.path(), Status::CardGone,
+                  FileIn(dir.path()).toStdString() +
+                      "\nThe selected card is no longer there: nothing was written.",
+                  other);
+}
+
+TEST_P(WriteSettingsFileTest, LeftoversOfACutOffWriteAreRemovedByTheNextWrite) {
+    // A write cut off for good: the process dies as its file reaches the medium's limit.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{10, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        Write(dir.path());
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    const QStringList cutOff = FolderEntries(dir.path());
+    ASSERT_EQ(cutOff.size(), 1);
+    EXPECT_TRUE(cutOff[0].startsWith(Name() + QStringLiteral(".trailcam-")))
+        << cutOff[0].toStdString();
+
+    // Names of other files and names that merely look alike are left alone.
+    QStringList kept{Name() + QStringLiteral(".backup"),
+                     Name() + QStringLiteral(".trailcam-12345.tmp"),
+                     Name() + QStringLiteral(".trailcam-ABCDEF.tmp"),
+                     Name() + QStringLiteral(".trailcam-abcdeg.tmp"),
+                     Name() + QStringLiteral(".trailcam-abcdef.tmp.old"),
+                     QStringLiteral("x") + Name() + QStringLiteral(".trailcam-abcdef.tmp")};
+    for (const SettingsFileKind& kind : kKinds) {
+        if (kind.fileName != GetParam().fileName) {
+            kept << QString::fromStdString(kind.fileName->substr(1)) +
+                        QStringLiteral(".trailcam-abcdef.tmp");
+        }
+    }
+    for (const QString& name : kept) {
+        WriteFileBytes(Sub(name), "keep");
+    }
+    const QString folderLookalike = Name() + QStringLiteral(".trailcam-012345.tmp");
+    const QString linkLookalike = Name() + QStringLiteral(".trailcam-0a0b0c.tmp");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(folderLookalike));
+    ASSERT_TRUE(QFile::link(Sub(QStringLiteral("missing")), Sub(linkLookalike)));
+    kept << folderLookalike << linkLookalike;
+    WriteFileBytes(Sub(Name() + QStringLiteral(".trailcam-00ff9e.tmp")), "cut off");
+
+    ASSERT_TRUE(Write(dir.path()).Written());
+    kept << Name();
+    kept.sort();
+    EXPECT_EQ(FolderEntries(dir.path()), kept);
+}
+
+TEST_P(WriteSettingsFileTest, TextBeyondTheCapacityIsRefusedBeforeAnythingIsOpened) {
+    WriteFileBytes(FileIn(dir.path()), "older settings");
+    text = std::string(kSettingsTextCapacity, 'A');
+    ExpectFailure(dir.path(), Status::Refused,
+                  "The settings are too long for the camera: 3000 bytes, at most 2999 fit.\n"
+                  "Nothing was written.");
+}
+
+TEST_P(WriteSettingsFileTest, TextOfExactlyTheLargestLengthIsWritten) {
+    text = std::string(kMaxSettingsTextLength, 'A');
+    const SettingsFileOutcome outcome = Write(dir.path());
     ASSERT_TRUE(outcome.Written()) << outcome.message;
-    EXPECT_EQ(ReadFileBytes(FilePath()).size(), 2999);
+    EXPECT_EQ(ReadFileBytes(FileIn(dir.path())).size(), 2999);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,19 @@ inline void WriteFileBytes(const QString& path, const QByteArray& bytes) {
 inline QStringList FolderEntries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
+}
+
+// Everything in a folder, one level deep: each file's bytes, each link's target, each folder
+// as such. Two equal snapshots mean nothing in the folder was added, removed or changed.
+inline QMap<QString, QByteArray> FolderContents(const QString& folder) {
+    QMap<QString, QByteArray> contents;
+    for (const QString& name : FolderEntries(folder)) {
+        const QFileInfo entry(QDir(folder).filePath(name));
+        contents[name] = entry.isSymLink() ? "link to " + QFile::encodeName(entry.symLinkTarget())
+                         : entry.isDir()   ? QByteArray("folder")
+                                           : ReadFileBytes(entry.filePath());
+    }
+    return contents;
 }
 
 // Undoes the settings scrambling with the given key bytes.

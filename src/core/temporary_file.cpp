@@ -1,0 +1,105 @@
+#include "core/temporary_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kMarker = ".trailcam-";
+constexpr std::string_view kEnding = ".tmp";
+constexpr std::size_t kDigits = 6;
+constexpr unsigned kNumbers = 1u << (4 * kDigits);
+
+// Another writer may have taken a number at the same moment; a few fresh ones will do.
+constexpr int kCreateAttempts = 16;
+
+constexpr unsigned kNewFileMode = 0666;
+// Until it has the older file's bits, the new file is for this user's eyes only.
+constexpr unsigned kPrivateMode = 0600;
+
+bool IsLowerHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+}
+
+// The name of temporary file number `number` of the settings file `fileName`.
+std::string TemporaryNameOf(const std::string& fileName, unsigned number) {
+    char digits[kDigits + 1];
+    std::snprintf(digits, sizeof digits, "%06x", number % kNumbers);
+    return fileName + std::string(kMarker) + digits + std::string(kEnding);
+}
+
+// Whether `name` is one of the temporary files that writing `fileName` creates.
+bool IsTemporaryNameOf(const std::string& fileName, const std::string& name) {
+    const std::string_view rest =
+        std::string_view(name).substr(std::min(name.size(), fileName.size()));
+    return name.size() == fileName.size() + kMarker.size() + kDigits + kEnding.size() &&
+           name.starts_with(fileName) && rest.starts_with(kMarker) && rest.ends_with(kEnding) &&
+           std::all_of(rest.begin() + kMarker.size(), rest.end() - kEnding.size(), IsLowerHexDigit);
+}
+
+}  // namespace
+
+TemporaryFile::~TemporaryFile() {
+    m_file.Close();
+    if (!m_path.empty()) {
+        std::error_code ignored;
+        fs::remove(m_path, ignored);
+    }
+}
+
+std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsigned> olderMode) {
+    m_target = target;
+    std::random_device random;
+    std::error_code error = std::make_error_code(std::errc::file_exists);
+    for (int attempt = 0; attempt < kCreateAttempts && error == std::errc::file_exists; ++attempt) {
+        m_path =
+            target.parent_path() / TemporaryNameOf(target.filename().string(), random() % kNumbers);
+        error = m_file.CreateNew(m_path, olderMode ? kPrivateMode : kNewFileMode);
+    }
+    if (error) {
+        m_path.clear();
+        return error;
+    }
+    if (olderMode) {
+        // A medium without permission bits refuses the change, and rightly so: the new file
+        // then has the bits the medium gives every file, as the older one had.
+        m_file.SetMode(*olderMode);
+    }
+    return {};
+}
+
+std::error_code TemporaryFile::WriteAndSync(std::string_view bytes) {
+    if (const std::error_code error = m_file.WriteAll(bytes)) {
+        return error;
+    }
+    if (const std::error_code error = m_file.Sync()) {
+        return error;
+    }
+    return m_file.Close();
+}
+
+std::error_code TemporaryFile::TakeFinalName() {
+    std::error_code error;
+    fs::rename(m_path, m_target, error);
+    if (!error) {
+        m_path.clear();
+    }
+    return error;
+}
+
+void RemoveLeftoverTemporaries(const fs::path& target) {
+    const std::string fileName = target.filename().string();
+    std::error_code error;
+    for (fs::directory_iterator entry(target.parent_path(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code ignored;
+        if (IsTemporaryNameOf(fileName, entry->path().filename().string()) &&
+            entry->is_regular_file(ignored) && !entry->is_symlink(ignored)) {
+            fs::remove(entry->path(), ignored);
+        }
+    }
+}

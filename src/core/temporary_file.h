@@ -1,0 +1,41 @@
+#pragma once
+
+// The new file that a settings file is written to beside its final name, and that takes that
+// name in one rename once it is complete and synced. Its name is the final name followed by
+// ".trailcam-", six lower-case hexadecimal digits and ".tmp": a write that was cut off (the
+// card pulled, the program killed) leaves a file that a later write of the same settings file
+// recognises as its own, and no name a person would give a file is mistaken for one.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "core/file_handle.h"
+
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    // Removes the file unless it has taken its final name.
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // Creates the file in the folder of `target`. It gets the permission bits of the file it
+    // will replace, `olderMode`, or the usual ones for a new file when there is none.
+    std::error_code Create(const std::filesystem::path& target, std::optional<unsigned> olderMode);
+    // Writes all of `bytes`, syncs them to the medium and closes the file.
+    std::error_code WriteAndSync(std::string_view bytes);
+    // Renames the file over its target in one step.
+    std::error_code TakeFinalName();
+
+private:
+    std::filesystem::path m_target;
+    std::filesystem::path m_path;
+    FileHandle m_file;
+};
+
+// Removes the temporary files of `target` that cut-off writes left in its folder: plain files
+// whose names match exactly, nothing else. What cannot be removed is left alone.
+void RemoveLeftoverTemporaries(const std::filesystem::path& target);

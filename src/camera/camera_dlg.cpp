@@ -155,8 +155,9 @@ CameraSettings CCameraDlg::ReadSettings() const {
     return settings;
 }
 
-SettingsFileOutcome CCameraDlg::WriteSettingsFileInto(const std::string& folder) {
-    return WriteCameraSettingsFile(ReadSettings(), folder);
+SettingsFileOutcome CCameraDlg::WriteSettingsFileInto(const std::string& folder,
+                                                      std::optional<FolderDevice> device) {
+    return WriteCameraSettingsFile(ReadSettings(), folder, device);
 }
 
 void CCameraDlg::OnGetTime() {

@@ -19,7 +19,8 @@ public:
 protected:
     void OnInitForm() override;
     void ExchangeFields(bool save) override;
-    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder) override;
+    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
+                                              std::optional<FolderDevice> device) override;
 
 private:
     void SelectDefaults();

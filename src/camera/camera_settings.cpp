@@ -52,10 +52,12 @@ std::string ComposeCameraSettingsText(const CameraSettings& s) {
 }
 
 SettingsFileOutcome WriteCameraSettingsFile(const CameraSettings& settings,
-                                            const std::string& targetFolder) {
+                                            const std::string& targetFolder,
+                                            std::optional<FolderDevice> selectedDevice) {
     if (const std::optional<int> wrong = CheckTimerWindows(settings)) {
         return {SettingsFileOutcome::Status::Refused, TimerWindowMessage(*wrong)};
     }
-    return WriteSettingsFile(targetFolder, kCameraSetFileName, kCameraScrambleKey,
-                             [&settings] { return ComposeCameraSettingsText(settings); });
+    return WriteSettingsFile(
+        targetFolder, kCameraSetFileName, kCameraScrambleKey,
+        [&settings] { return ComposeCameraSettingsText(settings); }, selectedDevice);
 }

@@ -51,5 +51,6 @@ std::string TimerWindowMessage(int window);
 std::string ComposeCameraSettingsText(const CameraSettings& settings);
 
 // Checks the working-time windows and, when they pass, writes CameraSet.dat into the folder.
-SettingsFileOutcome WriteCameraSettingsFile(const CameraSettings& settings,
-                                            const std::string& targetFolder);
+SettingsFileOutcome WriteCameraSettingsFile(
+    const CameraSettings& settings, const std::string& targetFolder,
+    std::optional<FolderDevice> selectedDevice = std::nullopt);

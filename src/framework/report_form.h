@@ -23,7 +23,8 @@ public:
         int countryId;
         int operatorId;
         const OperatorCatalogue& operators;
-        SettingsFileOutcome (*write)(const Record& settings, const std::string& targetFolder);
+        SettingsFileOutcome (*write)(const Record& settings, const std::string& targetFolder,
+                                     std::optional<FolderDevice> selectedDevice);
     };
 
     // Whether every identifier of the tables names a control of the right kind in `layout`; each
@@ -78,8 +79,9 @@ protected:
         SelectPositions<Record>(*this, m_tables.positions, Record{});
         ConnectEnableRules(*this, m_tables.rules);
     }
-    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder) override {
-        return m_tables.write(ReadSettings(), folder);
+    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
+                                              std::optional<FolderDevice> device) override {
+        return m_tables.write(ReadSettings(), folder, device);
     }
 
 private:

@@ -30,7 +30,9 @@ void CSettingsForm::DoDataExchange(bool save) {
 }
 
 void CSettingsForm::OnSelect() {
-    SelectTargetFolder(*this, m_commands.folder);
+    if (SelectTargetFolder(*this, m_commands.folder)) {
+        m_selectedDevice = ReadFolderDevice(FolderPath());
+    }
 }
 
 void CSettingsForm::OnGenerate() {
@@ -39,25 +41,29 @@ void CSettingsForm::OnGenerate() {
         ShowMessage(*refusal);
         return;
     }
-    const SettingsFileOutcome outcome =
-        WriteSettingsFileInto(QFile::encodeName(m_targetFolder).toStdString());
+    const SettingsFileOutcome outcome = WriteSettingsFileInto(FolderPath(), m_selectedDevice);
     if (outcome.Written()) {
         UpdateData(false);
     }
     ShowMessage(QFile::decodeName(QByteArray::fromStdString(outcome.message)));
 }
 
+std::string CSettingsForm::FolderPath() const {
+    return QFile::encodeName(m_targetFolder).toStdString();
+}
+
 void CSettingsForm::OnExit() {
     reject();
 }
 
-void SelectTargetFolder(CDialog& form, int editId) {
+bool SelectTargetFolder(CDialog& form, int editId) {
     QLineEdit* edit = form.Edit(editId);
     const std::optional<QString> folder = Platform::Current().BrowseForFolder(
         &form, QString::fromLatin1(kSelectFolderTitle), edit->text());
     if (!folder) {
-        return;
+        return false;
     }
     edit->setText(*folder);
     form.UpdateData(true);
+    return true;
 }

@@ -6,6 +6,7 @@
 // that the camera cannot read, writing, and telling the user the outcome.
 #include <QString>
 
+#include <optional>
 #include <string>
 
 #include "core/settings_file.h"
@@ -35,8 +36,11 @@ protected:
     virtual void OnInitForm() {}
     // Data exchange of the form's own text fields; the target folder is exchanged here.
     virtual void ExchangeFields(bool save) { (void)save; }
-    // Writes the form's settings file into `folder`, named as the file system names it.
-    virtual SettingsFileOutcome WriteSettingsFileInto(const std::string& folder) = 0;
+    // Writes the form's settings file into `folder`, named as the file system names it; nothing
+    // is written if the folder no longer lies on `selectedDevice`, the device it lay on when it
+    // was chosen with "Select".
+    virtual SettingsFileOutcome WriteSettingsFileInto(
+        const std::string& folder, std::optional<FolderDevice> selectedDevice) = 0;
 
     void OnSelect();
     void OnGenerate();
@@ -46,10 +50,14 @@ private:
     void OnInitDialog() final;
     void DoDataExchange(bool save) final;
 
+    std::string FolderPath() const;
+
     const Commands m_commands;
     QString m_targetFolder = QString::fromLatin1(kDefaultTargetFolder);
+    // Where the folder lay when it was chosen; nothing for the default folder.
+    std::optional<FolderDevice> m_selectedDevice;
 };
 
 // Lets the user choose the target folder of a form: the chosen folder is shown in the form's
-// edit `editId` and read back into its text fields. Cancelling changes nothing.
-void SelectTargetFolder(CDialog& form, int editId);
+// edit `editId` and read back into its text fields. Cancelling changes nothing and gives false.
+bool SelectTargetFolder(CDialog& form, int editId);

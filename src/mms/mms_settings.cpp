@@ -51,7 +51,9 @@ std::string ComposeMmsSettingsText(const MmsSettings& s) {
 }
 
 SettingsFileOutcome WriteMmsSettingsFile(const MmsSettings& settings,
-                                         const std::string& targetFolder) {
-    return WriteSettingsFile(targetFolder, kMmsSetFileName, kMmsScrambleKey,
-                             [&settings] { return ComposeMmsSettingsText(settings); });
+                                         const std::string& targetFolder,
+                                         std::optional<FolderDevice> selectedDevice) {
+    return WriteSettingsFile(
+        targetFolder, kMmsSetFileName, kMmsScrambleKey,
+        [&settings] { return ComposeMmsSettingsText(settings); }, selectedDevice);
 }

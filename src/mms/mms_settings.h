@@ -35,4 +35,5 @@ std::string ComposeMmsSettingsText(const MmsSettings& settings);
 
 // Writes MmsSet.dat into the folder.
 SettingsFileOutcome WriteMmsSettingsFile(const MmsSettings& settings,
-                                         const std::string& targetFolder);
+                                         const std::string& targetFolder,
+                                         std::optional<FolderDevice> selectedDevice = std::nullopt);

@@ -45,7 +45,9 @@ std::string ComposeSmtpSettingsText(const SmtpSettings& s) {
 }
 
 SettingsFileOutcome WriteSmtpSettingsFile(const SmtpSettings& settings,
-                                          const std::string& targetFolder) {
-    return WriteSettingsFile(targetFolder, kSmtpSetFileName, kSmtpScrambleKey,
-                             [&settings] { return ComposeSmtpSettingsText(settings); });
+                                          const std::string& targetFolder,
+                                          std::optional<FolderDevice> selectedDevice) {
+    return WriteSettingsFile(
+        targetFolder, kSmtpSetFileName, kSmtpScrambleKey,
+        [&settings] { return ComposeSmtpSettingsText(settings); }, selectedDevice);
 }

@@ -37,5 +37,6 @@ struct SmtpSettings {
 std::string ComposeSmtpSettingsText(const SmtpSettings& settings);
 
 // Writes SmtpSet.dat into the folder.
-SettingsFileOutcome WriteSmtpSettingsFile(const SmtpSettings& settings,
-                                          const std::string& targetFolder);
+SettingsFileOutcome WriteSmtpSettingsFile(
+    const SmtpSettings& settings, const std::string& targetFolder,
+    std::optional<FolderDevice> selectedDevice = std::nullopt);

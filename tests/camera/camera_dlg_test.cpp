@@ -345,4 +345,15 @@ TEST(CameraDlg, EveryOpeningStartsFromTheDefaults) {
     EXPECT_EQ(second.List(IDC_CAMERA_MODE)->currentIndex(), 0);
 }
 
+TEST_F(CameraDlgTest, ACardPulledAfterSelectGetsNothingWrittenOnItsMountPoint) {
+    if (!ScratchMount::Unavailable().empty()) {
+        GTEST_SKIP() << ScratchMount::Unavailable();
+    }
+    const QString message = GenerateAfterTheCardIsPulled();
+    EXPECT_TRUE(
+        message.endsWith(QStringLiteral("/CameraSet.dat\nThe selected card is no longer "
+                                        "there: nothing was written.")))
+        << message.toStdString();
+}
+
 }  // namespace

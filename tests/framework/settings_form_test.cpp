@@ -45,6 +45,7 @@ public:
     QString name = QStringLiteral("initial");
     QString made = QStringLiteral("made by the form");
     std::vector<std::string> folders;
+    std::vector<std::optional<FolderDevice>> devices;
     std::vector<std::string> namesWritten;
     SettingsFileOutcome next{SettingsFileOutcome::Status::Written, kGeneratedMessage};
 
@@ -54,7 +55,9 @@ protected:
         ExchangeText(save, 23, name);
         ExchangeText(save, 26, made);
     }
-    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder) override {
+    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
+                                              std::optional<FolderDevice> device) override {
+        devices.push_back(device);
         made = QStringLiteral("made while writing");
         folders.push_back(folder);
         namesWritten.push_back(SettingsText(name));

@@ -153,6 +153,17 @@ TEST_F(MmsDlgTest, ATextTheCameraCannotReadIsRefusedByItsLabel) {
     EXPECT_EQ(Shown(IDC_MMS_EMAIL2), QStringLiteral("jörg@example.org"));
 }
 
+TEST_F(MmsDlgTest, ACardPulledAfterSelectGetsNothingWrittenOnItsMountPoint) {
+    if (!ScratchMount::Unavailable().empty()) {
+        GTEST_SKIP() << ScratchMount::Unavailable();
+    }
+    const QString message = GenerateAfterTheCardIsPulled();
+    EXPECT_TRUE(
+        message.endsWith(QStringLiteral("/MmsSet.dat\nThe selected card is no longer "
+                                        "there: nothing was written.")))
+        << message.toStdString();
+}
+
 }  // namespace
 
 namespace {

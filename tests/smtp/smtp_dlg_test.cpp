@@ -149,6 +149,17 @@ TEST_F(SmtpDlgTest, ATextTheCameraCannotReadIsRefusedByItsLabel) {
     EXPECT_TRUE(FolderContents().isEmpty());
 }
 
+TEST_F(SmtpDlgTest, ACardPulledAfterSelectGetsNothingWrittenOnItsMountPoint) {
+    if (!ScratchMount::Unavailable().empty()) {
+        GTEST_SKIP() << ScratchMount::Unavailable();
+    }
+    const QString message = GenerateAfterTheCardIsPulled();
+    EXPECT_TRUE(
+        message.endsWith(QStringLiteral("/SmtpSet.dat\nThe selected card is no longer "
+                                        "there: nothing was written.")))
+        << message.toStdString();
+}
+
 }  // namespace
 
 namespace {

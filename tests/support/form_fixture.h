@@ -16,6 +16,7 @@
 #include "framework/settings_form.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/files.h"
+#include "tests/support/scratch_mount.h"
 
 template <class Form>
 class FormFixture : public testing::Test {
@@ -78,6 +79,24 @@ protected:
         return Unscramble(ReadFileBytes(dir.filePath(name)), key);
     }
     QStringList FolderContents() const { return FolderEntries(dir.path()); }
+
+    // Chooses a folder with "Select", then puts another medium in its place, as when the card
+    // is pulled and its empty mount point stays behind: "Generate" must write nothing and say
+    // so. Gives the message shown; empty when this machine cannot mount a medium.
+    QString GenerateAfterTheCardIsPulled() {
+        if (!ScratchMount::Unavailable().empty()) {
+            return QString();
+        }
+        const QString card = dir.filePath(QStringLiteral("card"));
+        QDir().mkpath(card);
+        ChooseFolder(card);
+        const ScratchMount emptyMountPoint(card, "size=16k");
+        EXPECT_TRUE(emptyMountPoint.Mounted());
+        platform.messages.clear();
+        Generate();
+        EXPECT_TRUE(FolderEntries(card).isEmpty());
+        return platform.messages.value(0);
+    }
 
     FakePlatform platform;
     QTemporaryDir dir;

@@ -5,6 +5,7 @@
 
 #include "app/main_dlg.h"
 #include "res/dialogs.h"
+#include "skin/skin.h"
 
 void CSetupApp::InitInstance() {
     // The program lives in nested modal loops: a form closing while the main window is hidden
@@ -12,6 +13,8 @@ void CSetupApp::InitInstance() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QString::fromUtf8(res::kAppIconPath)));
     CDialog::SetDialogColours(QColor(166, 202, 240), QColor(0, 0, 0));
+    static Skin skin;
+    DialogSkin::Install(&skin);
 }
 
 int CSetupApp::Run() {

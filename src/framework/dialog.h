@@ -73,6 +73,8 @@ public:
     void AppendSystemMenuItem(int command, const QString& text);
     // Opens the window menu at `globalPos` without waiting for a choice.
     void ShowSystemMenu(const QPoint& globalPos);
+    // Carries out a window-menu command as if it had been chosen.
+    void SendSysCommand(int command) { OnSysCommand(command); }
 
 protected:
     virtual void OnInitDialog() {}

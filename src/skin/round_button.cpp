@@ -101,11 +101,17 @@ QRect CRoundButton::FaceRect() const {
     return rect().adjusted(kEdge, kEdge, -kEdge, -kEdge);
 }
 
-// The outline over the whole button; a thin white ring stays inside it around the face.
+// The outline along the button's rounded edge, one pixel wide; a thin white ring stays inside
+// it around the face.
 void CRoundButton::drawOutline(QPainter& painter) const {
-    painter.setPen(m_penOutline);
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), 2, 2);
+    const QRegion outline = skin::RoundedOutline(size());
+    const QRegion inside = skin::RoundedOutline(size() - QSize(2, 2)).translated(1, 1);
+    painter.save();
+    painter.setClipRegion(outline - inside);
+    painter.fillRect(rect(), m_penOutline.color());
+    painter.setClipRegion(inside);
+    painter.fillRect(rect(), Qt::white);
+    painter.restore();
 }
 
 // One row per pixel from the face's top edge through the row on its bottom edge, from white to

@@ -52,7 +52,8 @@ QFont TitleFont() {
 
 }  // namespace
 
-CSkinFrame::CSkinFrame(CDialog& dialog) : QWidget(&dialog), m_dialog(dialog) {
+CSkinFrame::CSkinFrame(CDialog& dialog)
+    : QWidget(&dialog), m_dialog(dialog), m_normalSize(dialog.size()) {
     setObjectName(QStringLiteral("skinFrame"));
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -206,7 +207,6 @@ void CSkinFrame::ToggleMaximised() {
         m_dialog.SendSysCommand(SC_RESTORE);
         m_dialog.setFixedSize(m_normalSize);
     } else {
-        m_normalSize = m_dialog.size();
         m_dialog.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_dialog.SendSysCommand(SC_MAXIMIZE);
     }

@@ -57,7 +57,7 @@ private:
 
     CDialog& m_dialog;
     CaptionButton m_hotButton = CaptionButton::None;
-    QSize m_normalSize;
+    QSize m_normalSize;  // the dialog's fixed size, which it keeps unless maximised
     // Where the pointer holds the window while it is dragged by hand, on platforms that cannot
     // move a window themselves.
     std::optional<QPoint> m_dragGrip;

@@ -254,14 +254,6 @@ TEST_F(SkinFrameTest, LabelsAreBlackGroupBoxesGreenAndEditableFieldsWhite) {
     EXPECT_EQ(dialog.Item(10)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     EXPECT_EQ(dialog.Controls()[0]->palette().color(QPalette::WindowText), skin::kLabelColour);
     EXPECT_EQ(dialog.Edit(11)->palette().color(QPalette::Base), QColor(255, 255, 255));
-    // The face colour comes from the skin, not from the dialog colours underneath.
-    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(166, 202, 240));
-}
-
-TEST_F(SkinFrameTest, CloseButtonEndsTheDialogAsCancelled) {
-    Click(Button::Close);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 TEST(SkinnedMainWindow, CloseButtonEndsTheProgramAndOnAFormBringsTheMainWindowBack) {

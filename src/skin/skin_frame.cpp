@@ -54,7 +54,6 @@ QFont TitleFont() {
 
 CSkinFrame::CSkinFrame(CDialog& dialog)
     : QWidget(&dialog), m_dialog(dialog), m_normalSize(dialog.size()) {
-    setObjectName(QStringLiteral("skinFrame"));
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -2,6 +2,7 @@
 // trailcam-screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QPixmap>
 
 #include <cstdio>
@@ -13,12 +14,24 @@
 
 namespace {
 
+// The window as the screen shows it: outside its outline, if it has one, nothing.
+QImage Picture(CDialog& dialog) {
+    QImage picture = dialog.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (!dialog.mask().isEmpty()) {
+        QPainter painter(&picture);
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.setClipRegion(QRegion(picture.rect()) - dialog.mask());
+        painter.fillRect(picture.rect(), Qt::transparent);
+    }
+    return picture;
+}
+
 bool Save(CDialog& dialog, const QDir& folder, const QString& name) {
     dialog.Create();
     dialog.show();
     QApplication::processEvents();
     const QString path = folder.filePath(name);
-    const bool saved = dialog.grab().save(path);
+    const bool saved = Picture(dialog).save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     dialog.hide();
     return saved;

@@ -6,6 +6,7 @@
 #include "app/main_dlg.h"
 #include "framework/localised_texts.h"
 #include "res/dialogs.h"
+#include "skin/skin.h"
 
 void CSetupApp::InitInstance() {
     // The program lives in nested modal loops: a form closing while the main window is hidden
@@ -14,6 +15,8 @@ void CSetupApp::InitInstance() {
     QApplication::setWindowIcon(QIcon(QString::fromUtf8(res::kAppIconPath)));
     CDialog::SetDialogColours(QColor(166, 202, 240), QColor(0, 0, 0));
     SetLocalisationFile(FindLocalisationFile());
+    static Skin skin;
+    DialogSkin::Install(&skin);
 }
 
 int CSetupApp::Run() {

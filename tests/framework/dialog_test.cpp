@@ -105,7 +105,7 @@ TEST_F(DialogTest, DialogUnitsFollowTheFontAndKeepProportions) {
     EXPECT_NEAR(dialog.DialogUnitsToPixelsX(400), metrics.averageCharWidth() * 100,
                 metrics.averageCharWidth() * 25);
     EXPECT_EQ(dialog.DialogUnitsToPixelsY(800), metrics.height() * 100);
-    EXPECT_EQ(dialog.size(),
+    EXPECT_EQ(dialog.ClientArea()->size(),
               QSize(dialog.DialogUnitsToPixelsX(200), dialog.DialogUnitsToPixelsY(100)));
 }
 

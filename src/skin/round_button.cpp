@@ -1,0 +1,189 @@
+#include "skin/round_button.h"
+
+#include <QEnterEvent>
+#include <QPainter>
+
+#include <array>
+
+#include "skin/rounded_outline.h"
+
+namespace {
+
+constexpr int kEdge = 2;             // the face lies this far inside the outline
+constexpr int kMaxTextLength = 259;  // longer texts are cut
+constexpr int kGradientSteps = 64;
+
+QPen InsideFramePen(const QColor& colour, int width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+}
+
+// How fast red and green, and blue, fall from white to the bottom of the face: each channel is
+// 255 - step / divisor for the steps 0 to 63.
+struct FaceTint {
+    int redGreenDivisor;
+    int blueDivisor;
+};
+// [hovered][active]
+constexpr std::array<std::array<FaceTint, 2>, 2> kFaceTints{{
+    {{{3, 5}, {3, 4}}},
+    {{{4, 5}, {4, 3}}},
+}};
+
+QColor FaceColour(int step, FaceTint tint) {
+    const int redGreen = 255 - step / tint.redGreenDivisor;
+    return {redGreen, redGreen, 255 - step / tint.blueDivisor};
+}
+
+}  // namespace
+
+CRoundButton::CRoundButton(QWidget* parent)
+    : QPushButton(parent),
+      m_penOutline(InsideFramePen(QColor(55, 98, 6), 1)),
+      m_penHoverLeft(InsideFramePen(QColor(159, 175, 127), 3)),
+      m_penHoverRight(InsideFramePen(QColor(160, 180, 130), 3)),
+      m_penHoverTop(InsideFramePen(QColor(161, 190, 143), 2)),
+      m_penHoverBottom(InsideFramePen(QColor(140, 155, 0), 2)),
+      m_penFocusLeft(InsideFramePen(QColor(153, 198, 252), 3)),
+      m_penFocusRight(InsideFramePen(QColor(162, 189, 252), 3)),
+      m_penFocusTop(InsideFramePen(QColor(162, 201, 255), 2)),
+      m_penFocusBottom(InsideFramePen(QColor(162, 201, 255), 2)) {
+    // Every pixel inside the outline is painted; the dialog shows through at the corners.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CRoundButton::resizeEvent(QResizeEvent* event) {
+    setMask(skin::RoundedOutline(size()));
+    QPushButton::resizeEvent(event);
+}
+
+void CRoundButton::enterEvent(QEnterEvent* event) {
+    SetHover(isEnabled());
+    QPushButton::enterEvent(event);
+}
+
+void CRoundButton::leaveEvent(QEvent* event) {
+    SetHover(false);
+    QPushButton::leaveEvent(event);
+}
+
+void CRoundButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        SetHover(false);  // a disabled button takes no pointer
+    }
+    QPushButton::changeEvent(event);
+}
+
+void CRoundButton::SetHover(bool hover) {
+    if (hover != m_bHover) {
+        m_bHover = hover;
+        update();
+    }
+}
+
+void CRoundButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    ReadItemState();
+    const QRect face = FaceRect();
+    drawOutline(painter);
+    DrawFace(painter, face);
+    if (m_bHover || m_bFocus) {
+        DrawHighlight(painter, face);
+    }
+    drawText(painter, face);
+}
+
+void CRoundButton::ReadItemState() {
+    m_bFocus = hasFocus();
+    m_bActive = m_bFocus || isDown() || isDefault();
+}
+
+QRect CRoundButton::FaceRect() const {
+    return rect().adjusted(kEdge, kEdge, -kEdge, -kEdge);
+}
+
+// The outline along the button's rounded edge, one pixel wide; a thin white ring stays inside
+// it around the face.
+void CRoundButton::drawOutline(QPainter& painter) const {
+    const QRegion outline = skin::RoundedOutline(size());
+    const QRegion inside = skin::RoundedOutline(size() - QSize(2, 2)).translated(1, 1);
+    painter.save();
+    painter.setClipRegion(outline - inside);
+    painter.fillRect(rect(), m_penOutline.color());
+    painter.setClipRegion(inside);
+    painter.fillRect(rect(), Qt::white);
+    painter.restore();
+}
+
+// One row per pixel from the face's top edge through the row on its bottom edge, from white to
+// the tint of the button's state.
+void CRoundButton::DrawFace(QPainter& painter, const QRect& face) const {
+    const FaceTint tint = kFaceTints[m_bHover ? 1 : 0][m_bActive ? 1 : 0];
+    const int rows = face.height();  // rows 0 .. rows, the last on the bottom edge
+    for (int row = 0; rows > 0 && row <= rows; ++row) {
+        const int step = row * (kGradientSteps - 1) / rows;
+        painter.fillRect(QRect(face.left(), face.top() + row, face.width(), 1),
+                         FaceColour(step, tint));
+    }
+}
+
+// Thick edges on the face: green while the pointer rests on the button, else blue for the
+// focus, which also gets the dotted focus rectangle.
+void CRoundButton::DrawHighlight(QPainter& painter, const QRect& face) const {
+    const bool focusLook = m_bFocus && !m_bHover;
+    const int l = face.left();
+    const int t = face.top();
+    const int r = face.left() + face.width();
+    const int b = face.top() + face.height();
+    struct Edge {
+        const QPen& pen;
+        QPoint from;
+        QPoint to;
+    };
+    const std::array<Edge, 4> edges{{
+        {focusLook ? m_penFocusLeft : m_penHoverLeft, {l, b - 1}, {l, t + 1}},
+        {focusLook ? m_penFocusRight : m_penHoverRight, {r - 1, b - 1}, {r - 1, t}},
+        {focusLook ? m_penFocusTop : m_penHoverTop, {l - 1, t}, {r - 1, t}},
+        {focusLook ? m_penFocusBottom : m_penHoverBottom, {l, b}, {r - 1, b}},
+    }};
+    for (const Edge& edge : edges) {
+        painter.setPen(edge.pen);
+        painter.drawLine(edge.from, edge.to);
+    }
+    if (focusLook) {
+        // Dots that invert every other pixel of the face's border.
+        QPen dots(Qt::white, 1);
+        dots.setDashPattern({1, 1});
+        painter.save();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(dots);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(face.adjusted(0, 0, -1, -1));
+        painter.restore();
+    }
+}
+
+// The text centred on the face as measured, one pixel right and down while held down; an
+// ampersand underlines the next character, and a disabled button embosses it in grey.
+void CRoundButton::drawText(QPainter& painter, const QRect& face) const {
+    const QString caption = text().left(kMaxTextLength);
+    const QFontMetrics metrics(font());
+    const QSize extent(metrics.horizontalAdvance(caption), metrics.height());
+    const int l = face.left();
+    const int t = face.top();
+    const int r = face.left() + face.width();
+    const int b = face.top() + face.height();
+    QPoint at((l + r) / 2 - extent.width() / 2, (t + b) / 2 - extent.height() / 2);
+    if (isDown()) {
+        at += QPoint(1, 1);
+    }
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip;
+    painter.setFont(font());
+    if (isEnabled()) {
+        painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+    } else {
+        painter.setPen(palette().color(QPalette::Active, QPalette::Light));
+        painter.drawText(QRect(at + QPoint(1, 1), extent), kFlags, caption);
+        painter.setPen(palette().color(QPalette::Active, QPalette::Dark));
+    }
+    painter.drawText(QRect(at, extent), kFlags, caption);
+}

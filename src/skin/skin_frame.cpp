@@ -1,0 +1,248 @@
+#include "skin/skin_frame.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QWindow>
+
+#include <array>
+
+#include "framework/dialog.h"
+#include "res/dialogs.h"
+#include "skin/rounded_outline.h"
+#include "skin/skin_colours.h"
+
+namespace {
+
+using Button = CSkinFrame::CaptionButton;
+
+constexpr QSize kButtonSize(16, 15);
+constexpr QRect kIconRect(CSkinFrame::kFrameX, CSkinFrame::kFrameY, 16, 15);
+constexpr int kBandHeight = CSkinFrame::kFrameY + CSkinFrame::kCaptionY;
+
+// Each caption button: its place left of the close button's and its images (at rest, under the
+// pointer, and the same while the window is maximised).
+struct CaptionButtonLook {
+    Button button;
+    int offset;
+    int rest;
+    int hot;
+    int maximisedRest;
+    int maximisedHot;
+};
+constexpr std::array<CaptionButtonLook, 3> kCaptionButtons{{
+    {Button::Close, 0, 148, 149, 148, 149},
+    {Button::Maximise, 19, 150, 151, 155, 154},
+    {Button::Minimise, 38, 153, 152, 153, 152},
+}};
+
+QPixmap CaptionImage(int number) {
+    return QPixmap(QStringLiteral(":/trailcam/caption_%1.png").arg(number));
+}
+
+// The title font: bold Arial with a cell height of 18 pixels, an em of 16.
+QFont TitleFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(16);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+CSkinFrame::CSkinFrame(CDialog& dialog)
+    : QWidget(&dialog), m_dialog(dialog), m_normalSize(dialog.size()) {
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(dialog.rect());
+    lower();
+    dialog.setMask(skin::RoundedOutline(dialog.size()));
+    dialog.installEventFilter(this);
+}
+
+QRect CSkinFrame::CaptionButtonRect(CaptionButton button, int width) {
+    const int closeX = width - kFrameX - kButtonSize.width();
+    for (const CaptionButtonLook& look : kCaptionButtons) {
+        if (look.button == button) {
+            return {QPoint(closeX - look.offset, kFrameY - 1), kButtonSize};
+        }
+    }
+    return {};
+}
+
+void CSkinFrame::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    drawFace(painter);
+    drawBands(painter);
+    drawIcon(painter);
+    drawCaptionButtons(painter);
+    drawTitle(painter);
+}
+
+// Behind the client area, including the column between the narrower left band and the client.
+void CSkinFrame::drawFace(QPainter& painter) const {
+    painter.fillRect(rect(), skin::kFaceColour);
+}
+
+// The title band across the top, then the left, bottom and right bands. The left band is one
+// pixel narrower than the right one, and one pixel shorter than the window.
+void CSkinFrame::drawBands(QPainter& painter) const {
+    const int w = width();
+    const int h = height();
+    const std::array<QRect, 4> bands{{
+        {0, 0, w, kBandHeight},
+        {0, 0, kFrameX - 1, h - 1},
+        {0, h - kFrameY, w, kFrameY},
+        {w - kFrameX, 0, kFrameX, h},
+    }};
+    for (const QRect& band : bands) {
+        painter.fillRect(band, skin::kFrameColour);
+    }
+}
+
+void CSkinFrame::drawIcon(QPainter& painter) const {
+    const QPixmap icon(QString::fromUtf8(res::kAppIconPath));
+    painter.drawPixmap(
+        kIconRect, icon.scaled(kIconRect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void CSkinFrame::drawCaptionButtons(QPainter& painter) const {
+    const bool maximised = m_dialog.isMaximized();
+    for (const CaptionButtonLook& look : kCaptionButtons) {
+        const bool hot = look.button == m_hotButton;
+        const int image = maximised ? (hot ? look.maximisedHot : look.maximisedRest)
+                                    : (hot ? look.hot : look.rest);
+        painter.drawPixmap(CaptionButtonRect(look.button, width()).topLeft(), CaptionImage(image));
+    }
+}
+
+// The title starts right of the icon, top-left aligned, broken only where it holds a line break;
+// an ampersand underlines the next character. Drawn after the buttons, a long title runs over
+// them; it ends at the right band.
+void CSkinFrame::drawTitle(QPainter& painter) const {
+    const QRect area(QPoint(kFrameX + 19, kFrameY), QPoint(width() - kFrameX - 1, kFrameY + 29));
+    painter.setFont(TitleFont());
+    painter.setPen(skin::kTitleColour);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
+                     m_dialog.windowTitle());
+}
+
+CSkinFrame::CaptionButton CSkinFrame::CaptionButtonAt(const QPoint& pos) const {
+    for (const CaptionButtonLook& look : kCaptionButtons) {
+        if (CaptionButtonRect(look.button, width()).contains(pos)) {
+            return look.button;
+        }
+    }
+    return Button::None;
+}
+
+// The pointer image stays until the pointer moves over the frame again or the frame is drawn
+// anew for a move, an activation or a change of size or state.
+void CSkinFrame::SetHotButton(CaptionButton button) {
+    if (button != m_hotButton) {
+        m_hotButton = button;
+        update();
+    }
+}
+
+void CSkinFrame::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    if (const CaptionButton button = CaptionButtonAt(pos); button != Button::None) {
+        OnCaptionButton(button);
+    } else if (kIconRect.contains(pos)) {
+        m_dialog.ShowSystemMenu(mapToGlobal(QPoint(kFrameX, kBandHeight)));
+    } else if (!m_dialog.isMaximized()) {
+        BeginDrag(event->globalPosition().toPoint());
+    }
+    event->accept();
+}
+
+void CSkinFrame::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragGrip && (event->buttons() & Qt::LeftButton) != 0) {
+        m_dialog.move(event->globalPosition().toPoint() - *m_dragGrip);
+    }
+    SetHotButton(CaptionButtonAt(event->position().toPoint()));
+}
+
+void CSkinFrame::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_dragGrip.reset();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CSkinFrame::contextMenuEvent(QContextMenuEvent* event) {
+    m_dialog.ShowSystemMenu(event->globalPos());
+    event->accept();
+}
+
+void CSkinFrame::OnCaptionButton(CaptionButton button) {
+    switch (button) {
+        case Button::Close:
+            // A form's owner, the main window, shows itself again once the form has ended.
+            m_dialog.SendSysCommand(SC_CLOSE);
+            break;
+        case Button::Minimise:
+            m_dialog.SendSysCommand(SC_MINIMIZE);
+            break;
+        case Button::Maximise:
+            ToggleMaximised();
+            break;
+        case Button::None:
+            break;
+    }
+}
+
+// The dialog keeps a fixed size; it gives that up only while it is maximised.
+void CSkinFrame::ToggleMaximised() {
+    if (m_dialog.isMaximized()) {
+        m_dialog.SendSysCommand(SC_RESTORE);
+        m_dialog.setFixedSize(m_normalSize);
+    } else {
+        m_dialog.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_dialog.SendSysCommand(SC_MAXIMIZE);
+    }
+    m_dialog.update();
+}
+
+// The window manager moves the window where it can; elsewhere the frame follows the pointer.
+void CSkinFrame::BeginDrag(const QPoint& globalPos) {
+    QWindow* window = m_dialog.windowHandle();
+    if (window != nullptr && window->startSystemMove()) {
+        return;
+    }
+    m_dragGrip = globalPos - m_dialog.pos();
+}
+
+bool CSkinFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_dialog) {
+        switch (event->type()) {
+            case QEvent::Resize:
+                // The outline follows the window's size: at creation, maximise and restore.
+                setGeometry(m_dialog.rect());
+                m_dialog.setMask(skin::RoundedOutline(m_dialog.size()));
+                SetHotButton(Button::None);
+                break;
+            case QEvent::Move:
+            case QEvent::ActivationChange:
+            case QEvent::WindowStateChange:
+                SetHotButton(Button::None);
+                update();
+                break;
+            case QEvent::WindowTitleChange:
+            case QEvent::WindowIconChange:
+                update();
+                break;
+            default:
+                break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -11,6 +11,8 @@
 #include "app/main_dlg.h"
 #include "app/setup_app.h"
 #include "camera/camera_dlg.h"
+#include "mms/mms_dlg.h"
+#include "smtp/smtp_dlg.h"
 
 namespace {
 
@@ -51,8 +53,12 @@ int main(int argc, char* argv[]) {
     CMainDlg mainWindow;
     CAboutDlg about(&mainWindow);
     CCameraDlg camera(&mainWindow);
+    CMmsDlg mms(&mainWindow);
+    CSmtpDlg smtp(&mainWindow);
     const bool saved = Save(mainWindow, folder, QStringLiteral("main-window.png")) &&
                        Save(about, folder, QStringLiteral("about-box.png")) &&
-                       Save(camera, folder, QStringLiteral("camera-setup.png"));
+                       Save(camera, folder, QStringLiteral("camera-setup.png")) &&
+                       Save(mms, folder, QStringLiteral("mms-setup.png")) &&
+                       Save(smtp, folder, QStringLiteral("smtp-setup.png"));
     return saved ? 0 : 1;
 }

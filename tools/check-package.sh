@@ -21,8 +21,8 @@ expected=(
     "$metainfo"
     "$manual"
     /usr/share/doc/trailcam-setup/copyright
-    /usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$app_id.png
-    /usr/share/icons/hicolor/scalable/apps/$app_id.svg
+    /usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/"$app_id".png
+    /usr/share/icons/hicolor/scalable/apps/"$app_id".svg
 )
 if [ -f "$root/data/trailcam-setup.de.ini" ]; then
     expected+=(/usr/share/doc/trailcam-setup/examples/trailcam-setup.de.ini)
@@ -39,7 +39,7 @@ passed=0
 failed=0
 # Runs one check: a description, then the command that must succeed.
 check() {
-    local what=$1
+    local what=$1 output
     shift
     if output=$("$@" 2>&1); then
         passed=$((passed + 1))
@@ -47,7 +47,7 @@ check() {
     else
         failed=$((failed + 1))
         echo "FAILED  $what"
-        [ -z "$output" ] || sed 's/^/        /' <<<"$output"
+        [ -z "$output" ] || printf '        %s\n' "${output//$'\n'/$'\n'        }"
     fi
 }
 
@@ -60,10 +60,9 @@ control_fields() {
         [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] &&
         dpkg-deb -f "$deb" Description | sed -n '2p' | grep -q . &&
         grep -q 'libqt6widgets6' <<<"$depends" &&
-        grep -q 'libc6' <<<"$depends" || {
-        dpkg-deb -f "$deb" Package Section Maintainer Depends Description
-        return 1
-    }
+        grep -q 'libc6' <<<"$depends" && return 0
+    dpkg-deb -f "$deb" Package Section Maintainer Depends Description
+    return 1
 }
 files_where_they_belong() {
     diff <(printf '%s\n' "${expected[@]}" | sort) <(printf '%s\n' "${files[@]}") &&
@@ -87,19 +86,17 @@ icons_of_their_size() {
 }
 desktop_entry_valid() {
     local report
-    report=$(desktop-file-validate "$desktop_entry" 2>&1) && [ -z "$report" ] || {
-        echo "$report"
-        return 1
-    }
+    report=$(desktop-file-validate "$desktop_entry" 2>&1) && [ -z "$report" ] && return 0
+    echo "$report"
+    return 1
 }
 entry_starts_the_program_with_its_icon() {
     local command icon
     command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop_entry")
     icon=$(sed -n 's/^Icon=//p' "$desktop_entry")
-    [ "$(command -v "$command")" = "$program" ] && [ "$icon" = "$app_id" ] || {
-        echo "Exec=$command ($(command -v "$command")), Icon=$icon"
-        return 1
-    }
+    [ "$(command -v "$command")" = "$program" ] && [ "$icon" = "$app_id" ] && return 0
+    echo "Exec=$command ($(command -v "$command")), Icon=$icon"
+    return 1
 }
 package_tree_valid() {
     # The metainfo together with the entry and icons it names, as the package ships them.
@@ -113,20 +110,18 @@ package_tree_valid() {
 }
 manual_renders_cleanly() {
     local warnings
-    warnings=$(zcat "$manual" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1) && [ -z "$warnings" ] &&
-        ! zgrep -n /usr/local "$manual" || {
-        echo "$warnings"
-        return 1
-    }
+    warnings=$(zcat "$manual" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1) &&
+        [ -z "$warnings" ] && ! zgrep -n /usr/local "$manual" && return 0
+    echo "$warnings"
+    return 1
 }
 answers_version_without_display() {
     local answer newest_release
     answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" --version)
     newest_release=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
-    [ "$answer" = "trailcam-setup $version" ] && [ "$newest_release" = "$version" ] || {
-        echo "--version: '$answer'; newest release in the metainfo: $newest_release; package: $version"
-        return 1
-    }
+    [ "$answer" = "trailcam-setup $version" ] && [ "$newest_release" = "$version" ] && return 0
+    echo "--version: '$answer'; newest release in the metainfo: $newest_release; package: $version"
+    return 1
 }
 keeps_running_until_told_to_quit() {
     # Started from the menu's command in a clean environment; SIGTERM after 5 s is the quit.

@@ -14,5 +14,8 @@ build="$root/build-package"
     cmake --build "$build" --target package
 } >&2
 debs=("$build"/trailcam-setup_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "no single package in $build" >&2; exit 1; }
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    echo "no single package in $build" >&2
+    exit 1
+fi
 echo "${debs[0]}"

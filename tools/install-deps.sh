@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing trailcam-setup needs on Debian 12, and only
-# what is missing.
+# what is missing. Packages named as arguments are wanted too (the packaging scripts add theirs).
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     xvfb xauth imagemagick
     fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei
+    "$@"
 )
 
 missing=()

@@ -1,9 +1,21 @@
 #include <QApplication>
 
+#include <iostream>
+
+#include "app/build_info.h"
+#include "app/command_line.h"
 #include "app/setup_app.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto answered = AnswerInformationOptions(argc, argv, std::cout)) {
+        return *answered;
+    }
     QApplication application(argc, argv);
+    if (const auto refused = RefuseLeftoverArguments(argc, argv, std::cerr)) {
+        return *refused;
+    }
+    // Wayland desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(build::kDesktopAppId));
     CSetupApp setup;
     return setup.Run();
 }

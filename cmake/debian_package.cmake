@@ -1,0 +1,36 @@
+# The Debian package, made by `cpack -G DEB` in a build folder (tools/package.sh does it all).
+# Its dependencies are taken from the shared libraries the program links.
+
+set(TRAILCAM_MAINTAINER "trailcam-setup developers <maintainers@trailcamsetup.org>" CACHE STRING
+    "Name and e-mail address in the Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME trailcam-setup)
+set(CPACK_PACKAGE_VENDOR "trailcam-setup developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "write a trail camera's settings onto its SD card")
+# The long description is wrapped by hand: the package shows it as it stands.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "A small desktop program for owners of trail (scouting) cameras. You pick"
+    "your camera model, fill in a form, choose the camera's SD card and press"
+    "Generate: the program writes the settings file that the camera reads when"
+    "it starts (CameraSet.dat, and MmsSet.dat and SmtpSet.dat for the cameras"
+    "that send pictures by MMS or e-mail)."
+    ""
+    "It needs no network, keeps nothing between runs and only reports success"
+    "once the file is completely on the card.")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${TRAILCAM_HOMEPAGE})
+# The package installs where the build was configured to (tools/package.sh: /usr), so the
+# paths written into the manual page are the installed ones.
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRAILCAM_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The About box is partly Chinese; any of these fonts shows it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+
+include(CPack)

@@ -1,0 +1,76 @@
+// The program's own command line, run as a user runs it: the installed-to-be executable in a
+// child process.
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include "app/build_info.h"
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;  // -1: crashed or had to be killed
+    QString out;
+    QString err;
+};
+
+// Runs trailcam-setup with `arguments` where no window system can be reached: the default
+// platform is X11 with no display, on which opening the application would abort the program.
+Outcome RunWithoutDisplay(const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TRAILCAM_SETUP_PROGRAM), arguments);
+    Outcome outcome;
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+        ADD_FAILURE() << "still running: " << arguments.join(u' ').toStdString();
+    } else if (program.exitStatus() == QProcess::NormalExit) {
+        outcome.exitCode = program.exitCode();
+    }
+    outcome.out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    outcome.err = QString::fromLocal8Bit(program.readAllStandardError());
+    return outcome;
+}
+
+TEST(CommandLine, AnswersHelpAndVersionWithoutAnyDisplay) {
+    for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const Outcome help = RunWithoutDisplay({option});
+        EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: trailcam-setup [OPTION]...\n")));
+        EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
+        EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
+    }
+
+    const Outcome version = RunWithoutDisplay({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
+    EXPECT_EQ(version.out, QStringLiteral("trailcam-setup %1\n").arg(build::kProgramVersion));
+    EXPECT_TRUE(version.err.isEmpty()) << version.err.toStdString();
+}
+
+TEST(CommandLine, TakesQtsOwnOptionsAndRefusesAnyOtherArgument) {
+    // -platform is Qt's and is taken; the argument after it is nobody's.
+    const Outcome refused = RunWithoutDisplay(
+        {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--verbose")});
+    EXPECT_EQ(refused.exitCode, 2);
+    // Qt may warn about the desktop before the refusal.
+    EXPECT_TRUE(
+        refused.err.endsWith(QStringLiteral("trailcam-setup: unknown argument '--verbose'\n"
+                                            "Try 'trailcam-setup --help' for more information.\n")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.isEmpty());
+
+    const Outcome file =
+        RunWithoutDisplay({QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("CameraSet.dat")});
+    EXPECT_EQ(file.exitCode, 2);
+    EXPECT_TRUE(file.err.contains(QStringLiteral("unknown argument 'CameraSet.dat'")))
+        << file.err.toStdString();
+}
+
+}  // namespace

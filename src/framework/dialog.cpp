@@ -206,10 +206,13 @@ void CDialog::OnSysCommand(int command) {
             showMinimized();
             break;
         case SC_MAXIMIZE:
+            // The dialog keeps its layout's size; it gives that up only while maximised.
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             showMaximized();
             break;
         case SC_RESTORE:
             showNormal();
+            Resize();
             break;
         default:
             break;

@@ -52,8 +52,7 @@ QFont TitleFont() {
 
 }  // namespace
 
-CSkinFrame::CSkinFrame(CDialog& dialog)
-    : QWidget(&dialog), m_dialog(dialog), m_normalSize(dialog.size()) {
+CSkinFrame::CSkinFrame(CDialog& dialog) : QWidget(&dialog), m_dialog(dialog) {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -193,23 +192,12 @@ void CSkinFrame::OnCaptionButton(CaptionButton button) {
             m_dialog.SendSysCommand(SC_MINIMIZE);
             break;
         case Button::Maximise:
-            ToggleMaximised();
+            m_dialog.SendSysCommand(m_dialog.isMaximized() ? SC_RESTORE : SC_MAXIMIZE);
+            m_dialog.update();
             break;
         case Button::None:
             break;
     }
-}
-
-// The dialog keeps a fixed size; it gives that up only while it is maximised.
-void CSkinFrame::ToggleMaximised() {
-    if (m_dialog.isMaximized()) {
-        m_dialog.SendSysCommand(SC_RESTORE);
-        m_dialog.setFixedSize(m_normalSize);
-    } else {
-        m_dialog.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        m_dialog.SendSysCommand(SC_MAXIMIZE);
-    }
-    m_dialog.update();
 }
 
 // The window manager moves the window where it can; elsewhere the frame follows the pointer.

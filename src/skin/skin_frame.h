@@ -52,12 +52,10 @@ private:
     CaptionButton CaptionButtonAt(const QPoint& pos) const;
     void SetHotButton(CaptionButton button);
     void OnCaptionButton(CaptionButton button);
-    void ToggleMaximised();
     void BeginDrag(const QPoint& globalPos);
 
     CDialog& m_dialog;
     CaptionButton m_hotButton = CaptionButton::None;
-    QSize m_normalSize;  // the dialog's fixed size, which it keeps unless maximised
     // Where the pointer holds the window while it is dragged by hand, on platforms that cannot
     // move a window themselves.
     std::optional<QPoint> m_dragGrip;

@@ -231,6 +231,19 @@ TEST_F(DialogTest, WindowMenuCloseAndAltF4EndTheDialog) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST_F(DialogTest, MaximiseGivesUpTheLayoutsSizeAndRestoreTakesItBack) {
+    // The window menu and the skin's middle button both come here.
+    const QSize layoutSize = dialog.size();
+    dialog.SendSysCommand(SC_MAXIMIZE);
+    QTRY_VERIFY(dialog.isMaximized());
+    EXPECT_GT(dialog.maximumWidth(), layoutSize.width());
+    EXPECT_GT(dialog.maximumHeight(), layoutSize.height());
+    dialog.SendSysCommand(SC_RESTORE);
+    QTRY_VERIFY(!dialog.isMaximized());
+    QTRY_COMPARE(dialog.size(), layoutSize);
+    EXPECT_EQ(dialog.maximumSize(), layoutSize);
+}
+
 TEST_F(DialogTest, AppendedMenuItemsComeAfterASeparator) {
     dialog.AppendSystemMenuItem(16, QStringLiteral("About"));
     dialog.AppendSystemMenuItem(17, QString());  // an empty text adds nothing

@@ -109,6 +109,9 @@ QWidget* CreateControl(const res::ControlTemplate& control, QWidget& parent,
     if ((control.flags & res::kDisabled) != 0) {
         widget->setEnabled(false);
     }
+    if (!control.accessibleName.empty()) {
+        widget->setAccessibleName(Text(control.accessibleName));
+    }
     return widget;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Building the controls of a dialog from its layout: one widget per control of the template,
-// with its kind, text, list items, flags, place and identifier.
+// with its kind, text, list items, flags, place, identifier and the name screen readers give it.
 #include "res/dialog_template.h"
 
 class DialogUnits;

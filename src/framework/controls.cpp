@@ -6,6 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "framework/accessible_list.h"
+
+CComboBox::CComboBox(QWidget* parent) : QComboBox(parent) {
+    AccessibleList::Install();
+}
+
 bool CComboBox::SelectString(const QString& text) {
     const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) {

@@ -7,11 +7,12 @@
 
 class QWidget;
 
-// A drop-down list that also says when its dropped-down part closes.
+// A drop-down list that also says when its dropped-down part closes. Screen readers call it by
+// its label or its own accessible name and read its current item (framework/accessible_list.h).
 class CComboBox : public QComboBox {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    explicit CComboBox(QWidget* parent = nullptr);
 
     // Makes the item whose text is exactly `text` current; false, changing nothing, if none is.
     bool SelectString(const QString& text);

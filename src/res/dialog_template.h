@@ -51,12 +51,21 @@ struct ControlTemplate {
     ListItems items{};
     unsigned flags = kNoFlags;
     int buddy = 0;  // for a label: the control it names
+    // What screen readers call a list, edit or button that no label names and whose own text
+    // does not say what it is for; empty for every other control.
+    std::string_view accessibleName{};
 };
 
 // A label that names the control `buddy`.
 constexpr ControlTemplate LabelFor(int id, std::string_view text, int x, int y, int cx, int cy,
                                    int buddy) {
     return {id, ControlKind::Label, text, x, y, cx, cy, {}, kNoFlags, buddy};
+}
+
+// `control`, called `name` by screen readers because no label stands beside it.
+constexpr ControlTemplate Named(std::string_view name, ControlTemplate control) {
+    control.accessibleName = name;
+    return control;
 }
 
 // True when no identifier but `kUnnamedId` is used twice and every buddy is a control of the

@@ -103,7 +103,7 @@ inline constexpr auto kMmsControls = [] {
         {IDC_MMS_SELECT, K::PushButton, "Select", 15, 212, 62, 11},
         {IDC_MMS_GENERATE, K::PushButton, "Generate", 382, 212, 62, 11},
         {IDC_EXIT, K::PushButton, "Exit", 460, 212, 62, 11},
-        {IDC_MMS_FOLDER, K::Edit, "", 82, 212, 276, 12, {}, kDisabled},
+        Named("Target folder", {IDC_MMS_FOLDER, K::Edit, "", 82, 212, 276, 12, {}, kDisabled}),
         // Network settings and recipients.
         {IDC_MMS_URL, K::Edit, "", 69, 84, 189, 12},
         {IDC_MMS_APN, K::Edit, "", 69, 100, 189, 12},

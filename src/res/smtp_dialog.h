@@ -123,7 +123,7 @@ inline constexpr auto kSmtpControls = [] {
         {kUnnamedId, K::GroupBox, "", 17, 21, 242, 25},
         // Last in the template: the account label and the target folder.
         LabelFor(IDC_SMTP_ACCOUNT_LABEL, "Account", 272, 83, 45, 8, IDC_SMTP_ACCOUNT),
-        {IDC_SMTP_FOLDER, K::Edit, "", 82, 212, 276, 12, {}, kDisabled},
+        Named("Target folder", {IDC_SMTP_FOLDER, K::Edit, "", 82, 212, 276, 12, {}, kDisabled}),
     });
 }();
 static_assert(IsWellFormed(kSmtpControls));

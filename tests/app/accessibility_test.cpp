@@ -1,0 +1,135 @@
+// Every window as a person meets it who uses a screen reader or the keyboard alone: each list,
+// edit and button has a name, Tab walks the controls in the order of the layout, and Space presses
+// the focused button.
+#include <QAccessible>
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "app/about_dlg.h"
+#include "app/main_dlg.h"
+#include "camera/camera_dlg.h"
+#include "framework/control_factory.h"
+#include "mms/mms_dlg.h"
+#include "res/mms_dialog.h"
+#include "smtp/smtp_dlg.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/localisation_file.h"
+
+namespace {
+
+struct Window {
+    const char* name;
+    std::unique_ptr<CDialog> (*make)();
+};
+
+void PrintTo(const Window& window, std::ostream* out) {
+    *out << window.name;
+}
+
+template <class Dialog>
+std::unique_ptr<CDialog> Make() {
+    return std::make_unique<Dialog>();
+}
+
+const Window kWindows[] = {
+    {"MainWindow", &Make<CMainDlg>},    {"AboutBox", &Make<CAboutDlg>},
+    {"CameraSetup", &Make<CCameraDlg>}, {"MmsSetup", &Make<CMmsDlg>},
+    {"SmtpSetup", &Make<CSmtpDlg>},
+};
+
+QString AccessibleText(QWidget* control, QAccessible::Text kind) {
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+    return access != nullptr ? access->text(kind) : QString();
+}
+
+// How often Space, pressed on the focused button, clicks it. The window's own reaction to the
+// click is left out: here only the key counts.
+int ClicksBySpace(QPushButton& button) {
+    QObject::disconnect(&button, &QPushButton::clicked, nullptr, nullptr);
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, &button, [&clicks] { ++clicks; });
+    QTest::keyClick(&button, Qt::Key_Space);
+    return clicks;
+}
+
+class EveryWindow : public testing::TestWithParam<Window> {
+protected:
+    void SetUp() override {
+        window->Create();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override { window->close(); }
+
+    FakePlatform platform;
+    std::unique_ptr<CDialog> window = GetParam().make();
+};
+
+TEST_P(EveryWindow, NamesEveryListEditAndButtonForScreenReaders) {
+    const auto& layout = window->Layout().controls;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        if (!IsTabStop(layout[i].kind)) {
+            continue;
+        }
+        QWidget* control = window->Controls()[i];
+        const QString name = AccessibleText(control, QAccessible::Name);
+        EXPECT_FALSE(name.trimmed().isEmpty()) << layout[i].id;
+        if (layout[i].kind == res::ControlKind::DropDownList) {
+            // A list's name says what it sets; the item it shows is its value.
+            EXPECT_NE(name, AccessibleText(control, QAccessible::Value)) << layout[i].id;
+        }
+    }
+}
+
+TEST_P(EveryWindow, TabWalksTheLayoutInOrderAndSpacePressesEachButton) {
+    // Every control that may be enabled is, so that the walk meets them all.
+    std::vector<int> expected;
+    const auto& layout = window->Layout().controls;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        if (IsTabStop(layout[i].kind) && (layout[i].flags & res::kDisabled) == 0) {
+            window->Controls()[i]->setEnabled(true);
+            expected.push_back(layout[i].id);
+        }
+    }
+    ASSERT_FALSE(expected.empty());
+    QWidget* first = window->Item(expected.front());
+    first->setFocus();
+
+    std::vector<int> visited;
+    for (std::size_t step = 0; step < expected.size(); ++step) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr) << "after " << visited.size() << " steps";
+        visited.push_back(CDialog::ControlId(focused));
+        if (auto* button = qobject_cast<QPushButton*>(focused)) {
+            EXPECT_EQ(ClicksBySpace(*button), 1) << visited.back();
+        }
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(QApplication::focusWidget(), first);  // and round again
+}
+
+INSTANTIATE_TEST_SUITE_P(Accessibility, EveryWindow, testing::ValuesIn(kWindows),
+                         [](const testing::TestParamInfo<Window>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(ScreenReaderNames, FollowTheLocalisedLabels) {
+    const ScopedLocalisationFile texts("[String]\nIDD105_1076=Modus\nIDD105_1091=Adresse\n");
+    FakePlatform platform;
+    CMmsDlg form;
+    form.Create();
+    EXPECT_EQ(AccessibleText(form.Item(res::IDC_MMS_MODE), QAccessible::Name).toStdString(),
+              "Modus");
+    EXPECT_EQ(AccessibleText(form.Item(res::IDC_MMS_URL), QAccessible::Name).toStdString(),
+              "Adresse");
+}
+
+}  // namespace

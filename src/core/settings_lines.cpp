@@ -78,8 +78,9 @@ SettingsTextReader::SettingsTextReader(std::string_view text) : m_rest(text) {
     if (text.empty()) {
         m_problem = "it is empty";
     } else if (text.size() > kMaxSettingsTextLength) {
-        m_problem = "it is " + std::to_string(text.size()) + " bytes long; a settings file holds " +
-                    "at most " + std::to_string(kMaxSettingsTextLength);
+        m_problem = "the settings are " + std::to_string(text.size()) +
+                    " bytes long; a settings file holds at most " +
+                    std::to_string(kMaxSettingsTextLength);
     }
 }
 

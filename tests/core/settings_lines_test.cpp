@@ -57,7 +57,7 @@ TEST(SettingsTextReader, NamesTheFirstLineThatIsNotWhatTheWriterMakes) {
     const std::string tail = "CHR=X7\nTIM=09:45\n";
     const std::array<std::pair<std::string, std::string>, 14> cases{{
         {"", "it is empty"},
-        {std::string(3000, 'x'), "it is 3000 bytes long; a settings file holds at most 2999"},
+        {std::string(3000, 'x'), "the settings are 3000 bytes long; a settings file holds at most 2999"},
         {"NUM=1\n", "line 2: expected key TXT, found the end of the text"},
         {"NUM=1\nTEXT=a\n" + tail, "line 2: expected key TXT, found \"TEXT\""},
         {"NUM=1\nno equals sign\n", "line 2: expected key TXT, found \"no equals sign\""},

@@ -59,8 +59,11 @@ void PrintJson(const std::string& path, const Parsed<SettingsFile>& file, bool f
         return;
     }
     const SettingsKind& kind = *file->kind;
-    out << ", \"kind\": " << Json(kind.name) << ", \"form\": " << Json(kind.Title())
-        << ", \"lines\": [";
+    out << ", \"kind\": " << Json(kind.name) << ", \"form\": " << Json(kind.Title());
+    if (kind.modeOf != nullptr) {
+        out << ", \"mode\": " << Json(kind.modeOf(file->text));
+    }
+    out << ", \"lines\": [";
     const std::vector<SettingsLine> lines = SplitSettingsLines(file->text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ShownLine shown = ShowLine(kind, kind.lines[i], lines[i].value);
@@ -74,14 +77,14 @@ void PrintJson(const std::string& path, const Parsed<SettingsFile>& file, bool f
 void PrintLines(const std::string& path, const SettingsFile& file, bool raw, std::ostream& out) {
     const SettingsKind& kind = *file.kind;
     out << path << ": " << kind.Title() << " (" << kind.BareFileName() << ")\n";
-    const std::vector<SettingsLine> lines = SplitSettingsLines(file.text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (raw) {
-            out << "  " << lines[i].key << '=' << lines[i].value << '\n';
-        } else {
-            const ShownLine shown = ShowLine(kind, kind.lines[i], lines[i].value);
-            out << "  " << shown.label << ": " << shown.shown << '\n';
+    if (raw) {
+        for (const SettingsLine& line : SplitSettingsLines(file.text)) {
+            out << "  " << line.key << '=' << line.value << '\n';
         }
+        return;
+    }
+    for (const ShownLine& line : ShowLines(kind, file.text)) {
+        out << "  " << line.label << ':' << (line.shown.empty() ? "" : " ") << line.shown << '\n';
     }
 }
 
@@ -96,7 +99,9 @@ int ShowSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostr
         if (invocation.format == Invocation::Format::Json) {
             PrintJson(path, file, i == 0, out);
         } else if (file) {
+            // Flushed, so that what the files hold and their problems come in the files' order.
             PrintLines(path, *file, invocation.format == Invocation::Format::Raw, out);
+            out.flush();
         } else {
             err << "trailcam-card: " << path << ": " << file.Reason() << '\n';
         }

@@ -143,9 +143,9 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         const std::string path = ComposeSettingsFilePath(folder, kind.fileName);
         const SettingsFileOutcome outcome = kind.write(text, folder);
         if (outcome.Written()) {
-            out << path << ": " << outcome.message << '\n';
+            out << path << ": " << outcome.message << std::endl;
         } else {
-            err << "trailcam-card: " << OutcomeLine(folder, path, outcome) << '\n';
+            err << "trailcam-card: " << OutcomeLine(folder, path, outcome) << std::endl;
             exitCode = kExitProblem;
         }
     }

@@ -163,6 +163,19 @@ ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::st
     return shown;
 }
 
+std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text) {
+    std::vector<ShownLine> shown;
+    if (kind.modeOf != nullptr) {
+        shown.push_back(
+            {std::string(ControlOf(kind.form, kind.modeLabel).text), kind.modeOf(text)});
+    }
+    const std::vector<SettingsLine> lines = SplitSettingsLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        shown.push_back(ShowLine(kind, kind.lines[i], lines[i].value));
+    }
+    return shown;
+}
+
 std::vector<std::string> ValueProblems(const SettingsKind& kind,
                                        std::span<const SettingsLine> lines) {
     std::vector<std::string> problems;

@@ -24,6 +24,9 @@ struct ShownLine {
     std::string shown;
 };
 ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::string& value);
+// The lines in the form's words of a text of `kind`: for a report form the mode it reads as
+// first ("MMS Mode" and "Auto, Australia, Optus"), then one line for each line of the text.
+std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text);
 
 // Each value of `lines`, the lines of a text of `kind`, that the form does not offer, as
 // "MODE=7: allowed values are 0 (Camera), 1 (Video), 2 (Camera+Video)".

@@ -7,10 +7,13 @@
 
 #include "camera/camera_settings.h"
 #include "core/settings_file_reader.h"
+#include "mms/mms_operator_table.h"
 #include "mms/mms_settings.h"
 #include "res/camera_dialog.h"
 #include "res/mms_dialog.h"
+#include "res/report_lists.h"
 #include "res/smtp_dialog.h"
+#include "smtp/gprs_operator_table.h"
 #include "smtp/smtp_settings.h"
 
 namespace {
@@ -148,6 +151,19 @@ std::string Defaults() {
     return compose(Record{});
 }
 
+// "Auto, Australia, Optus" or "Manual", in the words of the report forms' lists.
+template <class Record, Parse<Record> parse, int Record::*mode,
+          std::string_view (*countryName)(int), std::string_view (*operatorName)(int, int)>
+std::string ModeOf(std::string_view text) {
+    const Parsed<Record> settings = parse(text);
+    if (!settings || (*settings).*mode != 0) {
+        return std::string(kReportModeItems[1]);
+    }
+    return std::string(kReportModeItems[0]) + ", " +
+           std::string(countryName(settings->countryIndex)) + ", " +
+           std::string(operatorName(settings->countryIndex, settings->operatorIndex));
+}
+
 std::vector<std::string> NoRecordProblems(std::string_view) {
     return {};
 }
@@ -178,11 +194,15 @@ const std::array<SettingsKind, 3> kKinds{{
     {"mms", kMmsDialog, kMmsSetFileName, kMmsScrambleKey, kMmsLines,
      &Refuse<MmsSettings, &ParseMmsSettingsText>, &NoRecordProblems,
      &WriteText<MmsSettings, &ParseMmsSettingsText, &WriteMmsSettingsFile>,
-     &Defaults<MmsSettings, &ComposeMmsSettingsText>},
+     &Defaults<MmsSettings, &ComposeMmsSettingsText>, IDC_MMS_MODE_LABEL,
+     &ModeOf<MmsSettings, &ParseMmsSettingsText, &MmsSettings::mode, &MmsCountryName,
+             &MmsOperatorName>},
     {"smtp", kSmtpDialog, kSmtpSetFileName, kSmtpScrambleKey, kSmtpLines,
      &Refuse<SmtpSettings, &ParseSmtpSettingsText>, &NoRecordProblems,
      &WriteText<SmtpSettings, &ParseSmtpSettingsText, &WriteSmtpSettingsFile>,
-     &Defaults<SmtpSettings, &ComposeSmtpSettingsText>},
+     &Defaults<SmtpSettings, &ComposeSmtpSettingsText>, IDC_SMTP_MODE_LABEL,
+     &ModeOf<SmtpSettings, &ParseSmtpSettingsText, &SmtpSettings::smtpMode, &GprsCountryName,
+             &GprsOperatorName>},
 }};
 
 Parsed<std::string> ReadAsKind(const std::string& path, const SettingsKind& kind) {

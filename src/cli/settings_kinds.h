@@ -49,6 +49,10 @@ struct SettingsKind {
     SettingsFileOutcome (*write)(std::string_view text, const std::string& folder);
     // The text of the form's defaults.
     std::string (*defaults)();
+    // For the report forms, whose files hold no mode: the label of the mode list, and the mode
+    // that a text of this kind reads as, with its country and operator in "Auto".
+    int modeLabel = 0;
+    std::string (*modeOf)(std::string_view text) = nullptr;
 
     // The file's name as it stands in a folder: "CameraSet.dat".
     std::string_view BareFileName() const { return std::string_view(fileName).substr(1); }

@@ -9,6 +9,7 @@
 
 #include "camera/camera_settings.h"
 #include "core/clock_text.h"
+#include "mms/mms_operator_table.h"
 #include "mms/mms_settings.h"
 #include "tests/support/files.h"
 #include "tests/support/run_program.h"
@@ -221,6 +222,9 @@ TEST_F(CardTest, WriteFromAFileTakesItsSettingsAndTheChangesInOrder) {
     const QJsonObject mms = files[0].toObject();
     EXPECT_EQ(mms[QStringLiteral("kind")].toString(), QStringLiteral("mms"));
     EXPECT_EQ(mms[QStringLiteral("form")].toString(), QStringLiteral("MMS Setup"));
+    EXPECT_EQ(
+        mms[QStringLiteral("mode")].toString(),
+        QStringLiteral("Auto, United Kingdom, ") + QString::fromLatin1(MmsOperatorName(37, 3)));
     const QJsonArray lines = mms[QStringLiteral("lines")].toArray();
     ASSERT_EQ(lines.size(), 18);
     const QJsonObject status = lines[0].toObject();

@@ -7,22 +7,25 @@
 
 #include <gtest/gtest.h>
 
+#include "camera/camera_dlg.h"
 #include "camera/camera_settings.h"
 #include "core/clock_text.h"
 #include "mms/mms_operator_table.h"
 #include "mms/mms_settings.h"
 #include "tests/support/files.h"
+#include "tests/support/form_fixture.h"
 #include "tests/support/run_program.h"
 
 namespace {
 
 const QString kCameraSet = QStringLiteral("CameraSet.dat");
 
+ProgramOutcome Card(const QStringList& arguments) {
+    return RunProgram(QStringLiteral(TRAILCAM_CARD_PROGRAM), arguments);
+}
+
 class CardTest : public testing::Test {
 protected:
-    ProgramOutcome Card(const QStringList& arguments) {
-        return RunProgram(QStringLiteral(TRAILCAM_CARD_PROGRAM), arguments);
-    }
     QString Path(const QString& name) const { return dir.filePath(name); }
     // Writes `text` scrambled with `key` as the file `name`; gives its path.
     QString Put(const QString& name, const ScrambleKey& key, std::string text) {
@@ -37,48 +40,55 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(CardTest, WriteWithoutSetGivesTheFormsDefaultsAndShowSaysThemInTheFormsWords) {
-    const ProgramOutcome write =
-        Card({QStringLiteral("write"), QStringLiteral("camera"), dir.path()});
-    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
-    EXPECT_EQ(write.out,
-              QStringLiteral("%1/CameraSet.dat: System configuration file has been generated.\n")
-                  .arg(dir.path()));
-    EXPECT_TRUE(write.err.isEmpty());
-    const QByteArray bytes = ReadFileBytes(Path(kCameraSet));
-    ASSERT_EQ(bytes.size(), 218);
-    const std::string text = Read(Path(kCameraSet), kCameraScrambleKey);
-    // The clock is taken now, in the default date order.
-    CameraSettings defaults;
-    defaults.clockText = text.substr(text.find("CLK=") + 4, 19);
-    EXPECT_TRUE(IsClockText(kDateOrderDmy, defaults.clockText)) << defaults.clockText;
-    EXPECT_EQ(text, ComposeCameraSettingsText(defaults));
+// The Camera form's own file, generated from its defaults.
+using CardOnTheFormsFileTest = FormFixture<CCameraDlg>;
 
-    const ProgramOutcome show = Card({QStringLiteral("show"), Path(kCameraSet)});
+TEST_F(CardOnTheFormsFileTest, ShowSaysTheFormsDefaultsAndWriteMakesTheSameBytesButTheClock) {
+    ChooseFolder(dir.path());
+    Generate();
+    const QString generated = dir.filePath(kCameraSet);
+    const ProgramOutcome show = Card({QStringLiteral("show"), generated});
     EXPECT_EQ(show.exitCode, 0) << show.err.toStdString();
-    EXPECT_EQ(show.out, Path(kCameraSet) + QStringLiteral(": Camera Setup (CameraSet.dat)\n"
-                                                          "  Mode: Camera\n"
-                                                          "  Photo Resolution: 5M\n"
-                                                          "  Video Resolution: 720P\n"
-                                                          "  Series Photos: 1 Photo\n"
-                                                          "  Video Length: 10S\n"
-                                                          "  Beep Sound: On\n"
-                                                          "  Sensitivity: Medium\n"
-                                                          "  Time Stamp: On\n"
-                                                          "  IR Led: High\n"
-                                                          "  Set Clock: D/M/Y\n"
-                                                          "  Set Clock: %1\n"
-                                                          "  PIR Interval: On\n"
-                                                          "  PIR Interval: 00:05 (Min:Sec)\n"
-                                                          "  Time Interval: Off\n"
-                                                          "  Time Interval: 00:00 (Hour:Min)\n"
-                                                          "  Serial Number: Off\n"
-                                                          "  Serial Number: TEST\n"
-                                                          "  Fixed Time: Off\n"
-                                                          "  Fixed Time 1: 00:00 00:00\n"
-                                                          "  Fixed Time 2: 00:00 00:00\n"
-                                                          "  Fixed Time 3: 00:00 00:00\n")
-                                               .arg(QString::fromStdString(defaults.clockText)));
+    EXPECT_EQ(show.out, generated + QStringLiteral(": Camera Setup (CameraSet.dat)\n"
+                                                   "  Mode: Camera\n"
+                                                   "  Photo Resolution: 5M\n"
+                                                   "  Video Resolution: 720P\n"
+                                                   "  Series Photos: 1 Photo\n"
+                                                   "  Video Length: 10S\n"
+                                                   "  Beep Sound: On\n"
+                                                   "  Sensitivity: Medium\n"
+                                                   "  Time Stamp: On\n"
+                                                   "  IR Led: High\n"
+                                                   "  Set Clock: D/M/Y\n"
+                                                   "  Set Clock: 06-12-2026 14:05:09\n"
+                                                   "  PIR Interval: On\n"
+                                                   "  PIR Interval: 00:05 (Min:Sec)\n"
+                                                   "  Time Interval: Off\n"
+                                                   "  Time Interval: 00:00 (Hour:Min)\n"
+                                                   "  Serial Number: Off\n"
+                                                   "  Serial Number: TEST\n"
+                                                   "  Fixed Time: Off\n"
+                                                   "  Fixed Time 1: 00:00 00:00\n"
+                                                   "  Fixed Time 2: 00:00 00:00\n"
+                                                   "  Fixed Time 3: 00:00 00:00\n"));
+
+    const QString card = dir.filePath(QStringLiteral("card"));
+    QDir().mkpath(card);
+    const ProgramOutcome write = Card({QStringLiteral("write"), QStringLiteral("camera"), card});
+    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_EQ(
+        write.out,
+        card + QStringLiteral("/CameraSet.dat: System configuration file has been generated.\n"));
+    EXPECT_TRUE(write.err.isEmpty());
+    // The same 218 bytes but the clock's, taken now in the default date order.
+    const std::string written =
+        Unscramble(ReadFileBytes(card + QStringLiteral("/CameraSet.dat")), kCameraScrambleKey);
+    const std::string formsText = WrittenText(kCameraSet, kCameraScrambleKey);
+    ASSERT_EQ(written.size(), 218u);
+    const std::size_t clock = formsText.find("CLK=") + 4;
+    EXPECT_EQ(written.substr(0, clock), formsText.substr(0, clock));
+    EXPECT_EQ(written.substr(clock + 19), formsText.substr(clock + 19));
+    EXPECT_TRUE(IsClockText(kDateOrderDmy, written.substr(clock, 19))) << written;
 }
 
 TEST_F(CardTest, WriteIntoThreeFoldersOfWhichOneIsMissing) {

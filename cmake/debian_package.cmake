@@ -17,7 +17,10 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "that send pictures by MMS or e-mail)."
     ""
     "It needs no network, keeps nothing between runs and only reports success"
-    "once the file is completely on the card.")
+    "once the file is completely on the card."
+    ""
+    "The command trailcam-card shows and checks what a card holds and sets up"
+    "many cards at once from a terminal.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${TRAILCAM_HOMEPAGE})
 # The package installs where the build was configured to (tools/package.sh: /usr), so the
 # paths written into the manual page are the installed ones.

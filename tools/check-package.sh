@@ -10,16 +10,20 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 app_id=org.trailcamsetup.TrailcamSetup
 program=/usr/bin/trailcam-setup
+card_program=/usr/bin/trailcam-card
 desktop_entry=/usr/share/applications/$app_id.desktop
 metainfo=/usr/share/metainfo/$app_id.metainfo.xml
 manual=/usr/share/man/man1/trailcam-setup.1.gz
+card_manual=/usr/share/man/man1/trailcam-card.1.gz
 
 # Every file the package puts on the system; no other may come with it.
 expected=(
     "$program"
+    "$card_program"
     "$desktop_entry"
     "$metainfo"
     "$manual"
+    "$card_manual"
     /usr/share/doc/trailcam-setup/copyright
     /usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/"$app_id".png
     /usr/share/icons/hicolor/scalable/apps/"$app_id".svg
@@ -68,7 +72,7 @@ files_where_they_belong() {
     diff <(printf '%s\n' "${expected[@]}" | sort) <(printf '%s\n' "${files[@]}") &&
         for path in "${files[@]}"; do
             local want=644
-            [ "$path" != "$program" ] || want=755
+            [ "$path" != "$program" ] && [ "$path" != "$card_program" ] || want=755
             [ "$(stat -c %a "$path")" = "$want" ] || {
                 echo "$path: mode $(stat -c %a "$path"), not $want"
                 return 1
@@ -108,12 +112,15 @@ package_tree_valid() {
     rm -rf "$tree"
     return $result
 }
-manual_renders_cleanly() {
-    local warnings
-    warnings=$(zcat "$manual" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1) &&
-        [ -z "$warnings" ] && ! zgrep -n /usr/local "$manual" && return 0
-    echo "$warnings"
-    return 1
+manuals_render_cleanly() {
+    local page warnings
+    for page in "$manual" "$card_manual"; do
+        warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1) &&
+            [ -z "$warnings" ] && ! zgrep -n /usr/local "$page" || {
+            echo "$page: $warnings"
+            return 1
+        }
+    done
 }
 answers_version_without_display() {
     local answer newest_release
@@ -183,7 +190,7 @@ check "the menu entry starts $program with the package's icon" \
 check "appstreamcli validate on the installed metainfo" \
     appstreamcli validate --no-net --strict "$metainfo"
 check "appstreamcli validate-tree on the package's files" package_tree_valid
-check "the manual page renders without warnings" manual_renders_cleanly
+check "the manual pages render without warnings" manuals_render_cleanly
 check "--version answered without a display, matching the package and its release notes" \
     answers_version_without_display
 check "the installed program starts offscreen and keeps running until told to quit" \

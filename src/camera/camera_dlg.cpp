@@ -93,7 +93,7 @@ static_assert(kCameraDialog.HasAll(kEnableRules, K::DropDownList,
 
 CCameraDlg::CCameraDlg(QWidget* owner)
     : CSettingsForm(kCameraDialog, {IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER, IDC_CAMERA_GENERATE},
-                    Texts::Fixed, owner) {}
+                    kCameraSetFileName, Texts::Fixed, owner) {}
 
 void CCameraDlg::OnInitForm() {
     static constexpr std::array<ButtonHandler<CCameraDlg>, 2> kButtons{{
@@ -102,7 +102,7 @@ void CCameraDlg::OnInitForm() {
     }};
     ConnectButtons<CCameraDlg>(*this, kButtons);
 
-    SelectDefaults();
+    SelectSettings(CameraSettings{});
     TakeClock();
     UpdateData(false);
     ConnectEnableRules(*this, kEnableRules);
@@ -125,14 +125,33 @@ void CCameraDlg::ExchangeFields(bool save) {
     ExchangeText(save, IDC_CAMERA_CLOCK, m_clockText);
 }
 
-void CCameraDlg::SelectDefaults() {
-    const CameraSettings defaults;
-    SelectPositions<CameraSettings>(*this, kPositionFields, defaults);
+std::optional<std::string> CCameraDlg::NotOffered(const CameraSettings& settings) const {
+    if (std::optional<std::string> missing =
+            PositionsNotOffered<CameraSettings>(*this, kPositionFields, settings)) {
+        return missing;
+    }
     for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
-        List(kSerialLists[i])->SelectString(QString(QChar::fromLatin1(defaults.serialNumber[i])));
+        const QString character(QChar::fromLatin1(settings.serialNumber[i]));
+        if (List(kSerialLists[i])->findText(character, Qt::MatchExactly) < 0) {
+            return NoSuchItem(*this, Item(kSerialLists[i]), character);
+        }
     }
     for (const TimerField& timer : kTimerFields) {
-        List(timer.id)->setCurrentIndex(defaults.timers[timer.window].*timer.field);
+        const int number = settings.timers[timer.window].*timer.field;
+        if (List(timer.id)->findText(QString::number(number), Qt::MatchExactly) < 0) {
+            return NoSuchItem(*this, Item(timer.id), QString::number(number));
+        }
+    }
+    return std::nullopt;
+}
+
+void CCameraDlg::SelectSettings(const CameraSettings& settings) {
+    SelectPositions<CameraSettings>(*this, kPositionFields, settings);
+    for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
+        List(kSerialLists[i])->SelectString(QString(QChar::fromLatin1(settings.serialNumber[i])));
+    }
+    for (const TimerField& timer : kTimerFields) {
+        List(timer.id)->SelectString(QString::number(settings.timers[timer.window].*timer.field));
     }
 }
 
@@ -165,8 +184,23 @@ void CCameraDlg::OnGetTime() {
     UpdateData(false);
 }
 
+std::optional<std::string> CCameraDlg::LoadSettingsFileFrom(const std::string& path) {
+    const Parsed<CameraSettings> read = ReadCameraSettingsFile(path);
+    if (!read) {
+        return read.Reason();
+    }
+    if (std::optional<std::string> missing = NotOffered(*read)) {
+        return missing;
+    }
+    SelectSettings(*read);
+    ApplyEnableRules(*this, kEnableRules);
+    TakeClock();
+    UpdateData(false);
+    return std::nullopt;
+}
+
 void CCameraDlg::OnDefault() {
-    SelectDefaults();
+    SelectSettings(CameraSettings{});
     ApplyEnableRules(*this, kEnableRules);
     UpdateData(false);
 }

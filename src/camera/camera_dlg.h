@@ -21,9 +21,14 @@ protected:
     void ExchangeFields(bool save) override;
     SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
                                               std::optional<FolderDevice> device) override;
+    // The clock is not taken from the file: a file's clock is as old as the file.
+    std::optional<std::string> LoadSettingsFileFrom(const std::string& path) override;
 
 private:
-    void SelectDefaults();
+    // Why the lists cannot show `settings`; nothing when they can.
+    std::optional<std::string> NotOffered(const CameraSettings& settings) const;
+    // Makes every list show its value in `settings`.
+    void SelectSettings(const CameraSettings& settings);
     void TakeClock();
 
     void OnGetTime();

@@ -1,16 +1,50 @@
 #include "camera/camera_settings.h"
 
-#include "core/settings_text.h"
+#include "core/settings_file_reader.h"
+#include "core/settings_lines.h"
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kTimerKeys{"TIMERT1", "TIMERT2", "TIMERT3"};
+
+// The 21 lines of CameraSet.dat, in file order.
+void WalkLines(SettingsLines& lines, CameraSettings& s) {
+    lines.Number("MODE", s.mode);
+    lines.Number("PRES", s.photoResolution);
+    lines.Number("MRES", s.videoResolution);
+    lines.Number("IMGB", s.seriesPhotos);
+    lines.Number("VLEN", s.videoLength);
+    lines.Number("BEEP", s.beep);
+    lines.Number("SENL", s.sensitivity);
+    lines.Number("TSTP", s.timeStamp);
+    lines.Number("IRLED", s.irLed);
+    lines.Number("YMD", s.dateOrder);
+    lines.Text("CLK", s.clockText);
+    lines.Number("PINV", s.pirInterval);
+    lines.Times("PINVT", std::array{&s.pirMinutes, &s.pirSeconds});
+    lines.Number("TINV", s.timeInterval);
+    lines.Times("TINVT", std::array{&s.timeIntervalHours, &s.timeIntervalMinutes});
+    lines.Number("SNUM", s.serialNumberOn);
+    lines.Characters("SNUMS", s.serialNumber);
+    lines.Number("TIMER", s.fixedTime);
+    for (std::size_t i = 0; i < s.timers.size(); ++i) {
+        TimerWindow& w = s.timers[i];
+        lines.Times(kTimerKeys[i],
+                    std::array{&w.startHour, &w.startMinute, &w.endHour, &w.endMinute});
+    }
+}
+
+}  // namespace
+
+bool TimerWindowPasses(const TimerWindow& window) {
+    const int start = window.startHour * 60 + window.startMinute;
+    const int end = window.endHour * 60 + window.endMinute;
+    return (start == 0 && end == 0) || start < end;
+}
 
 std::optional<int> CheckTimerWindows(const CameraSettings& settings) {
     for (std::size_t i = 0; i < settings.timers.size(); ++i) {
-        const TimerWindow& window = settings.timers[i];
-        const int start = window.startHour * 60 + window.startMinute;
-        const int end = window.endHour * 60 + window.endMinute;
-        if (start == 0 && end == 0) {
-            continue;
-        }
-        if (start >= end) {
+        if (!TimerWindowPasses(settings.timers[i])) {
             return static_cast<int>(i) + 1;
         }
     }
@@ -21,34 +55,16 @@ std::string TimerWindowMessage(int window) {
     return "Timer " + std::to_string(window) + " set error !\nStar time need < End time .";
 }
 
-std::string ComposeCameraSettingsText(const CameraSettings& s) {
-    std::string text;
-    text.reserve(kSettingsTextCapacity);
-    AppendSettingsLine(text, "MODE=%d\n", s.mode);
-    AppendSettingsLine(text, "PRES=%d\n", s.photoResolution);
-    AppendSettingsLine(text, "MRES=%d\n", s.videoResolution);
-    AppendSettingsLine(text, "IMGB=%d\n", s.seriesPhotos);
-    AppendSettingsLine(text, "VLEN=%d\n", s.videoLength);
-    AppendSettingsLine(text, "BEEP=%d\n", s.beep);
-    AppendSettingsLine(text, "SENL=%d\n", s.sensitivity);
-    AppendSettingsLine(text, "TSTP=%d\n", s.timeStamp);
-    AppendSettingsLine(text, "IRLED=%d\n", s.irLed);
-    AppendSettingsLine(text, "YMD=%d\n", s.dateOrder);
-    AppendSettingsLine(text, "CLK=%s\n", s.clockText.c_str());
-    AppendSettingsLine(text, "PINV=%d\n", s.pirInterval);
-    AppendSettingsLine(text, "PINVT=%02d:%02d\n", s.pirMinutes, s.pirSeconds);
-    AppendSettingsLine(text, "TINV=%d\n", s.timeInterval);
-    AppendSettingsLine(text, "TINVT=%02d:%02d\n", s.timeIntervalHours, s.timeIntervalMinutes);
-    AppendSettingsLine(text, "SNUM=%d\n", s.serialNumberOn);
-    AppendSettingsLine(text, "SNUMS=%c%c%c%c\n", s.serialNumber[0], s.serialNumber[1],
-                       s.serialNumber[2], s.serialNumber[3]);
-    AppendSettingsLine(text, "TIMER=%d\n", s.fixedTime);
-    for (std::size_t i = 0; i < s.timers.size(); ++i) {
-        const TimerWindow& w = s.timers[i];
-        AppendSettingsLine(text, "TIMERT%zu=%02d:%02d %02d:%02d\n", i + 1, w.startHour,
-                           w.startMinute, w.endHour, w.endMinute);
-    }
-    return text;
+std::string ComposeCameraSettingsText(const CameraSettings& settings) {
+    return ComposeSettingsText(settings, &WalkLines);
+}
+
+Parsed<CameraSettings> ParseCameraSettingsText(std::string_view text) {
+    return ParseSettingsText(text, CameraSettings{}, &WalkLines);
+}
+
+Parsed<CameraSettings> ReadCameraSettingsFile(const std::string& path) {
+    return ReadSettingsFile(path, kCameraScrambleKey, &ParseCameraSettingsText);
 }
 
 SettingsFileOutcome WriteCameraSettingsFile(const CameraSettings& settings,

@@ -3,7 +3,9 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "core/parsed.h"
 #include "core/settings_file.h"
 
 // One daily working-time window of the camera, in hours and minutes of the day.
@@ -12,6 +14,8 @@ struct TimerWindow {
     int startMinute = 0;
     int endHour = 0;
     int endMinute = 0;
+
+    bool operator==(const TimerWindow&) const = default;
 };
 
 // The camera's own operating settings, one field per control of the Camera Setup form. Every
@@ -38,7 +42,13 @@ struct CameraSettings {
     std::array<char, 4> serialNumber{'T', 'E', 'S', 'T'};
     int fixedTime = 0;
     std::array<TimerWindow, 3> timers{};
+
+    bool operator==(const CameraSettings&) const = default;
 };
+
+// Whether a working-time window starts strictly before it ends on the same day, or is all zero:
+// an empty window.
+bool TimerWindowPasses(const TimerWindow& window);
 
 // The number (1 to 3) of the first working-time window that does not start strictly before it
 // ends on the same day; an all-zero window is empty and passes. Nothing when all pass.
@@ -49,6 +59,15 @@ std::string TimerWindowMessage(int window);
 
 // The 21 lines of CameraSet.dat before scrambling.
 std::string ComposeCameraSettingsText(const CameraSettings& settings);
+
+// The record that a CameraSet.dat text holds, or why the text is none: the exact inverse of
+// composing. For every record whose numbers are from 0 on (the times below 100) and whose clock
+// text and serial number are printable ASCII, parsing the composed text gives the record back;
+// for every text that parses, composing the record gives the text back byte for byte.
+Parsed<CameraSettings> ParseCameraSettingsText(std::string_view text);
+
+// Reads the CameraSet.dat at `path`.
+Parsed<CameraSettings> ReadCameraSettingsFile(const std::string& path);
 
 // Checks the working-time windows and, when they pass, writes CameraSet.dat into the folder.
 SettingsFileOutcome WriteCameraSettingsFile(

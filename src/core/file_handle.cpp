@@ -1,5 +1,6 @@
 #include "core/file_handle.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -97,11 +98,11 @@ std::error_code FileHandle::WriteAll(std::string_view bytes) {
     return {};
 }
 
-std::error_code FileHandle::ReadAll(std::string& bytes) {
+std::error_code FileHandle::ReadAll(std::string& bytes, std::size_t limit) {
     bytes.clear();
     char buffer[4096];
-    for (;;) {
-        const auto read = ReadSome(m_fd, buffer, sizeof buffer);
+    while (bytes.size() < limit) {
+        const auto read = ReadSome(m_fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
         if (read < 0) {
             if (errno == EINTR) {
                 continue;
@@ -113,6 +114,7 @@ std::error_code FileHandle::ReadAll(std::string& bytes) {
         }
         bytes.append(buffer, static_cast<std::size_t>(read));
     }
+    return {};
 }
 
 std::error_code FileHandle::SetMode(unsigned mode) {

@@ -3,7 +3,9 @@
 // The few file calls of the system that the settings-file writer makes, each giving the
 // system's reason when it fails, so the writer reads the same on every platform.
 
+#include <cstddef>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -22,7 +24,9 @@ public:
     std::error_code OpenForReading(const std::filesystem::path& path);
 
     std::error_code WriteAll(std::string_view bytes);
-    std::error_code ReadAll(std::string& bytes);
+    // Reads the rest of the file, or its next `limit` bytes if it holds more.
+    std::error_code ReadAll(std::string& bytes,
+                            std::size_t limit = std::numeric_limits<std::size_t>::max());
     // Gives the file exactly the permission bits `mode`.
     std::error_code SetMode(unsigned mode);
     // Makes the bytes written so far durable on the medium.

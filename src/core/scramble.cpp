@@ -15,3 +15,14 @@ bool ScrambleSettingsText(char* text, std::size_t length, const ScrambleKey& key
     text[length] = '\0';
     return true;
 }
+
+std::string UnscrambleSettingsText(std::string_view bytes, const ScrambleKey& key) {
+    std::string text(bytes);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        text[i] = byte == kScrambledLineEnd ? '\n'
+                                            : static_cast<char>(static_cast<std::uint8_t>(
+                                                  byte - key.bytes[i % key.bytes.size()]));
+    }
+    return text;
+}

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // A settings file is its settings text with every byte shifted by a 10-byte key; line feeds
 // become the byte 1 so the camera can find the line ends whatever the key.
@@ -20,3 +22,7 @@ inline constexpr std::uint8_t kScrambledLineEnd = 1;
 // them, so `text` must have room for length + 1 bytes. Returns false, touching nothing, when
 // length is 0.
 bool ScrambleSettingsText(char* text, std::size_t length, const ScrambleKey& key);
+
+// The settings text of a settings file: the exact inverse of ScrambleSettingsText for every text
+// of printable characters and line feeds, whose scrambled bytes are never the line mark.
+std::string UnscrambleSettingsText(std::string_view bytes, const ScrambleKey& key);

@@ -60,3 +60,13 @@ void SetWindowText(QWidget* window, const QString& text) {
         window->setWindowTitle(text);
     }
 }
+
+QString LabelOf(std::span<QWidget* const> controls, const QWidget* control) {
+    for (const QWidget* window : controls) {
+        const auto* label = qobject_cast<const QLabel*>(window);
+        if (label != nullptr && label->buddy() == control) {
+            return label->text();
+        }
+    }
+    return QString();
+}

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QString>
 
+#include <span>
+
 class QWidget;
 
 // A drop-down list that also says when its dropped-down part closes. Screen readers call it by
@@ -28,3 +30,7 @@ Q_SIGNALS:
 QString GetWindowText(const QWidget* window);
 // Sets it; for a drop-down list this selects the item with exactly that text, if there is one.
 void SetWindowText(QWidget* window, const QString& text);
+
+// The caption of the label among `controls` that names `control`, as the window shows it now;
+// empty when no label names it.
+QString LabelOf(std::span<QWidget* const> controls, const QWidget* control);

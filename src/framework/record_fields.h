@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -25,6 +26,33 @@ void SelectPositions(CDialog& dialog, std::span<const PositionField<Record>> fie
     for (const PositionField<Record>& list : fields) {
         dialog.List(list.listId)->setCurrentIndex(record.*list.field);
     }
+}
+
+// Why a value of a settings file cannot be shown: `list`, named by its label or else by its
+// identifier, has no item `item`.
+inline std::string NoSuchItem(const CDialog& dialog, const QWidget* list, const QString& item) {
+    const QString label = LabelOf(dialog.Controls(), list);
+    const QString name =
+        label.isEmpty() ? QString::number(CDialog::ControlId(list)) : u'"' + label + u'"';
+    return QStringLiteral(
+               "it holds a value that the form does not offer: the list %1 has no item %2")
+        .arg(name, item)
+        .toStdString();
+}
+
+// Why the lists cannot show `record`: the first list without an item at its field's position;
+// nothing when every list has its item.
+template <class Record>
+std::optional<std::string> PositionsNotOffered(const CDialog& dialog,
+                                               std::span<const PositionField<Record>> fields,
+                                               const Record& record) {
+    for (const PositionField<Record>& list : fields) {
+        const int position = record.*list.field;
+        if (position < 0 || position >= dialog.List(list.listId)->count()) {
+            return NoSuchItem(dialog, dialog.Item(list.listId), QString::number(position));
+        }
+    }
+    return std::nullopt;
 }
 
 // Sets each field of `record` to the position of its list's current item.
@@ -56,6 +84,14 @@ std::string& TextAt(Record& record) {
 // typed-text check, so they are plain ASCII.
 inline std::string SettingsText(const QString& text) {
     return text.toLatin1().toStdString();
+}
+
+// Sets each edit to the text its field has in `record`.
+template <class Record>
+void ShowTexts(CDialog& dialog, std::span<const TextField<Record>> fields, Record record) {
+    for (const TextField<Record>& text : fields) {
+        dialog.Edit(text.editId)->setText(QString::fromLatin1(text.field(record)));
+    }
 }
 
 // Sets each text field of `record` to the text of its edit.

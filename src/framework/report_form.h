@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "core/parsed.h"
 #include "framework/enable_rules.h"
 #include "framework/operator_lists.h"
 #include "framework/record_fields.h"
@@ -23,8 +24,12 @@ public:
         int countryId;
         int operatorId;
         const OperatorCatalogue& operators;
+        // The settings file: its name with its leading separator, how it is written into a
+        // folder and how it is read back.
+        const std::string& fileName;
         SettingsFileOutcome (*write)(const Record& settings, const std::string& targetFolder,
                                      std::optional<FolderDevice> selectedDevice);
+        Parsed<Record> (*read)(const std::string& path);
     };
 
     // Whether every identifier of the tables names a control of the right kind in `layout`; each
@@ -72,7 +77,8 @@ protected:
     // The tables are constants that outlive the form. A report form takes its texts from the
     // localisation file.
     CReportForm(const res::DialogTemplate& layout, const Tables& tables, QWidget* owner)
-        : CSettingsForm(layout, tables.commands, Texts::Localised, owner), m_tables(tables) {}
+        : CSettingsForm(layout, tables.commands, tables.fileName, Texts::Localised, owner),
+          m_tables(tables) {}
 
     void OnInitForm() override {
         ConnectOperatorLists(*this, m_tables.countryId, m_tables.operatorId, m_tables.operators);
@@ -82,6 +88,20 @@ protected:
     SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
                                               std::optional<FolderDevice> device) override {
         return m_tables.write(ReadSettings(), folder, device);
+    }
+    std::optional<std::string> LoadSettingsFileFrom(const std::string& path) override {
+        const Parsed<Record> read = m_tables.read(path);
+        if (!read) {
+            return read.Reason();
+        }
+        if (std::optional<std::string> missing =
+                PositionsNotOffered<Record>(*this, m_tables.positions, *read)) {
+            return missing;
+        }
+        SelectPositions<Record>(*this, m_tables.positions, *read);
+        ShowTexts<Record>(*this, m_tables.texts, *read);
+        ApplyEnableRules(*this, m_tables.rules);
+        return std::nullopt;
     }
 
 private:

@@ -11,8 +11,8 @@
 #include "res/dialogs.h"
 
 CSettingsForm::CSettingsForm(const res::DialogTemplate& layout, const Commands& commands,
-                             Texts texts, QWidget* owner)
-    : CDialog(layout, Frame::Skinned, texts, owner), m_commands(commands) {}
+                             const std::string& fileName, Texts texts, QWidget* owner)
+    : CDialog(layout, Frame::Skinned, texts, owner), m_commands(commands), m_fileName(fileName) {}
 
 void CSettingsForm::OnInitDialog() {
     const std::array<ButtonHandler<CSettingsForm>, 3> buttons{{
@@ -21,6 +21,7 @@ void CSettingsForm::OnInitDialog() {
         {res::IDC_EXIT, &CSettingsForm::OnExit},
     }};
     ConnectButtons<CSettingsForm>(*this, buttons);
+    AppendSystemMenuItem(IDM_LOAD_FROM_CARD, QString::fromLatin1(kLoadFromCardText));
     OnInitForm();
 }
 
@@ -54,6 +55,29 @@ std::string CSettingsForm::FolderPath() const {
 
 void CSettingsForm::OnExit() {
     reject();
+}
+
+void CSettingsForm::OnLoadFromCard() {
+    const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
+    const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
+    if (const std::optional<std::string> reason = LoadSettingsFileFrom(path)) {
+        QString sentence = QString::fromStdString(*reason);
+        if (!sentence.isEmpty()) {
+            sentence[0] = sentence[0].toUpper();
+        }
+        ShowMessage(shownPath + u'\n' + sentence +
+                    QStringLiteral(".\nNothing in the form was changed."));
+        return;
+    }
+    ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath));
+}
+
+void CSettingsForm::OnSysCommand(int command) {
+    if ((command & 0xFFF0) == IDM_LOAD_FROM_CARD) {
+        OnLoadFromCard();
+        return;
+    }
+    CDialog::OnSysCommand(command);
 }
 
 bool SelectTargetFolder(CDialog& form, int editId) {

@@ -1,9 +1,10 @@
 #pragma once
 
-// What the three setup forms share: the target folder with "Select", "Generate" and "Exit". A
-// form gives its layout, the identifiers of those controls and one operation, writing its
-// settings file into a folder; the rest happens here: choosing the folder, refusing typed texts
-// that the camera cannot read, writing, and telling the user the outcome.
+// What the three setup forms share: the target folder with "Select", "Generate" and "Exit", and
+// "Load from card" in the window menu. A form gives its layout, the identifiers of those controls,
+// the name of its settings file and two operations, writing its settings file into a folder and
+// showing the settings of a file; the rest happens here: choosing the folder, refusing typed texts
+// that the camera cannot read, writing, reading, and telling the user the outcome.
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,10 @@
 
 // The title of the folder browser that "Select" opens.
 inline constexpr const char* kSelectFolderTitle = "Select :";
+
+// The window menu's command that reads the form's settings file from the target folder.
+inline constexpr int IDM_LOAD_FROM_CARD = 0x0020;
+inline constexpr const char* kLoadFromCardText = "&Load from card";
 
 class CSettingsForm : public CDialog {
     Q_OBJECT
@@ -29,8 +34,9 @@ public:
     const Commands& FormCommands() const { return m_commands; }
 
 protected:
-    CSettingsForm(const res::DialogTemplate& layout, const Commands& commands, Texts texts,
-                  QWidget* owner);
+    // `fileName` is the settings file's name with its leading separator, as the writer takes it.
+    CSettingsForm(const res::DialogTemplate& layout, const Commands& commands,
+                  const std::string& fileName, Texts texts, QWidget* owner);
 
     // The form's own initialisation, once the commands are wired.
     virtual void OnInitForm() {}
@@ -41,10 +47,17 @@ protected:
     // was chosen with "Select".
     virtual SettingsFileOutcome WriteSettingsFileInto(
         const std::string& folder, std::optional<FolderDevice> selectedDevice) = 0;
+    // Reads the settings file at `path` and shows its settings in the controls. When the file
+    // cannot be read, is not one of the form's or holds a value the form does not offer, it
+    // changes nothing and gives the reason.
+    virtual std::optional<std::string> LoadSettingsFileFrom(const std::string& path) = 0;
 
     void OnSelect();
     void OnGenerate();
     void OnExit();
+    void OnLoadFromCard();
+
+    void OnSysCommand(int command) override;
 
 private:
     void OnInitDialog() final;
@@ -53,6 +66,7 @@ private:
     std::string FolderPath() const;
 
     const Commands m_commands;
+    const std::string m_fileName;
     QString m_targetFolder = QString::fromLatin1(kDefaultTargetFolder);
     // Where the folder lay when it was chosen; nothing for the default folder.
     std::optional<FolderDevice> m_selectedDevice;

@@ -58,7 +58,9 @@ constexpr CReportForm<S>::Tables kTables{
     IDC_MMS_COUNTRY,
     IDC_MMS_OPERATOR,
     kOperators,
+    kMmsSetFileName,
     &WriteMmsSettingsFile,
+    &ReadMmsSettingsFile,
 };
 
 static_assert(CReportForm<S>::Fits(kMmsDialog, kTables));

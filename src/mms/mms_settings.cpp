@@ -1,53 +1,92 @@
 #include "mms/mms_settings.h"
 
-#include <string_view>
-
-#include "core/settings_text.h"
+#include "core/settings_file_reader.h"
+#include "core/settings_lines.h"
 #include "mms/mms_operator_table.h"
 
 namespace {
 
 // The file's keys, irregular as the camera reads them.
-constexpr std::array<const char*, 6> kNetworkKeys{"URL", "APN", "IP", "PORT", "ACC", "PWD"};
-constexpr std::array<const char*, 4> kMobileKeys{"PHNO1", "PHNUM2", "PHNO3", "PHNUM4"};
-constexpr std::array<const char*, 4> kEmailKeys{"EML1", "EMN2", "EMN3", "EML4"};
+constexpr std::array<std::string_view, 6> kNetworkKeys{"URL", "APN", "IP", "PORT", "ACC", "PWD"};
+constexpr std::array<std::string_view, 4> kMobileKeys{"PHNO1", "PHNUM2", "PHNO3", "PHNUM4"};
+constexpr std::array<std::string_view, 4> kEmailKeys{"EML1", "EMN2", "EMN3", "EML4"};
 
-void AppendTextLine(std::string& text, const char* key, std::string_view value) {
-    // An empty view may carry no pointer at all; printf wants one even for zero bytes.
-    const char* bytes = value.empty() ? "" : value.data();
-    AppendSettingsLine(text, "%s=%.*s\n", key, static_cast<int>(value.size()), bytes);
+// The six network texts of a record, in key order.
+std::array<std::string*, 6> NetworkTexts(MmsSettings& s) {
+    return {&s.url, &s.apn, &s.gateway, &s.port, &s.account, &s.password};
 }
 
-// The six network values in key order, from the table row in Auto mode and from the record's
-// texts in Manual mode.
-std::array<std::string_view, 6> NetworkValues(const MmsSettings& s) {
-    if (s.mode == kMmsModeManual) {
-        return {s.url, s.apn, s.gateway, s.port, s.account, s.password};
-    }
-    const MmsNetworkValues row = MmsOperatorNetwork(s.countryIndex, s.operatorIndex);
+std::array<std::string_view, 6> OperatorNetwork(int country, int operatorIndex) {
+    const MmsNetworkValues row = MmsOperatorNetwork(country, operatorIndex);
     return {row.url, row.apn, row.gateway, row.port, row.account, row.password};
+}
+
+// The 18 lines of MmsSet.dat, in file order, with the network values in the record's texts.
+void WalkLines(SettingsLines& lines, MmsSettings& s) {
+    lines.Number("MMSS", s.status);
+    lines.Text("MMSDNUM", s.numberPerDay);
+    lines.Number("MMSDR", s.dailyReport);
+    lines.Number("MMSDRT", s.reportHour);
+    const std::array<std::string*, 6> network = NetworkTexts(s);
+    for (std::size_t i = 0; i < network.size(); ++i) {
+        lines.Text(kNetworkKeys[i], *network[i]);
+    }
+    for (std::size_t i = 0; i < s.mobiles.size(); ++i) {
+        lines.Text(kMobileKeys[i], s.mobiles[i]);
+    }
+    for (std::size_t i = 0; i < s.emails.size(); ++i) {
+        lines.Text(kEmailKeys[i], s.emails[i]);
+    }
+}
+
+// Makes a "Manual" record read from a file "Auto" at the first operator whose values it holds.
+MmsSettings TakeOperatorOfTheTable(MmsSettings s) {
+    const std::array<std::string*, 6> network = NetworkTexts(s);
+    for (int country = 0; country < MmsCountryCount(); ++country) {
+        for (int row = 0; row < MmsOperatorCount(country); ++row) {
+            const std::array<std::string_view, 6> values = OperatorNetwork(country, row);
+            if (std::equal(values.begin(), values.end(), network.begin(),
+                           [](std::string_view value, const std::string* text) {
+                               return value == *text;
+                           })) {
+                s.mode = kMmsModeAuto;
+                s.countryIndex = country;
+                s.operatorIndex = row;
+                for (std::string* text : network) {
+                    text->clear();
+                }
+                return s;
+            }
+        }
+    }
+    return s;
 }
 
 }  // namespace
 
-std::string ComposeMmsSettingsText(const MmsSettings& s) {
-    std::string text;
-    text.reserve(kSettingsTextCapacity);
-    AppendSettingsLine(text, "MMSS=%d\n", s.status);
-    AppendTextLine(text, "MMSDNUM", s.numberPerDay);
-    AppendSettingsLine(text, "MMSDR=%d\n", s.dailyReport);
-    AppendSettingsLine(text, "MMSDRT=%d\n", s.reportHour);
-    const std::array<std::string_view, 6> network = NetworkValues(s);
-    for (std::size_t i = 0; i < network.size(); ++i) {
-        AppendTextLine(text, kNetworkKeys[i], network[i]);
+std::string ComposeMmsSettingsText(const MmsSettings& settings) {
+    // Auto takes the network values from the table row at the moment of composing.
+    MmsSettings fields = settings;
+    if (settings.mode != kMmsModeManual) {
+        const std::array<std::string_view, 6> row =
+            OperatorNetwork(settings.countryIndex, settings.operatorIndex);
+        const std::array<std::string*, 6> network = NetworkTexts(fields);
+        for (std::size_t i = 0; i < network.size(); ++i) {
+            *network[i] = row[i];
+        }
     }
-    for (std::size_t i = 0; i < s.mobiles.size(); ++i) {
-        AppendTextLine(text, kMobileKeys[i], s.mobiles[i]);
-    }
-    for (std::size_t i = 0; i < s.emails.size(); ++i) {
-        AppendTextLine(text, kEmailKeys[i], s.emails[i]);
-    }
-    return text;
+    return ComposeSettingsText(fields, &WalkLines);
+}
+
+Parsed<MmsSettings> ParseMmsSettingsText(std::string_view text) {
+    MmsSettings manual;
+    manual.mode = kMmsModeManual;
+    const Parsed<MmsSettings> read = ParseSettingsText(text, manual, &WalkLines);
+    return read ? TakeOperatorOfTheTable(*read) : read;
+}
+
+Parsed<MmsSettings> ReadMmsSettingsFile(const std::string& path) {
+    return ReadSettingsFile(path, kMmsScrambleKey, &ParseMmsSettingsText);
 }
 
 SettingsFileOutcome WriteMmsSettingsFile(const MmsSettings& settings,

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "core/parsed.h"
 #include "core/settings_file.h"
 
 inline constexpr int kMmsModeAuto = 0;
@@ -28,10 +30,25 @@ struct MmsSettings {
     std::string password;
     std::array<std::string, 4> mobiles;
     std::array<std::string, 4> emails;
+
+    bool operator==(const MmsSettings&) const = default;
 };
 
 // The 18 lines of MmsSet.dat before scrambling. Nothing is checked; the mode is not written.
 std::string ComposeMmsSettingsText(const MmsSettings& settings);
+
+// The record that an MmsSet.dat text holds, or why the text is none. The file holds no mode,
+// country or operator, only the six network values, so the record read is the canonical one:
+// "Auto" at the first operator of the table, in table order, whose six values are those of the
+// file, with empty network texts; "Manual" at the first operator with the file's texts when no
+// operator has them. The law of reading and composing: for every text that parses, composing the
+// record gives the text back byte for byte; for every record whose numbers are from 0 on and whose
+// texts are printable ASCII, parsing its text gives a record that composes to the same text and
+// equals it in every field the file holds.
+Parsed<MmsSettings> ParseMmsSettingsText(std::string_view text);
+
+// Reads the MmsSet.dat at `path`.
+Parsed<MmsSettings> ReadMmsSettingsFile(const std::string& path);
 
 // Writes MmsSet.dat into the folder.
 SettingsFileOutcome WriteMmsSettingsFile(const MmsSettings& settings,

@@ -56,7 +56,9 @@ constexpr CReportForm<S>::Tables kTables{
     IDC_SMTP_COUNTRY,
     IDC_SMTP_OPERATOR,
     kOperators,
+    kSmtpSetFileName,
     &WriteSmtpSettingsFile,
+    &ReadSmtpSettingsFile,
 };
 
 static_assert(CReportForm<S>::Fits(kSmtpDialog, kTables));

@@ -1,47 +1,80 @@
 #include "smtp/smtp_settings.h"
 
-#include <string_view>
-
-#include "core/settings_text.h"
+#include "core/settings_file_reader.h"
+#include "core/settings_lines.h"
 #include "smtp/gprs_operator_table.h"
 
 namespace {
 
 // The recipient keys as the camera reads them: the middle two with N, the outer two with L.
-constexpr std::array<const char*, 4> kRecipientKeys{"EML1", "EMN2", "EMN3", "EML4"};
+constexpr std::array<std::string_view, 4> kRecipientKeys{"EML1", "EMN2", "EMN3", "EML4"};
 
-void AppendTextLine(std::string& text, const char* key, std::string_view value) {
-    AppendSettingsLine(text, "%s=%.*s\n", key, static_cast<int>(value.size()), value.data());
+// The 15 lines of SmtpSet.dat, in file order, with the access point in the record's texts.
+void WalkLines(SettingsLines& lines, SmtpSettings& s) {
+    lines.Number("SMTPS", s.gprsStatus);
+    lines.Text("SMTPDNUM", s.emailsPerDay);
+    lines.Number("SMTPDR", s.dailyReport);
+    lines.Number("SMTPDRT", s.dailyReportHour);
+    lines.Text("APN", s.apn);
+    lines.Text("ACC", s.account);
+    lines.Text("PWD1", s.apnPassword);
+    lines.Text("SRV", s.smtpServer);
+    lines.Text("PORT", s.port);
+    lines.Text("SEND", s.senderEmail);
+    lines.Text("PWD2", s.smtpPassword);
+    for (std::size_t i = 0; i < kRecipientKeys.size(); ++i) {
+        lines.Text(kRecipientKeys[i], s.recipients[i]);
+    }
 }
 
-GprsAccessPoint AccessPoint(const SmtpSettings& s) {
-    if (s.smtpMode == kSmtpModeAuto) {
-        return GprsOperatorAccessPoint(s.countryIndex, s.operatorIndex);
+bool HoldsAccessPoint(const SmtpSettings& s, const GprsAccessPoint& accessPoint) {
+    return s.apn == accessPoint.apn && s.account == accessPoint.account &&
+           s.apnPassword == accessPoint.password;
+}
+
+// Makes a "Manual" record read from a file "Auto" at the first operator whose access point it
+// holds.
+SmtpSettings TakeOperatorOfTheTable(SmtpSettings s) {
+    for (int country = 0; country < kGprsCountryCount; ++country) {
+        for (int row = 0; row < GprsOperatorCount(country); ++row) {
+            if (HoldsAccessPoint(s, GprsOperatorAccessPoint(country, row))) {
+                s.smtpMode = kSmtpModeAuto;
+                s.countryIndex = country;
+                s.operatorIndex = row;
+                s.apn.clear();
+                s.account.clear();
+                s.apnPassword.clear();
+                return s;
+            }
+        }
     }
-    return {s.apn, s.account, s.apnPassword};
+    return s;
 }
 
 }  // namespace
 
-std::string ComposeSmtpSettingsText(const SmtpSettings& s) {
-    const GprsAccessPoint accessPoint = AccessPoint(s);
-    std::string text;
-    text.reserve(kSettingsTextCapacity);
-    AppendSettingsLine(text, "SMTPS=%d\n", s.gprsStatus);
-    AppendTextLine(text, "SMTPDNUM", s.emailsPerDay);
-    AppendSettingsLine(text, "SMTPDR=%d\n", s.dailyReport);
-    AppendSettingsLine(text, "SMTPDRT=%d\n", s.dailyReportHour);
-    AppendTextLine(text, "APN", accessPoint.apn);
-    AppendTextLine(text, "ACC", accessPoint.account);
-    AppendTextLine(text, "PWD1", accessPoint.password);
-    AppendTextLine(text, "SRV", s.smtpServer);
-    AppendTextLine(text, "PORT", s.port);
-    AppendTextLine(text, "SEND", s.senderEmail);
-    AppendTextLine(text, "PWD2", s.smtpPassword);
-    for (std::size_t i = 0; i < kRecipientKeys.size(); ++i) {
-        AppendTextLine(text, kRecipientKeys[i], s.recipients[i]);
+std::string ComposeSmtpSettingsText(const SmtpSettings& settings) {
+    // Auto takes the access point from the table row at the moment of composing.
+    SmtpSettings fields = settings;
+    if (settings.smtpMode == kSmtpModeAuto) {
+        const GprsAccessPoint row =
+            GprsOperatorAccessPoint(settings.countryIndex, settings.operatorIndex);
+        fields.apn = row.apn;
+        fields.account = row.account;
+        fields.apnPassword = row.password;
     }
-    return text;
+    return ComposeSettingsText(fields, &WalkLines);
+}
+
+Parsed<SmtpSettings> ParseSmtpSettingsText(std::string_view text) {
+    SmtpSettings manual;
+    manual.smtpMode = kSmtpModeManual;
+    const Parsed<SmtpSettings> read = ParseSettingsText(text, manual, &WalkLines);
+    return read ? TakeOperatorOfTheTable(*read) : read;
+}
+
+Parsed<SmtpSettings> ReadSmtpSettingsFile(const std::string& path) {
+    return ReadSettingsFile(path, kSmtpScrambleKey, &ParseSmtpSettingsText);
 }
 
 SettingsFileOutcome WriteSmtpSettingsFile(const SmtpSettings& settings,

@@ -4,13 +4,16 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "core/parsed.h"
 #include "core/settings_file.h"
 
 // The SMTP mode decides where the access point of the data connection comes from: "Auto" takes
 // the operator table's row at (countryIndex, operatorIndex), any other mode ("Manual") the typed
 // apn, account and apnPassword.
 inline constexpr int kSmtpModeAuto = 0;
+inline constexpr int kSmtpModeManual = 1;
 
 // The values of SmtpSet.dat, one field per control of the Smtp Setup form. Integers are list
 // positions, texts stand as typed; the defaults are those of a freshly opened form.
@@ -30,11 +33,26 @@ struct SmtpSettings {
     std::string senderEmail;
     std::string smtpPassword;
     std::array<std::string, 4> recipients;
+
+    bool operator==(const SmtpSettings&) const = default;
 };
 
 // The 15 lines of SmtpSet.dat before scrambling. Nothing is checked: values are written as
 // they stand.
 std::string ComposeSmtpSettingsText(const SmtpSettings& settings);
+
+// The record that an SmtpSet.dat text holds, or why the text is none. The file holds no mode,
+// country or operator, only the access point, so the record read is the canonical one: "Auto" at
+// the first operator of the table, in table order, whose access point is the file's, with empty
+// access point texts; "Manual" at the first operator with the file's texts when no operator has
+// it. The law of reading and composing: for every text that parses, composing the record gives the
+// text back byte for byte; for every record whose numbers are from 0 on and whose texts are
+// printable ASCII, parsing its text gives a record that composes to the same text and equals it in
+// every field the file holds.
+Parsed<SmtpSettings> ParseSmtpSettingsText(std::string_view text);
+
+// Reads the SmtpSet.dat at `path`.
+Parsed<SmtpSettings> ReadSmtpSettingsFile(const std::string& path);
 
 // Writes SmtpSet.dat into the folder.
 SettingsFileOutcome WriteSmtpSettingsFile(

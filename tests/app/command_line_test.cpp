@@ -1,19 +1,15 @@
 // The program's own command line, run as a user runs it: the installed-to-be executable in a
 // child process.
-#include <QProcess>
 #include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
 #include "app/build_info.h"
+#include "tests/support/run_program.h"
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;  // -1: crashed or had to be killed
-    QString out;
-    QString err;
-};
+using Outcome = ProgramOutcome;
 
 // Runs trailcam-setup with `arguments` where no window system can be reached: the default
 // platform is X11 with no display, on which opening the application would abort the program.
@@ -22,20 +18,7 @@ Outcome RunWithoutDisplay(const QStringList& arguments) {
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(TRAILCAM_SETUP_PROGRAM), arguments);
-    Outcome outcome;
-    if (!program.waitForFinished(30000)) {
-        program.kill();
-        program.waitForFinished();
-        ADD_FAILURE() << "still running: " << arguments.join(u' ').toStdString();
-    } else if (program.exitStatus() == QProcess::NormalExit) {
-        outcome.exitCode = program.exitCode();
-    }
-    outcome.out = QString::fromLocal8Bit(program.readAllStandardOutput());
-    outcome.err = QString::fromLocal8Bit(program.readAllStandardError());
-    return outcome;
+    return RunProgram(QStringLiteral(TRAILCAM_SETUP_PROGRAM), arguments, environment);
 }
 
 TEST(CommandLine, AnswersHelpAndVersionWithoutAnyDisplay) {

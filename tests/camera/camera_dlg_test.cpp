@@ -257,6 +257,58 @@ TEST_F(CameraDlgTest, EveryListAwayFromItsDefaultReachesItsOwnLine) {
               "TIMERT3=09:10 11:12\n");
 }
 
+// A file with every list away from its default: loading shows it all, takes a new clock in the
+// file's date order, and "Generate" writes the file back with only that clock changed.
+TEST_F(CameraDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBackWithANewClock) {
+    const std::string onCard =
+        "MODE=2\nPRES=0\nMRES=2\nIMGB=1\nVLEN=2\nBEEP=0\nSENL=2\nTSTP=0\nIRLED=0\nYMD=0\n"
+        "CLK=2020-01-02 03:04:05\nPINV=0\nPINVT=07:42\nTINV=1\nTINVT=13:45\nSNUM=1\n"
+        "SNUMS=1B8Y\nTIMER=1\nTIMERT1=01:02 03:04\nTIMERT2=05:06 07:08\n"
+        "TIMERT3=09:10 11:12\n";
+    PutOnCard(kCameraSet, kCameraScrambleKey, onCard);
+    platform.now = FakePlatform::Time(2027, 1, 2, 3, 4, 5);
+    LoadFromCard();
+    EXPECT_EQ(
+        platform.messages,
+        QStringList{QStringLiteral("Settings loaded from %1/CameraSet.dat.").arg(dir.path())});
+    EXPECT_EQ(Shown(IDC_CAMERA_MODE), QStringLiteral("Camera+Video"));
+    EXPECT_EQ(Shown(IDC_CAMERA_SERIAL_CHAR4), QStringLiteral("Y"));
+    EXPECT_EQ(Shown(IDC_CAMERA_WINDOW3_END_MINUTE), QStringLiteral("12"));
+    EXPECT_EQ(ClockShown(), QStringLiteral("2027-01-02 03:04:05"));
+    EXPECT_FALSE(Enabled(IDC_CAMERA_PIR_MINUTES));
+    EXPECT_TRUE(Enabled(IDC_CAMERA_INTERVAL_HOURS));
+    EXPECT_TRUE(Enabled(IDC_CAMERA_SERIAL_CHAR1));
+    EXPECT_TRUE(Enabled(IDC_CAMERA_WINDOW1_START_HOUR));
+
+    Generate();
+    std::string expected = onCard;
+    expected.replace(expected.find("2020-01-02 03:04:05"), 19, "2027-01-02 03:04:05");
+    EXPECT_EQ(Written(), expected);
+}
+
+TEST_F(CameraDlgTest, AFileTheFormCannotShowChangesNothing) {
+    Pick(IDC_CAMERA_MODE, QStringLiteral("Video"));
+    const CameraSettings before = form.ReadSettings();
+    CameraSettings onCard;
+    onCard.serialNumber = {'T', 'E', '$', 'T'};
+    PutOnCard(kCameraSet, kCameraScrambleKey, ComposeCameraSettingsText(onCard));
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              QStringLiteral("%1/CameraSet.dat\nIt holds a value that the form does not offer: the "
+                             "list 1048 has no item $.\nNothing in the form was changed.")
+                  .arg(dir.path()));
+    EXPECT_EQ(form.ReadSettings(), before);
+
+    onCard = CameraSettings{};
+    onCard.mode = 3;
+    PutOnCard(kCameraSet, kCameraScrambleKey, ComposeCameraSettingsText(onCard));
+    LoadFromCard();
+    EXPECT_TRUE(
+        platform.messages.last().contains(QStringLiteral("the list \"Mode\" has no item 3")))
+        << platform.messages.last().toStdString();
+    EXPECT_EQ(form.ReadSettings(), before);
+}
+
 TEST_F(CameraDlgTest, SwitchedOffListsAreWrittenAllTheSame) {
     ChooseFolder(dir.path());
     Pick(IDC_CAMERA_SERIAL_NUMBER, QStringLiteral("On"));

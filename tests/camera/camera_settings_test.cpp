@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "tests/support/files.h"
 
 namespace {
@@ -64,6 +66,59 @@ TEST(ComposeCameraSettingsText, ClockIsWrittenAsItWasTakenWhateverTheDateOrder) 
     settings.dateOrder = 1;
     EXPECT_NE(ComposeCameraSettingsText(settings).find("\nYMD=1\nCLK=2026-12-06 14:05:09\n"),
               std::string::npos);
+}
+
+TEST(ParseCameraSettingsText, ReadsBackEveryRecordTheFormCanMake) {
+    // Every value from 0 to 59 in every number covers every position of every list.
+    const std::array<int CameraSettings::*, 17> numbers{&CameraSettings::mode,
+                                                        &CameraSettings::photoResolution,
+                                                        &CameraSettings::videoResolution,
+                                                        &CameraSettings::seriesPhotos,
+                                                        &CameraSettings::videoLength,
+                                                        &CameraSettings::beep,
+                                                        &CameraSettings::sensitivity,
+                                                        &CameraSettings::timeStamp,
+                                                        &CameraSettings::irLed,
+                                                        &CameraSettings::dateOrder,
+                                                        &CameraSettings::pirInterval,
+                                                        &CameraSettings::pirMinutes,
+                                                        &CameraSettings::pirSeconds,
+                                                        &CameraSettings::timeInterval,
+                                                        &CameraSettings::timeIntervalHours,
+                                                        &CameraSettings::timeIntervalMinutes,
+                                                        &CameraSettings::fixedTime};
+    const std::string characters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    for (int value = 0; value < 60; ++value) {
+        CameraSettings settings = Defaults();
+        for (int CameraSettings::*number : numbers) {
+            settings.*number = value;
+        }
+        settings.serialNumberOn = value % 2;
+        for (TimerWindow& window : settings.timers) {
+            window = {value % 24, value, 23 - value % 24, 59 - value};
+        }
+        for (std::size_t i = 0; i < settings.serialNumber.size(); ++i) {
+            settings.serialNumber[i] = characters[(static_cast<std::size_t>(value) + i) % 36];
+        }
+        settings.clockText = value % 3 == 0 ? "2026-12-06 14:05:09" : "12-06-2026 14:05:09";
+        const std::string text = ComposeCameraSettingsText(settings);
+        const Parsed<CameraSettings> parsed = ParseCameraSettingsText(text);
+        ASSERT_TRUE(parsed) << parsed.Reason();
+        EXPECT_EQ(*parsed, settings) << text;
+        EXPECT_EQ(ComposeCameraSettingsText(*parsed), text);
+    }
+}
+
+TEST(ParseCameraSettingsText, RefusesAnotherFilesTextAndLinesOutOfOrder) {
+    EXPECT_EQ(ParseCameraSettingsText("MMSS=0\nMMSDNUM=\n").Reason(),
+              "line 1: expected key MODE, found \"MMSS\"");
+    std::string swapped = kDefaultText;
+    swapped.replace(swapped.find("SENL=1\nTSTP=1"), 14, "TSTP=1\nSENL=1");
+    EXPECT_EQ(ParseCameraSettingsText(swapped).Reason(),
+              "line 7: expected key SENL, found \"TSTP\"");
+    const std::string cut(kDefaultText, 90);
+    EXPECT_EQ(ParseCameraSettingsText(cut).Reason(),
+              "line 11: CLK has no line end: the text is cut short");
 }
 
 TEST(CheckTimerWindows, EmptyAndSameDayWindowsPass) {

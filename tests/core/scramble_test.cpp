@@ -83,4 +83,18 @@ TEST(ScrambleSettingsText, EmptyTextIsRefusedAndUntouched) {
     EXPECT_EQ(buffer[1], 'R');
 }
 
+TEST(UnscrambleSettingsText, UndoesScramblingForEveryPrintableCharacterAtEveryKeyPosition) {
+    std::string text;
+    for (int shift = 0; shift < 10; ++shift) {  // each character meets each key byte
+        for (int c = 0x20; c < 0x7F; ++c) {
+            text += static_cast<char>(c);
+        }
+        text += '\n';
+    }
+    for (const ScrambleKey& key : {kCameraScrambleKey, kMmsScrambleKey, kSmtpScrambleKey}) {
+        EXPECT_EQ(UnscrambleSettingsText(Scrambled(text, key), key), text);
+    }
+    EXPECT_EQ(UnscrambleSettingsText("", kCameraScrambleKey), "");
+}
+
 }  // namespace

@@ -36,11 +36,13 @@ constexpr res::DialogTemplate kTestForm{901, "Test Form", 200, 120, 9, kControls
 constexpr std::array<int, 1> kServer{25};
 constexpr std::array<EnableRule, 1> kRules{{{21, kServer}}};
 
-// A form that records where it was asked to write and answers with a chosen outcome.
+const std::string kFileName = std::string(1, kNativeSeparator) + "Test.dat";
+
+// A form that records where it was asked to write or read and answers with a chosen outcome.
 class TestForm : public CSettingsForm {
 public:
     explicit TestForm(QWidget* owner = nullptr)
-        : CSettingsForm(kTestForm, {30, 31, 32}, Texts::Fixed, owner) {}
+        : CSettingsForm(kTestForm, {30, 31, 32}, kFileName, Texts::Fixed, owner) {}
 
     QString name = QStringLiteral("initial");
     QString made = QStringLiteral("made by the form");
@@ -63,6 +65,18 @@ protected:
         namesWritten.push_back(SettingsText(name));
         return next;
     }
+    std::optional<std::string> LoadSettingsFileFrom(const std::string& path) override {
+        pathsRead.push_back(path);
+        if (!unreadable) {
+            name = QStringLiteral("loaded");
+            UpdateData(false);
+        }
+        return unreadable;
+    }
+
+public:
+    std::vector<std::string> pathsRead;
+    std::optional<std::string> unreadable;
 };
 
 using SettingsFormTest = FormFixture<TestForm>;
@@ -146,6 +160,24 @@ TEST_F(SettingsFormTest, EnableRulesFollowTheirSwitchBothWays) {
     Pick(21, QStringLiteral("Off"));
     EXPECT_FALSE(Enabled(25));
     EXPECT_EQ(Shown(25), QStringLiteral("kept"));
+}
+
+TEST_F(SettingsFormTest, LoadFromCardReadsTheFileInTheTargetFolderAndSaysWhatBecameOfIt) {
+    ChooseFolder(QStringLiteral("/media/Kärtchen"));
+    LoadFromCard();
+    EXPECT_EQ(form.pathsRead, std::vector<std::string>{"/media/K\xc3\xa4rtchen/Test.dat"});
+    EXPECT_EQ(Shown(23), QStringLiteral("loaded"));
+    EXPECT_EQ(platform.messages,
+              QStringList{QStringLiteral("Settings loaded from /media/Kärtchen/Test.dat.")});
+
+    form.unreadable = "line 7: expected key CLK, found \"CLOCK\"";
+    Type(23, QStringLiteral("typed"));
+    LoadFromCard();
+    EXPECT_EQ(Shown(23), QStringLiteral("typed"));
+    EXPECT_EQ(platform.messages.last(),
+              QStringLiteral("/media/Kärtchen/Test.dat\nLine 7: expected key CLK, found "
+                             "\"CLOCK\".\nNothing in the form was changed."));
+    EXPECT_TRUE(form.folders.empty());
 }
 
 TEST_F(SettingsFormTest, ExitEndsTheFormAsCancelled) {

@@ -112,6 +112,38 @@ TEST_F(MmsDlgTest, EveryControlAwayFromItsDefaultReachesItsOwnLine) {
               "EMN3=c@example.org\nEML4=d@example.org\n");
 }
 
+// An operator's values read back as that operator in "Auto"; values of no operator as "Manual"
+// with their texts. Either way "Generate" writes the file back byte for byte.
+TEST_F(MmsDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
+    MmsSettings auto_;
+    auto_.countryIndex = 37;  // United Kingdom
+    auto_.operatorIndex = 3;
+    auto_.status = 3;
+    auto_.reportHour = 9;
+    auto_.emails[2] = "c@example.org";
+    MmsSettings manual = auto_;
+    manual.mode = kMmsModeManual;
+    manual.url = "http://mms.example/mms";
+    manual.password = "p=w d";
+    for (const MmsSettings& onCard : {auto_, manual}) {
+        const std::string text = ComposeMmsSettingsText(onCard);
+        PutOnCard(kMmsSet, kMmsScrambleKey, text);
+        LoadFromCard();
+        EXPECT_EQ(platform.messages.last(),
+                  QStringLiteral("Settings loaded from %1/MmsSet.dat.").arg(dir.path()));
+        const bool isAuto = onCard.mode == kMmsModeAuto;
+        EXPECT_EQ(Shown(IDC_MMS_MODE), isAuto ? QStringLiteral("Auto") : QStringLiteral("Manual"));
+        EXPECT_EQ(Shown(IDC_MMS_OPERATOR),
+                  QString::fromLatin1(isAuto ? MmsOperatorName(37, 3) : MmsOperatorName(0, 0)));
+        EXPECT_EQ(Enabled(IDC_MMS_URL), !isAuto);
+        EXPECT_EQ(Shown(IDC_MMS_URL), QString::fromStdString(onCard.url));
+        EXPECT_EQ(Shown(IDC_MMS_STATUS), QStringLiteral("SMS"));
+        EXPECT_EQ(Shown(IDC_MMS_EMAIL3), QStringLiteral("c@example.org"));
+        Generate();
+        EXPECT_EQ(Written(), text);
+    }
+}
+
 TEST_F(MmsDlgTest, ModesSwitchControlsButNeverCopyOrLoseTexts) {
     Pick(IDC_MMS_COUNTRY, QStringLiteral("Italy"));
     Pick(IDC_MMS_MODE, QStringLiteral("Manual"));

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <string>
 
+#include "mms/mms_operator_table.h"
 #include "tests/support/files.h"
+#include "tests/support/printable.h"
 
 namespace {
 
@@ -79,6 +81,60 @@ TEST(ComposeMmsSettingsText, AutoWithoutAnOperatorRowWritesTheSixKeysEmpty) {
     EXPECT_NE(ComposeMmsSettingsText(settings).find(
                   "\nMMSDRT=0\nURL=\nAPN=\nIP=\nPORT=\nACC=\nPWD=\nPHNO1=\n"),
               std::string::npos);
+}
+
+TEST(ParseMmsSettingsText, ReadsBackTypedTextsAndEveryListPosition) {
+    for (int value = 0; value < 24; ++value) {
+        MmsSettings settings;
+        settings.mode = kMmsModeManual;
+        settings.status = value % 4;
+        settings.dailyReport = value % 2;
+        settings.reportHour = value;
+        std::size_t shift = static_cast<std::size_t>(value);
+        for (std::string* text :
+             {&settings.numberPerDay, &settings.url, &settings.apn, &settings.gateway,
+              &settings.port, &settings.account, &settings.password}) {
+            *text = EveryPrintableCharacter(shift++);
+        }
+        for (std::size_t i = 0; i < 4; ++i) {
+            settings.mobiles[i] = EveryPrintableCharacter(shift++).substr(i);
+            settings.emails[i] = i == 3 ? "" : EveryPrintableCharacter(shift++);
+        }
+        const std::string text = ComposeMmsSettingsText(settings);
+        const Parsed<MmsSettings> parsed = ParseMmsSettingsText(text);
+        ASSERT_TRUE(parsed) << parsed.Reason();
+        EXPECT_EQ(*parsed, settings);
+        EXPECT_EQ(ComposeMmsSettingsText(*parsed), text);
+    }
+}
+
+TEST(ParseMmsSettingsText, NetworkValuesOfAnOperatorReadAsAutoAtItsFirstRow) {
+    for (int country = 0; country < MmsCountryCount(); ++country) {
+        for (int row = 0; row < MmsOperatorCount(country); ++row) {
+            MmsSettings settings;
+            settings.countryIndex = country;
+            settings.operatorIndex = row;
+            const std::string text = ComposeMmsSettingsText(settings);
+            const Parsed<MmsSettings> parsed = ParseMmsSettingsText(text);
+            ASSERT_TRUE(parsed) << parsed.Reason();
+            EXPECT_EQ(parsed->mode, kMmsModeAuto);
+            EXPECT_LE(std::pair(parsed->countryIndex, parsed->operatorIndex),
+                      std::pair(country, row));
+            EXPECT_TRUE(parsed->url.empty() && parsed->password.empty());
+            EXPECT_EQ(ComposeMmsSettingsText(*parsed), text);
+        }
+    }
+    // Typed values that an operator has are that operator's.
+    MmsSettings typed;
+    typed.mode = kMmsModeManual;
+    const MmsNetworkValues italy = MmsOperatorNetwork(17, 1);
+    typed.url = italy.url;
+    typed.apn = italy.apn;
+    typed.gateway = italy.gateway;
+    typed.port = italy.port;
+    const Parsed<MmsSettings> parsed = ParseMmsSettingsText(ComposeMmsSettingsText(typed));
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(std::pair(parsed->countryIndex, parsed->operatorIndex), std::pair(17, 1));
 }
 
 TEST(WriteMmsSettingsFile, WritesTheScrambledTextAndTheSameFileAgain) {

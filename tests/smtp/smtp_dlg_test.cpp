@@ -119,6 +119,29 @@ TEST_F(SmtpDlgTest, TypedAccessPointSurvivesAutoAndIsWrittenOnlyInManual) {
     EXPECT_NE(Written().find("APN=typed.apn\nACC=\nPWD1=\n"), std::string::npos);
 }
 
+TEST_F(SmtpDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
+    SmtpSettings onCard;
+    onCard.smtpMode = kSmtpModeManual;
+    onCard.apn = "internet.example";
+    onCard.dailyReport = 1;
+    onCard.dailyReportHour = 13;
+    onCard.smtpServer = "smtp.example.org";
+    onCard.recipients[3] = "d@example.org";
+    const std::string text = ComposeSmtpSettingsText(onCard);
+    PutOnCard(kSmtpSet, kSmtpScrambleKey, text);
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              QStringLiteral("Settings loaded from %1/SmtpSet.dat.").arg(dir.path()));
+    EXPECT_EQ(Shown(IDC_SMTP_MODE), QStringLiteral("Manual"));
+    EXPECT_EQ(Shown(IDC_SMTP_APN), QStringLiteral("internet.example"));
+    EXPECT_TRUE(Enabled(IDC_SMTP_APN));
+    EXPECT_TRUE(Enabled(IDC_SMTP_HOUR));
+    EXPECT_EQ(Shown(IDC_SMTP_HOUR), QStringLiteral("13"));
+    EXPECT_EQ(Shown(IDC_SMTP_EMAIL4), QStringLiteral("d@example.org"));
+    Generate();
+    EXPECT_EQ(Written(), text);
+}
+
 TEST_F(SmtpDlgTest, HourKeepsItsValueWhileDisabledAndIsWritten) {
     Pick(IDC_SMTP_DAILY_REPORT, QStringLiteral("On"));
     Pick(IDC_SMTP_HOUR, QStringLiteral("13"));

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "smtp/gprs_operator_table.h"
 #include "tests/support/files.h"
+#include "tests/support/printable.h"
 
 namespace {
 
@@ -85,6 +87,50 @@ TEST(WriteSmtpSettingsFile, FileUnscramblesToEveryLine) {
               "PWD1=pass~word\nSRV=smtp.example.com\nPORT=587\nSEND=camera@example.com\n"
               "PWD2=S3cret!\nEML1=a@example.com\nEMN2=b@example.com\nEMN3=\nEML4=d@example.com\n");
     EXPECT_EQ(bytes.count('\x01'), 15);
+}
+
+TEST(ParseSmtpSettingsText, ReadsBackTypedTextsAndEveryListPosition) {
+    for (int value = 0; value < 24; ++value) {
+        SmtpSettings settings = Manual();
+        settings.gprsStatus = value % 4;
+        settings.dailyReport = value % 2;
+        settings.dailyReportHour = value;
+        std::size_t shift = static_cast<std::size_t>(value);
+        for (std::string* text :
+             {&settings.emailsPerDay, &settings.apn, &settings.account, &settings.apnPassword,
+              &settings.smtpServer, &settings.port, &settings.senderEmail, &settings.smtpPassword,
+              &settings.recipients[0], &settings.recipients[1], &settings.recipients[2]}) {
+            *text = EveryPrintableCharacter(shift++);
+        }
+        const std::string text = ComposeSmtpSettingsText(settings);
+        const Parsed<SmtpSettings> parsed = ParseSmtpSettingsText(text);
+        ASSERT_TRUE(parsed) << parsed.Reason();
+        EXPECT_EQ(*parsed, settings);
+        EXPECT_EQ(ComposeSmtpSettingsText(*parsed), text);
+    }
+}
+
+TEST(ParseSmtpSettingsText, AnOperatorsAccessPointReadsAsAutoAtItsFirstRow) {
+    for (int country = 0; country < kGprsCountryCount; ++country) {
+        for (int row = 0; row < GprsOperatorCount(country); ++row) {
+            SmtpSettings settings = WithTypedAccessPoint(kSmtpModeAuto);
+            settings.countryIndex = country;
+            settings.operatorIndex = row;
+            const std::string text = ComposeSmtpSettingsText(settings);
+            const Parsed<SmtpSettings> parsed = ParseSmtpSettingsText(text);
+            ASSERT_TRUE(parsed) << parsed.Reason();
+            EXPECT_EQ(parsed->smtpMode, kSmtpModeAuto);
+            EXPECT_LE(std::pair(parsed->countryIndex, parsed->operatorIndex),
+                      std::pair(country, row));
+            EXPECT_TRUE(parsed->apn.empty());
+            EXPECT_EQ(ComposeSmtpSettingsText(*parsed), text);
+        }
+    }
+    const Parsed<SmtpSettings> typed =
+        ParseSmtpSettingsText(ComposeSmtpSettingsText(WithTypedAccessPoint(kSmtpModeManual)));
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(typed->smtpMode, kSmtpModeManual);
+    EXPECT_EQ(typed->apn, "typed.apn");
 }
 
 }  // namespace

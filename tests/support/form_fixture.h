@@ -1,8 +1,8 @@
 #pragma once
 
 // A setup form built, shown and driven the way a user drives it: lists picked with the keyboard,
-// buttons clicked, texts typed, a folder chosen in the (fake) folder browser, and the file that
-// "Generate" wrote read back and unscrambled.
+// buttons clicked, texts typed, a folder chosen in the (fake) folder browser, commands chosen in
+// the window menu, and the file that "Generate" wrote read back and unscrambled.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -73,6 +73,23 @@ protected:
         Click(form.FormCommands().select);
     }
     void Generate() { Click(form.FormCommands().generate); }
+    // Chooses "Load from card" in the window menu.
+    void LoadFromCard() {
+        QAction* load = nullptr;
+        for (QAction* action : form.SystemMenu()->actions()) {
+            load = action->data().toInt() == IDM_LOAD_FROM_CARD ? action : load;
+        }
+        ASSERT_NE(load, nullptr);
+        EXPECT_EQ(load->text(), QStringLiteral("&Load from card"));
+        load->trigger();
+    }
+    // Puts the settings text `text`, scrambled with `key`, as the file `name` into the temporary
+    // folder, and chooses that folder.
+    void PutOnCard(const QString& name, const ScrambleKey& key, std::string text) {
+        ScrambleSettingsText(text.data(), text.size(), key);
+        WriteFileBytes(dir.filePath(name), QByteArray::fromStdString(text));
+        ChooseFolder(dir.path());
+    }
 
     // The text of the settings file `name` in the temporary folder, unscrambled with `key`.
     std::string WrittenText(const QString& name, const ScrambleKey& key) const {

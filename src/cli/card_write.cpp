@@ -1,0 +1,153 @@
+// trailcam-card write: one form's settings, changed by the command line, written onto many cards
+// through the same writer as the form's "Generate".
+#include <filesystem>
+
+#include "cli/card_command.h"
+#include "cli/form_lines.h"
+#include "core/clock_text.h"
+#include "core/settings_text.h"
+
+namespace {
+
+using Shape = FormLine::Shape;
+
+// How much of a long value a message shows.
+constexpr std::size_t kShownValue = 24;
+
+std::string KeysOf(std::span<const SettingsLine> lines) {
+    std::string keys;
+    for (const SettingsLine& line : lines) {
+        keys += (keys.empty() ? "" : ", ") + line.key;
+    }
+    return keys;
+}
+
+// Why `value` cannot stand in `line` of the valid `text`: it breaks the format or is no value of
+// the line's kind.
+std::optional<std::string> SetProblem(const SettingsKind& kind, std::string_view text,
+                                      const SettingsLine& line, const std::string& value) {
+    if (!IsPrintableAscii(value)) {
+        return "--set " + line.key + ": a value must be printable ASCII, without line breaks, " +
+               "tabs or other characters the camera cannot read";
+    }
+    const std::string set =
+        "--set " + line.key + "=" +
+        (value.size() > kShownValue ? value.substr(0, kShownValue) + "..." : value) + ": ";
+    std::vector<SettingsLine> lines = SplitSettingsLines(text);
+    for (SettingsLine& changed : lines) {
+        changed.value = changed.key == line.key ? value : changed.value;
+    }
+    const std::optional<std::string> reason = kind.refuse(JoinSettingsLines(lines));
+    if (!reason) {
+        return std::nullopt;
+    }
+    // "line 13: expected hh:mm for PINVT, found ..." speaks of the line that --set changed.
+    const std::size_t said = reason->starts_with("line ") ? reason->find(": ") : std::string::npos;
+    return set + (said == std::string::npos ? *reason : reason->substr(said + 2));
+}
+
+// A clock that --set did not give is taken now, in the date order of its line.
+void TakeClocks(const SettingsKind& kind, const Invocation& invocation,
+                std::vector<SettingsLine>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const FormLine& line = kind.lines[i];
+        const bool given = std::any_of(invocation.sets.begin(), invocation.sets.end(),
+                                       [&](const auto& set) { return set.first == line.key; });
+        if (line.shape != Shape::Clock || given) {
+            continue;
+        }
+        for (const SettingsLine& order : lines) {
+            if (order.key == line.orderKey) {
+                lines[i].value = FormatClockText(std::stoi(order.value), CurrentLocalTime());
+            }
+        }
+    }
+}
+
+// The problems of the settings as a whole, as the form finds them on "Generate", once every --set
+// is in and the clock is taken; with none, `text` is the text to write.
+std::vector<std::string> ProblemsOfTheWhole(const SettingsKind& kind, const Invocation& invocation,
+                                            std::vector<SettingsLine>& lines, std::string& text) {
+    if (const std::optional<std::string> reason = kind.refuse(JoinSettingsLines(lines))) {
+        return {*reason};
+    }
+    TakeClocks(kind, invocation, lines);
+    std::vector<std::string> problems = ValueProblems(kind, lines);
+    text = JoinSettingsLines(lines);
+    for (std::string& problem : kind.recordProblems(text)) {
+        problems.push_back(std::move(problem));
+    }
+    return problems;
+}
+
+// The outcome for one folder on one line: the path of the file and what became of it.
+std::string OutcomeLine(const std::string& folder, const std::string& path,
+                        const SettingsFileOutcome& outcome) {
+    std::string said;
+    std::size_t start = 0;
+    while (start <= outcome.message.size()) {
+        const std::size_t end = std::min(outcome.message.find('\n', start), outcome.message.size());
+        const std::string line = outcome.message.substr(start, end - start);
+        if (line != path && !line.empty()) {
+            said += (said.empty() ? "" : " ") + line;
+        }
+        start = end + 1;
+    }
+    if (said.empty()) {
+        said = std::filesystem::is_directory(folder) ? "the file cannot be created there"
+                                                     : "there is no such folder";
+    }
+    return path + ": " + said;
+}
+
+}  // namespace
+
+int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+    const SettingsKind& kind = *invocation.kind;
+    std::string text = kind.defaults();
+    if (invocation.from) {
+        const Parsed<std::string> from = ReadSettingsFileText(*invocation.from, kind);
+        if (!from) {
+            err << "trailcam-card: " << *invocation.from << ": " << from.Reason() << '\n';
+            return kExitProblem;
+        }
+        text = *from;
+    }
+
+    std::vector<SettingsLine> lines = SplitSettingsLines(text);
+    std::vector<std::string> problems;
+    for (const auto& [key, value] : invocation.sets) {
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [&](const SettingsLine& l) { return l.key == key; });
+        if (line == lines.end()) {
+            return RefuseCommandLine(err, std::string(kind.BareFileName()) + " has no key '" + key +
+                                              "'; its keys are " + KeysOf(lines));
+        }
+        if (std::optional<std::string> problem = SetProblem(kind, text, *line, value)) {
+            problems.push_back(std::move(*problem));
+        }
+        line->value = value;
+    }
+    if (problems.empty()) {
+        problems = ProblemsOfTheWhole(kind, invocation, lines, text);
+    }
+    for (const std::string& problem : problems) {
+        err << "trailcam-card: " << problem << "; nothing was written\n";
+    }
+    if (!problems.empty()) {
+        return kExitProblem;
+    }
+
+    int exitCode = kExitDone;
+    for (const std::string& folder : invocation.operands) {
+        const std::string path = ComposeSettingsFilePath(folder, kind.fileName);
+        const SettingsFileOutcome outcome = kind.write(text, folder);
+        if (outcome.Written()) {
+            out << path << ": " << outcome.message << std::endl;
+        } else {
+            err << "trailcam-card: " << OutcomeLine(folder, path, outcome) << std::endl;
+            exitCode = kExitProblem;
+        }
+    }
+    return exitCode;
+}

@@ -1,0 +1,190 @@
+#include "cli/form_lines.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <optional>
+
+#include "core/clock_text.h"
+
+namespace {
+
+using Shape = FormLine::Shape;
+
+// How each date order lays out the clock.
+constexpr std::array<std::string_view, 3> kClockLayouts{
+    "yyyy-mm-dd hh:mm:ss", "dd-mm-yyyy hh:mm:ss", "mm-dd-yyyy hh:mm:ss"};
+
+const res::ControlTemplate& ControlOf(const res::DialogTemplate& layout, int id) {
+    const auto found = std::find_if(layout.controls.begin(), layout.controls.end(),
+                                    [id](const res::ControlTemplate& c) { return c.id == id; });
+    assert(found != layout.controls.end());
+    return *found;
+}
+
+// The caption of the label that names the control `id`, such as the unit "Min" beside a list.
+std::string_view LabelNaming(const res::DialogTemplate& layout, int id) {
+    for (const res::ControlTemplate& control : layout.controls) {
+        if (control.kind == res::ControlKind::Label && control.buddy == id) {
+            return control.text;
+        }
+    }
+    return {};
+}
+
+std::optional<std::size_t> ItemIndex(const res::ListItems& items, std::string_view text) {
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+        if (items.Text(i) == text) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string TwoDigits(const std::string& number) {
+    return number.size() == 1 ? "0" + number : number;
+}
+
+// The numbers of a times value, "07:42" or "01:02 03:04", as they stand in their lists.
+std::vector<std::string> TimeNumbers(const std::string& value) {
+    std::vector<std::string> numbers;
+    for (std::size_t i = 0; i + 1 < value.size(); i += 3) {
+        numbers.push_back(std::to_string(std::stoi(value.substr(i, 2))));
+    }
+    return numbers;
+}
+
+std::string AllowedPositions(const res::ListItems& items) {
+    if (items.texts.empty()) {
+        return items.Text(0) + " to " + items.Text(items.Count() - 1);
+    }
+    std::string allowed;
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+        allowed += (i == 0 ? "" : ", ") + std::to_string(i) + " (" + items.Text(i) + ")";
+    }
+    return allowed;
+}
+
+// Whether the value is one the form offers; `allowed` then says which are.
+bool Offered(const SettingsKind& kind, const FormLine& line, const std::string& value,
+             std::span<const SettingsLine> lines, std::string& allowed) {
+    const auto items = [&](std::size_t i) -> const res::ListItems& {
+        return ControlOf(kind.form, line.controls[i]).items;
+    };
+    switch (line.shape) {
+        case Shape::Text:
+            return true;
+        case Shape::Position: {
+            allowed = AllowedPositions(items(0));
+            return std::stoul(value) < items(0).Count();
+        }
+        case Shape::Clock: {
+            const auto order = std::find_if(lines.begin(), lines.end(), [&](const SettingsLine& l) {
+                return l.key == line.orderKey;
+            });
+            const std::size_t dateOrder = order == lines.end() ? 0 : std::stoul(order->value);
+            if (order == lines.end() || dateOrder >= kClockLayouts.size()) {
+                return true;  // the date order is wrong itself, and says so
+            }
+            allowed = "a date and time as " + std::string(kClockLayouts[dateOrder]) +
+                      ", the layout of " + order->key + "=" + order->value;
+            return IsClockText(static_cast<int>(dateOrder), value);
+        }
+        case Shape::Times: {
+            const std::vector<std::string> numbers = TimeNumbers(value);
+            bool offered = true;
+            for (std::size_t i = 0; i < numbers.size(); ++i) {
+                const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
+                allowed += (i == 0 ? "" : ", ") + std::string(unit) + (unit.empty() ? "" : " ") +
+                           TwoDigits(items(i).Text(0)) + " to " +
+                           TwoDigits(items(i).Text(items(i).Count() - 1));
+                offered = offered && ItemIndex(items(i), numbers[i]).has_value();
+            }
+            return offered;
+        }
+        case Shape::Characters: {
+            allowed = std::to_string(value.size()) + " characters, each one of ";
+            bool offered = true;
+            for (std::size_t i = 0; i < value.size(); ++i) {
+                offered = offered && ItemIndex(items(i), value.substr(i, 1)).has_value();
+            }
+            for (std::size_t i = 0; i < items(0).Count(); ++i) {
+                allowed += items(0).Text(i);
+            }
+            return offered;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<SettingsLine> SplitSettingsLines(std::string_view text) {
+    std::vector<SettingsLine> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        const std::size_t equals = line.find('=');
+        lines.push_back(
+            {std::string(line.substr(0, equals)), std::string(line.substr(equals + 1))});
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
+std::string JoinSettingsLines(std::span<const SettingsLine> lines) {
+    std::string text;
+    for (const SettingsLine& line : lines) {
+        text += line.key + "=" + line.value + "\n";
+    }
+    return text;
+}
+
+ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::string& value) {
+    ShownLine shown{std::string(ControlOf(kind.form, line.label).text) + std::string(line.suffix),
+                    value};
+    if (line.shape == Shape::Position) {
+        const res::ListItems& items = ControlOf(kind.form, line.controls[0]).items;
+        if (const std::size_t position = std::stoul(value); position < items.Count()) {
+            shown.shown = items.Text(position);
+        }
+    } else if (line.shape == Shape::Times) {
+        // The units of the lists, where labels name them: "00:05 (Min:Sec)".
+        std::string units;
+        for (std::size_t i = 0; i < line.ControlCount(); ++i) {
+            const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
+            if (unit.empty()) {
+                return shown;
+            }
+            units += (i == 0 ? "" : i % 2 == 1 ? ":" : " ") + std::string(unit);
+        }
+        shown.shown += " (" + units + ")";
+    }
+    return shown;
+}
+
+std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text) {
+    std::vector<ShownLine> shown;
+    if (kind.modeOf != nullptr) {
+        shown.push_back(
+            {std::string(ControlOf(kind.form, kind.modeLabel).text), kind.modeOf(text)});
+    }
+    const std::vector<SettingsLine> lines = SplitSettingsLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        shown.push_back(ShowLine(kind, kind.lines[i], lines[i].value));
+    }
+    return shown;
+}
+
+std::vector<std::string> ValueProblems(const SettingsKind& kind,
+                                       std::span<const SettingsLine> lines) {
+    std::vector<std::string> problems;
+    for (std::size_t i = 0; i < lines.size() && i < kind.lines.size(); ++i) {
+        std::string allowed;
+        if (!Offered(kind, kind.lines[i], lines[i].value, lines, allowed)) {
+            problems.push_back(lines[i].key + "=" + lines[i].value + ": allowed values are " +
+                               allowed);
+        }
+    }
+    return problems;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+// The three settings files as trailcam-card knows them: each with the form that makes it, its
+// name and key, how its text is read, checked and written, and how each of its lines stands in
+// the form, so that the program speaks of a file in its form's words and allows exactly the values
+// its form offers.
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/parsed.h"
+#include "core/scramble.h"
+#include "core/settings_file.h"
+#include "res/dialog_template.h"
+
+// How one line of a settings file stands in its form.
+struct FormLine {
+    enum class Shape {
+        Position,    // the position of the current item of one list
+        Text,        // the text of one edit
+        Clock,       // the clock text, in the layout of the date order of the line `orderKey`
+        Times,       // two-digit numbers, each the item of one list
+        Characters,  // characters, each the item of one list
+    };
+    std::string_view key;
+    Shape shape;
+    int label;                      // the label that names the line in the form
+    std::array<int, 4> controls{};  // the lists or the edit the value comes from, 0 where unused
+    std::string_view suffix = {};   // after the label, where several lines share one
+    std::string_view orderKey = {};
+
+    std::size_t ControlCount() const;
+};
+
+struct SettingsKind {
+    std::string_view name;  // as the command line names it: "camera", "mms" or "smtp"
+    const res::DialogTemplate& form;
+    const std::string& fileName;  // with its leading separator, as the writer takes it
+    const ScrambleKey& key;
+    std::span<const FormLine> lines;  // in file order
+    // Why `text` is not a settings text of this kind; nothing when it is.
+    std::optional<std::string> (*refuse)(std::string_view text);
+    // What the form refuses in a text of this kind beyond single values, one problem a line.
+    std::vector<std::string> (*recordProblems)(std::string_view text);
+    // Writes a text of this kind into `folder`, as the form writes it.
+    SettingsFileOutcome (*write)(std::string_view text, const std::string& folder);
+    // The text of the form's defaults.
+    std::string (*defaults)();
+    // For the report forms, whose files hold no mode: the label of the mode list, and the mode
+    // that a text of this kind reads as, with its country and operator in "Auto".
+    int modeLabel = 0;
+    std::string (*modeOf)(std::string_view text) = nullptr;
+
+    // The file's name as it stands in a folder: "CameraSet.dat".
+    std::string_view BareFileName() const { return std::string_view(fileName).substr(1); }
+    std::string_view Title() const { return form.title; }
+};
+
+std::span<const SettingsKind> SettingsKinds();
+// The kind that the command line calls `name`; nullptr for none.
+const SettingsKind* KindNamed(std::string_view name);
+// The kind whose file name `path` has, in any case of letters; nullptr for none.
+const SettingsKind* KindOfFile(const std::string& path);
+
+// The settings text of the file at `path`, read as a file of `kind`, or why it is none; the reason
+// names the kind that the file reads as instead, if any.
+Parsed<std::string> ReadSettingsFileText(const std::string& path, const SettingsKind& kind);

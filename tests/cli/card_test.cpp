@@ -1,0 +1,281 @@
+// trailcam-card run as a user runs it, in a child process, on real files and folders.
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "camera/camera_dlg.h"
+#include "camera/camera_settings.h"
+#include "core/clock_text.h"
+#include "mms/mms_operator_table.h"
+#include "mms/mms_settings.h"
+#include "tests/support/files.h"
+#include "tests/support/form_fixture.h"
+#include "tests/support/run_program.h"
+
+namespace {
+
+const QString kCameraSet = QStringLiteral("CameraSet.dat");
+
+ProgramOutcome Card(const QStringList& arguments) {
+    return RunProgram(QStringLiteral(TRAILCAM_CARD_PROGRAM), arguments);
+}
+
+class CardTest : public testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    // Writes `text` scrambled with `key` as the file `name`; gives its path.
+    QString Put(const QString& name, const ScrambleKey& key, std::string text) {
+        ScrambleSettingsText(text.data(), text.size(), key);
+        WriteFileBytes(Path(name), QByteArray::fromStdString(text));
+        return Path(name);
+    }
+    std::string Read(const QString& path, const ScrambleKey& key) const {
+        return Unscramble(ReadFileBytes(path), key);
+    }
+
+    QTemporaryDir dir;
+};
+
+// The Camera form's own file, generated from its defaults.
+using CardOnTheFormsFileTest = FormFixture<CCameraDlg>;
+
+TEST_F(CardOnTheFormsFileTest, ShowSaysTheFormsDefaultsAndWriteMakesTheSameBytesButTheClock) {
+    ChooseFolder(dir.path());
+    Generate();
+    const QString generated = dir.filePath(kCameraSet);
+    const ProgramOutcome show = Card({QStringLiteral("show"), generated});
+    EXPECT_EQ(show.exitCode, 0) << show.err.toStdString();
+    EXPECT_EQ(show.out, generated + QStringLiteral(": Camera Setup (CameraSet.dat)\n"
+                                                   "  Mode: Camera\n"
+                                                   "  Photo Resolution: 5M\n"
+                                                   "  Video Resolution: 720P\n"
+                                                   "  Series Photos: 1 Photo\n"
+                                                   "  Video Length: 10S\n"
+                                                   "  Beep Sound: On\n"
+                                                   "  Sensitivity: Medium\n"
+                                                   "  Time Stamp: On\n"
+                                                   "  IR Led: High\n"
+                                                   "  Set Clock: D/M/Y\n"
+                                                   "  Set Clock: 06-12-2026 14:05:09\n"
+                                                   "  PIR Interval: On\n"
+                                                   "  PIR Interval: 00:05 (Min:Sec)\n"
+                                                   "  Time Interval: Off\n"
+                                                   "  Time Interval: 00:00 (Hour:Min)\n"
+                                                   "  Serial Number: Off\n"
+                                                   "  Serial Number: TEST\n"
+                                                   "  Fixed Time: Off\n"
+                                                   "  Fixed Time 1: 00:00 00:00\n"
+                                                   "  Fixed Time 2: 00:00 00:00\n"
+                                                   "  Fixed Time 3: 00:00 00:00\n"));
+
+    const QString card = dir.filePath(QStringLiteral("card"));
+    QDir().mkpath(card);
+    const ProgramOutcome write = Card({QStringLiteral("write"), QStringLiteral("camera"), card});
+    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_EQ(
+        write.out,
+        card + QStringLiteral("/CameraSet.dat: System configuration file has been generated.\n"));
+    EXPECT_TRUE(write.err.isEmpty());
+    // The same 218 bytes but the clock's, taken now in the default date order.
+    const std::string written =
+        Unscramble(ReadFileBytes(card + QStringLiteral("/CameraSet.dat")), kCameraScrambleKey);
+    const std::string formsText = WrittenText(kCameraSet, kCameraScrambleKey);
+    ASSERT_EQ(written.size(), 218u);
+    const std::size_t clock = formsText.find("CLK=") + 4;
+    EXPECT_EQ(written.substr(0, clock), formsText.substr(0, clock));
+    EXPECT_EQ(written.substr(clock + 19), formsText.substr(clock + 19));
+    EXPECT_TRUE(IsClockText(kDateOrderDmy, written.substr(clock, 19))) << written;
+}
+
+TEST_F(CardTest, WriteIntoThreeFoldersOfWhichOneIsMissing) {
+    QDir(dir.path()).mkdir(QStringLiteral("one"));
+    QDir(dir.path()).mkdir(QStringLiteral("three"));
+    const ProgramOutcome write =
+        Card({QStringLiteral("write"), QStringLiteral("mms"), QStringLiteral("--set"),
+              QStringLiteral("PHNO1=+4930123"), Path(QStringLiteral("one")),
+              Path(QStringLiteral("two")), Path(QStringLiteral("three"))});
+    EXPECT_EQ(write.exitCode, 1);
+    EXPECT_EQ(write.out.count(u'\n'), 2);
+    EXPECT_EQ(write.err, QStringLiteral("trailcam-card: %1/MmsSet.dat: there is no such folder\n")
+                             .arg(Path(QStringLiteral("two"))));
+    MmsSettings expected;
+    expected.mobiles[0] = "+4930123";
+    for (const QString& folder :
+         {QStringLiteral("one/MmsSet.dat"), QStringLiteral("three/MmsSet.dat")}) {
+        EXPECT_EQ(Read(Path(folder), kMmsScrambleKey), ComposeMmsSettingsText(expected))
+            << folder.toStdString();
+    }
+    EXPECT_FALSE(QDir(Path(QStringLiteral("two"))).exists());
+}
+
+TEST_F(CardTest, BrokenFilesGiveAReasonEach) {
+    const std::string camera = ComposeCameraSettingsText(CameraSettings{});
+    const QString wrongKind = Put(QStringLiteral("MmsSet.dat"), kCameraScrambleKey, camera);
+    const QString cut = Put(kCameraSet, kCameraScrambleKey, camera.substr(0, 100));
+    const QString empty = Put(QStringLiteral("empty.dat"), kCameraScrambleKey, "");
+    // One line mark changed: lines 5 and 6 run together.
+    QByteArray bytes =
+        ReadFileBytes(Put(QStringLiteral("changed.dat"), kCameraScrambleKey, camera));
+    bytes[static_cast<qsizetype>(camera.find("\nBEEP"))] = 'x';
+    WriteFileBytes(Path(QStringLiteral("changed.dat")), bytes);
+
+    const ProgramOutcome check =
+        Card({QStringLiteral("check"), QStringLiteral("--kind"), QStringLiteral("camera"), cut,
+              empty, Path(QStringLiteral("changed.dat"))});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.out,
+              QStringLiteral("%1: line 14: TINV has no line end: the text is cut short\n"
+                             "%2: it is empty\n"
+                             "%3: line 5: expected a number for VLEN, found \"0lBEEP=1\"\n")
+                  .arg(cut, empty, Path(QStringLiteral("changed.dat"))));
+
+    const ProgramOutcome show =
+        Card({QStringLiteral("show"), wrongKind, Path(QStringLiteral("none.dat"))});
+    EXPECT_EQ(show.exitCode, 1);
+    EXPECT_TRUE(show.out.isEmpty());
+    EXPECT_EQ(show.err,
+              QStringLiteral("trailcam-card: %1: line 1: expected key MMSS, found \"?KY0;3\" "
+                             "(it reads as CameraSet.dat)\n"
+                             "trailcam-card: %2: it cannot be read: No such file or directory\n")
+                  .arg(wrongKind, Path(QStringLiteral("none.dat"))));
+}
+
+TEST_F(CardTest, CheckNamesEveryValueTheFormDoesNotOffer) {
+    CameraSettings settings;
+    settings.clockText = "06-12-2026 14:05:09";
+    const QString fine =
+        Put(QStringLiteral("fine.dat"), kCameraScrambleKey, ComposeCameraSettingsText(settings));
+    settings.mode = 7;
+    settings.dateOrder = 0;
+    settings.serialNumber = {'T', 'E', '$', 'T'};
+    settings.pirSeconds = 75;
+    settings.timers[1] = {22, 0, 6, 0};
+    const QString wrong = Put(kCameraSet, kCameraScrambleKey, ComposeCameraSettingsText(settings));
+
+    const ProgramOutcome check =
+        Card({QStringLiteral("check"), QStringLiteral("--kind=camera"), fine, wrong});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(
+        check.out,
+        QStringLiteral("%1: OK, Camera Setup (CameraSet.dat)\n"
+                       "%2: MODE=7: allowed values are 0 (Camera), 1 (Video), 2 (Camera+Video)\n"
+                       "%2: CLK=06-12-2026 14:05:09: allowed values are a date and time as "
+                       "yyyy-mm-dd hh:mm:ss, the layout of YMD=0\n"
+                       "%2: PINVT=00:75: allowed values are Min 00 to 59, Sec 00 to 59\n"
+                       "%2: SNUMS=TE$T: allowed values are 4 characters, each one of "
+                       "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
+                       "%2: TIMERT2=22:00 06:00: the working time 2 must start before it ends "
+                       "on the same day (00:00 00:00 for none)\n")
+            .arg(fine, wrong));
+    EXPECT_EQ(Card({QStringLiteral("check"), QStringLiteral("--kind=camera"), fine}).exitCode, 0);
+}
+
+TEST_F(CardTest, WriteRefusesWhatTheFormCouldNotProduceAndWritesNothing) {
+    const std::array<std::pair<QString, QString>, 4> refused{{
+        {QStringLiteral("MRES=5"),
+         QStringLiteral("MRES=5: allowed values are 0 (1080P), 1 (720P), 2 (VGA)")},
+        {QStringLiteral("PINVT=1:30"),
+         QStringLiteral("--set PINVT=1:30: expected hh:mm for PINVT, found \"1:30\"")},
+        {QStringLiteral("CLK=2026-12-06 14:05:09"),
+         QStringLiteral("CLK=2026-12-06 14:05:09: allowed values are a date and time as dd-mm-yyyy "
+                        "hh:mm:ss, the layout of YMD=1")},
+        {QStringLiteral("SNUMS=T\u00c4ST"),
+         QStringLiteral("--set SNUMS: a value must be printable ASCII, without line breaks, tabs "
+                        "or other characters the camera cannot read")},
+    }};
+    for (const auto& [set, problem] : refused) {
+        const ProgramOutcome write = Card({QStringLiteral("write"), QStringLiteral("camera"),
+                                           QStringLiteral("--set"), set, dir.path()});
+        EXPECT_EQ(write.exitCode, 1) << set.toStdString();
+        EXPECT_EQ(write.err,
+                  QStringLiteral("trailcam-card: %1; nothing was written\n").arg(problem));
+        EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
+    }
+}
+
+TEST_F(CardTest, WriteFromAFileTakesItsSettingsAndTheChangesInOrder) {
+    MmsSettings onCard;
+    onCard.countryIndex = 37;
+    onCard.operatorIndex = 3;
+    onCard.status = 2;
+    const QString from =
+        Put(QStringLiteral("MmsSet.dat"), kMmsScrambleKey, ComposeMmsSettingsText(onCard));
+    QDir(dir.path()).mkdir(QStringLiteral("card"));
+    const ProgramOutcome write =
+        Card({QStringLiteral("write"), QStringLiteral("mms"), QStringLiteral("--from"), from,
+              QStringLiteral("--set"), QStringLiteral("EML1=a@example.org"),
+              QStringLiteral("--set=EML1=b@example.org"), QStringLiteral("--set"),
+              QStringLiteral("MMSDNUM=0"), Path(QStringLiteral("card"))});
+    EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+    onCard.emails[0] = "b@example.org";
+    onCard.numberPerDay = "0";
+    EXPECT_EQ(Read(Path(QStringLiteral("card/MmsSet.dat")), kMmsScrambleKey),
+              ComposeMmsSettingsText(onCard));
+
+    const ProgramOutcome raw = Card(
+        {QStringLiteral("show"), QStringLiteral("--raw"), Path(QStringLiteral("card/MmsSet.dat"))});
+    EXPECT_EQ(raw.exitCode, 0);
+    EXPECT_TRUE(raw.out.contains(QStringLiteral("\n  MMSS=2\n  MMSDNUM=0\n")))
+        << raw.out.toStdString();
+
+    const ProgramOutcome json = Card(
+        {QStringLiteral("show"), QStringLiteral("--json"), from, Path(QStringLiteral("none"))});
+    EXPECT_EQ(json.exitCode, 1);
+    QJsonParseError error;
+    const QJsonArray files = QJsonDocument::fromJson(json.out.toUtf8(), &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
+    ASSERT_EQ(files.size(), 2);
+    const QJsonObject mms = files[0].toObject();
+    EXPECT_EQ(mms[QStringLiteral("kind")].toString(), QStringLiteral("mms"));
+    EXPECT_EQ(mms[QStringLiteral("form")].toString(), QStringLiteral("MMS Setup"));
+    EXPECT_EQ(
+        mms[QStringLiteral("mode")].toString(),
+        QStringLiteral("Auto, United Kingdom, ") + QString::fromLatin1(MmsOperatorName(37, 3)));
+    const QJsonArray lines = mms[QStringLiteral("lines")].toArray();
+    ASSERT_EQ(lines.size(), 18);
+    const QJsonObject status = lines[0].toObject();
+    EXPECT_EQ(status[QStringLiteral("key")].toString(), QStringLiteral("MMSS"));
+    EXPECT_EQ(status[QStringLiteral("value")].toString(), QStringLiteral("2"));
+    EXPECT_EQ(status[QStringLiteral("label")].toString(), QStringLiteral("MMS Status"));
+    EXPECT_EQ(status[QStringLiteral("shown")].toString(), QStringLiteral("VGA"));
+    EXPECT_TRUE(files[1].toObject()[QStringLiteral("problem")].toString().startsWith(
+        QStringLiteral("it cannot be read")));
+}
+
+TEST_F(CardTest, MisuseIsOneLineOnTheErrorOutputAndExitTwo) {
+    const std::array<std::pair<QStringList, QString>, 6> misuses{{
+        {{}, QStringLiteral("no command given")},
+        {{QStringLiteral("list")}, QStringLiteral("unknown command 'list'")},
+        {{QStringLiteral("show")}, QStringLiteral("no FILE given")},
+        {{QStringLiteral("show"), QStringLiteral("--from"), QStringLiteral("x")},
+         QStringLiteral("unknown option '--from'")},
+        {{QStringLiteral("write"), QStringLiteral("gps"), QStringLiteral("x")},
+         QStringLiteral("write needs the kind of file first: camera, mms or smtp")},
+        {{QStringLiteral("write"), QStringLiteral("smtp"), QStringLiteral("--set"),
+          QStringLiteral("SERVER=x"), dir.path()},
+         QStringLiteral("SmtpSet.dat has no key 'SERVER'; its keys are SMTPS, SMTPDNUM, SMTPDR, "
+                        "SMTPDRT, APN, ACC, PWD1, SRV, PORT, SEND, PWD2, EML1, EMN2, EMN3, EML4")},
+    }};
+    for (const auto& [arguments, misuse] : misuses) {
+        const ProgramOutcome outcome = Card(arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << misuse.toStdString();
+        EXPECT_EQ(outcome.err,
+                  QStringLiteral("trailcam-card: %1 (see trailcam-card --help)\n").arg(misuse));
+        EXPECT_TRUE(outcome.out.isEmpty());
+    }
+    EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
+
+    const ProgramOutcome help = Card({QStringLiteral("write"), QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: trailcam-card show")));
+    const ProgramOutcome version = Card({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out,
+              QStringLiteral("trailcam-card %1\n").arg(QStringLiteral(TRAILCAM_VERSION)));
+}
+
+}  // namespace

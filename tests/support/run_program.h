@@ -1,0 +1,42 @@
+#pragma once
+
+// A program of the project run as a user runs it: in a child process, with its exit code, its
+// output and its error output.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// What a program said, as a failing check shows it.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+struct ProgramOutcome {
+    int exitCode = -1;  // -1: crashed or had to be killed
+    QString out;
+    QString err;
+};
+
+inline ProgramOutcome RunProgram(
+    const QString& program, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    ProgramOutcome outcome;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "still running: " << arguments.join(u' ').toStdString();
+    } else if (process.exitStatus() == QProcess::NormalExit) {
+        outcome.exitCode = process.exitCode();
+    }
+    outcome.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    outcome.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return outcome;
+}

@@ -1,5 +1,6 @@
 #include "framework/resource_picture.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPixmapCache>
 
@@ -8,7 +9,11 @@ QPixmap ResourcePicture(const QString& path) {
     if (QPixmapCache::find(path, &picture)) {
         return picture;
     }
-    QImageReader reader(path, "png");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return picture;
+    }
+    QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     picture = QPixmap::fromImage(reader.read());
     QPixmapCache::insert(path, picture);

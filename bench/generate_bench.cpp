@@ -2,9 +2,11 @@
 // composing, scrambling, writing, syncing, renaming and syncing the folder of each settings file,
 // against one bare write and sync of the same bytes into the same folder. Both run in turn, many
 // times; the figures are medians.
-//   trailcam-generate-bench [FOLDER] [ROUNDS]     FOLDER defaults to a new one in the system's
-//                                                  temporary folder; give a card's to time a card
+//   trailcam-generate-bench [FOLDER] [ROUNDS]     times in a new folder made inside FOLDER (the
+//                                                  system's temporary folder unless given; give a
+//                                                  card's to time the card) and removed after
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -89,8 +91,17 @@ std::vector<SettingsFile> Files() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QTemporaryDir scratch;
-    const std::string folder = argc > 1 ? argv[1] : scratch.path().toStdString();
+    // A folder of its own, so that no settings file of the user's is ever touched.
+    const QTemporaryDir scratch(argc > 1
+                                    ? QDir(QString::fromLocal8Bit(argv[1]))
+                                          .filePath(QStringLiteral("trailcam-bench-XXXXXX"))
+                                    : QDir::tempPath() + QStringLiteral("/trailcam-bench-XXXXXX"));
+    if (!scratch.isValid()) {
+        std::fprintf(stderr, "cannot make a folder to time in: %s\n",
+                     scratch.errorString().toLocal8Bit().constData());
+        return 2;
+    }
+    const std::string folder = QFile::encodeName(scratch.path()).toStdString();
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 200;
     std::printf("folder: %s, %d rounds, medians\n\n", folder.c_str(), rounds);
     std::printf("%-14s %6s %14s %12s %7s\n", "file", "bytes", "generate, us", "floor, us", "ratio");
@@ -109,8 +120,6 @@ int main(int argc, char* argv[]) {
             }));
             floor.push_back(TimeMicroseconds([&] { BareWrite(floorPath, bytes); }));
         }
-        ::unlink(floorPath.c_str());
-        ::unlink((folder + "/" + file.name).c_str());
         const double g = Median(generate);
         const double f = Median(floor);
         std::printf("%-14s %6zu %14.1f %12.1f %7.2f\n", file.name, bytes.size(), g, f, g / f);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (in build-bench) and runs them; each figure is a ratio against
 # a floor measured in the same run on the same machine (see bench/ and the README).
-#   tools/bench.sh [FOLDER]   FOLDER: where generating is timed (default: a new temporary folder;
-#                             give a card's folder to time the card)
+#   tools/bench.sh [FOLDER]   FOLDER: where generating is timed, in a folder of its own made there
+#                             and removed after (default: the system's temporary folder; give a
+#                             card's folder to time the card)
 # Runs headless unless QT_QPA_PLATFORM says otherwise (xcb under a desktop or xvfb-run).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

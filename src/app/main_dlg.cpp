@@ -9,6 +9,7 @@
 #include "app/about_dlg.h"
 #include "camera/camera_dlg.h"
 #include "framework/controls.h"
+#include "framework/resource_picture.h"
 #include "mms/mms_dlg.h"
 #include "res/main_dialog.h"
 #include "smtp/smtp_dlg.h"
@@ -52,7 +53,7 @@ QFont MainWindowFont() {
 
 CMainDlg::CMainDlg(QWidget* owner)
     : CDialog(res::kMainDialog, Frame::Skinned, Texts::Fixed, owner),
-      m_icon(QString::fromUtf8(res::kAppIconPath)) {}
+      m_icon(ResourcePicture(QString::fromUtf8(res::kAppIconPath))) {}
 
 void CMainDlg::OnInitDialog() {
     AppendSystemMenuItem(res::IDM_ABOUTBOX,

@@ -5,6 +5,7 @@
 
 #include "app/main_dlg.h"
 #include "framework/localised_texts.h"
+#include "framework/resource_picture.h"
 #include "res/dialogs.h"
 #include "skin/skin.h"
 
@@ -12,7 +13,7 @@ void CSetupApp::InitInstance() {
     // The program lives in nested modal loops: a form closing while the main window is hidden
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QString::fromUtf8(res::kAppIconPath)));
+    QApplication::setWindowIcon(QIcon(ResourcePicture(QString::fromUtf8(res::kAppIconPath))));
     CDialog::SetDialogColours(QColor(166, 202, 240), QColor(0, 0, 0));
     SetLocalisationFile(FindLocalisationFile());
     static Skin skin;

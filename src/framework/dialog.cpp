@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QLabel>
@@ -16,16 +17,6 @@
 #include "framework/platform.h"
 #include "res/dialogs.h"
 
-namespace {
-
-struct DialogColours {
-    QColor background;
-    QColor text;
-};
-DialogColours g_dialogColours;
-
-}  // namespace
-
 CDialog::CDialog(const res::DialogTemplate& layout, Frame frame, Texts texts, QWidget* owner)
     : QDialog(owner), m_layout(layout), m_frame(frame), m_texts(texts) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -34,8 +25,17 @@ CDialog::CDialog(const res::DialogTemplate& layout, Frame frame, Texts texts, QW
 
 CDialog::~CDialog() = default;
 
+// One palette for every dialog, which its controls share: the style keeps its drawings of
+// buttons and lists in a cache under the palette's identity, so a palette made for each dialog
+// would leave fresh copies of the same drawings in the cache at every opening of a window. Set
+// as the default of the dialog class rather than on each dialog, the palette is inherited
+// unchanged, identity included.
 void CDialog::SetDialogColours(const QColor& background, const QColor& text) {
-    g_dialogColours = {background, text};
+    QPalette colours = QApplication::palette();
+    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, text);
+    colours.setResolveMask(0);  // a class default: nothing of it counts as set on a widget
+    QApplication::setPalette(colours, staticMetaObject.className());
 }
 
 void CDialog::Create() {
@@ -58,19 +58,14 @@ void CDialog::Create() {
     }
 }
 
-// Title, font and colours of the layout; the font sets the dialog units.
+// Title and font of the layout; the font sets the dialog units. The colours are every dialog's
+// (SetDialogColours).
 void CDialog::ApplyLayoutLook() {
     setWindowTitle(
         QString::fromUtf8(m_layout.title.data(), static_cast<qsizetype>(m_layout.title.size())));
     QFont dialogFont = font();
     dialogFont.setPointSize(m_layout.pointSize);
     setFont(dialogFont);
-    if (g_dialogColours.background.isValid()) {
-        QPalette colours = palette();
-        colours.setColor(QPalette::Window, g_dialogColours.background);
-        colours.setColor(QPalette::WindowText, g_dialogColours.text);
-        setPalette(colours);
-    }
     m_units = DialogUnits(dialogFont);
 }
 

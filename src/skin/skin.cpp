@@ -1,8 +1,10 @@
 #include "skin/skin.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 
+#include "framework/controls.h"
 #include "framework/dialog.h"
 #include "res/dialog_template.h"
 #include "skin/etched_group_frames.h"
@@ -13,22 +15,38 @@
 
 namespace {
 
-// Labels show black on the face colour and the unnamed group boxes let it show through with
-// their text in the label colour; editable fields stay white, while disabled edits show black
-// text on the face colour.
-void ApplyColours(CDialog& dialog) {
-    // Only the roles set here are the control's own; the rest still come from its parents.
-    QPalette face;
-    face.setColor(QPalette::Window, skin::kFaceColour);
-    dialog.ClientArea()->setPalette(face);
+// The drop-down lists stand on the face colour, and the style shades their frames from it. They
+// share one palette, the default of their class, made once from the dialogs' own; a palette set on
+// a window or a list would be a new one at every opening, and the style would cache its drawings
+// of the lists anew each time.
+void ShareListColours() {
+    static const bool shared = [] {
+        QPalette lists = QApplication::palette(CDialog::staticMetaObject.className());
+        lists.setColor(QPalette::Window, skin::kFaceColour);
+        lists.setResolveMask(0);  // a class default: nothing of it counts as set on a widget
+        QApplication::setPalette(lists, CComboBox::staticMetaObject.className());
+        return true;
+    }();
+    (void)shared;
+}
 
-    QPalette label;
+// Labels show black on the face colour, which the frame paints behind the controls; group boxes
+// let it show through, the unnamed ones with their text in the label colour; editable fields stay
+// white, while disabled edits show black text on the face colour. These controls draw themselves
+// or draw nothing the style caches, so each may carry colours of its own.
+void ApplyColours(CDialog& dialog) {
+    ShareListColours();
+    QPalette group;
+    group.setColor(QPalette::Window, skin::kFaceColour);
+    QPalette label = group;
     label.setColor(QPalette::WindowText, skin::kLabelColour);
     QPalette edit;
     edit.setColor(QPalette::Disabled, QPalette::Base, skin::kFaceColour);
     edit.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
     for (QWidget* control : dialog.Controls()) {
-        if (CDialog::ControlId(control) == res::kUnnamedId) {
+        if (qobject_cast<QGroupBox*>(control) != nullptr) {
+            control->setPalette(CDialog::ControlId(control) == res::kUnnamedId ? label : group);
+        } else if (CDialog::ControlId(control) == res::kUnnamedId) {
             control->setPalette(label);
         } else if (qobject_cast<QLineEdit*>(control) != nullptr) {
             control->setPalette(edit);

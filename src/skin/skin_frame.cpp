@@ -9,6 +9,7 @@
 #include <array>
 
 #include "framework/dialog.h"
+#include "framework/resource_picture.h"
 #include "res/dialogs.h"
 #include "skin/rounded_outline.h"
 #include "skin/skin_colours.h"
@@ -38,7 +39,7 @@ constexpr std::array<CaptionButtonLook, 3> kCaptionButtons{{
 }};
 
 QPixmap CaptionImage(int number) {
-    return QPixmap(QStringLiteral(":/trailcam/caption_%1.png").arg(number));
+    return ResourcePicture(QStringLiteral(":/trailcam/caption_%1.png").arg(number));
 }
 
 // The title font: bold Arial with a cell height of 18 pixels, an em of 16.
@@ -103,7 +104,7 @@ void CSkinFrame::drawBands(QPainter& painter) const {
 }
 
 void CSkinFrame::drawIcon(QPainter& painter) const {
-    const QPixmap icon(QString::fromUtf8(res::kAppIconPath));
+    const QPixmap icon = ResourcePicture(QString::fromUtf8(res::kAppIconPath));
     painter.drawPixmap(
         kIconRect, icon.scaled(kIconRect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

@@ -1,0 +1,128 @@
+// What "Generate" costs against the least any program pays to put the same bytes on the medium:
+// composing, scrambling, writing, syncing, renaming and syncing the folder of each settings file,
+// against one bare write and sync of the same bytes into the same folder. Both run in turn, many
+// times; the figures are medians.
+//   trailcam-generate-bench [FOLDER] [ROUNDS]     times in a new folder made inside FOLDER (the
+//                                                  system's temporary folder unless given; give a
+//                                                  card's to time the card) and removed after
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "camera/camera_settings.h"
+#include "mms/mms_settings.h"
+#include "smtp/smtp_settings.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double TimeMicroseconds(const std::function<void()>& step) {
+    const Clock::time_point begin = Clock::now();
+    step();
+    return std::chrono::duration<double, std::micro>(Clock::now() - begin).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The floor: create or empty the file, write the bytes, sync, close.
+void BareWrite(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        ::fsync(fd) != 0) {
+        std::perror(path.c_str());
+        std::exit(2);
+    }
+    ::close(fd);
+}
+
+struct SettingsFile {
+    const char* name;
+    std::function<std::string()> compose;
+    ScrambleKey key;
+    std::function<SettingsFileOutcome(const std::string& folder)> write;
+};
+
+// Settings as a user fills them in: every text typed, so each file is of a typical size.
+std::vector<SettingsFile> Files() {
+    CameraSettings camera;
+    camera.clockText = "2026/12/06 14:05:09";
+    MmsSettings mms;
+    mms.mode = kMmsModeManual;
+    mms.numberPerDay = "10";
+    mms.url = "http://mms.example.net/servlets/mms";
+    mms.apn = "mms.example.net";
+    mms.gateway = "10.10.10.10";
+    mms.port = "8080";
+    mms.mobiles = {"+4917012345678", "+4917012345679", "", ""};
+    mms.emails = {"hunter@example.org", "lodge@example.org", "", ""};
+    SmtpSettings smtp;
+    smtp.emailsPerDay = "0";
+    smtp.smtpServer = "smtp.example.org";
+    smtp.port = "587";
+    smtp.senderEmail = "camera@example.org";
+    smtp.smtpPassword = "secret";
+    smtp.recipients = {"hunter@example.org", "lodge@example.org", "", ""};
+    return {
+        {"CameraSet.dat", [camera] { return ComposeCameraSettingsText(camera); },
+         kCameraScrambleKey,
+         [camera](const std::string& folder) { return WriteCameraSettingsFile(camera, folder); }},
+        {"MmsSet.dat", [mms] { return ComposeMmsSettingsText(mms); }, kMmsScrambleKey,
+         [mms](const std::string& folder) { return WriteMmsSettingsFile(mms, folder); }},
+        {"SmtpSet.dat", [smtp] { return ComposeSmtpSettingsText(smtp); }, kSmtpScrambleKey,
+         [smtp](const std::string& folder) { return WriteSmtpSettingsFile(smtp, folder); }},
+    };
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // A folder of its own, so that no settings file of the user's is ever touched.
+    const QTemporaryDir scratch(argc > 1
+                                    ? QDir(QString::fromLocal8Bit(argv[1]))
+                                          .filePath(QStringLiteral("trailcam-bench-XXXXXX"))
+                                    : QDir::tempPath() + QStringLiteral("/trailcam-bench-XXXXXX"));
+    if (!scratch.isValid()) {
+        std::fprintf(stderr, "cannot make a folder to time in: %s\n",
+                     scratch.errorString().toLocal8Bit().constData());
+        return 2;
+    }
+    const std::string folder = QFile::encodeName(scratch.path()).toStdString();
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 200;
+    std::printf("folder: %s, %d rounds, medians\n\n", folder.c_str(), rounds);
+    std::printf("%-14s %6s %14s %12s %7s\n", "file", "bytes", "generate, us", "floor, us", "ratio");
+    for (const SettingsFile& file : Files()) {
+        std::string bytes = file.compose();
+        ScrambleSettingsText(bytes.data(), bytes.size(), file.key);
+        const std::string floorPath = folder + "/floor-" + file.name;
+        std::vector<double> generate;
+        std::vector<double> floor;
+        for (int i = 0; i < rounds; ++i) {
+            generate.push_back(TimeMicroseconds([&] {
+                if (!file.write(folder).Written()) {
+                    std::fprintf(stderr, "%s was not written\n", file.name);
+                    std::exit(2);
+                }
+            }));
+            floor.push_back(TimeMicroseconds([&] { BareWrite(floorPath, bytes); }));
+        }
+        const double g = Median(generate);
+        const double f = Median(floor);
+        std::printf("%-14s %6zu %14.1f %12.1f %7.2f\n", file.name, bytes.size(), g, f, g / f);
+    }
+    return 0;
+}

@@ -1,7 +1,6 @@
 #include "framework/control_factory.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "framework/controls.h"
 #include "framework/dialog_skin.h"
 #include "framework/dialog_units.h"
+#include "framework/resource_picture.h"
 #include "res/dialogs.h"
 
 namespace {
@@ -50,7 +50,8 @@ QWidget* CreateWidget(const res::ControlTemplate& control, QWidget& parent, bool
         }
         case K::Icon: {
             auto* icon = new QLabel(&parent);
-            icon->setPixmap(QIcon(QString::fromUtf8(res::kAppIconPath)).pixmap(32, 32));
+            icon->setPixmap(ResourcePicture(QString::fromUtf8(res::kAppIconPath))
+                                .scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
             return icon;
         }
         case K::DropDownList: {

@@ -38,8 +38,11 @@ void CSettingsForm::OnSelect() {
 
 void CSettingsForm::OnGenerate() {
     UpdateData(true);
-    if (const std::optional<QString> refusal = RefuseUnwritableTypedText(*this)) {
-        ShowMessage(*refusal);
+    if (const std::optional<TypedTextRefusal> refusal = RefuseUnwritableTypedText(*this)) {
+        ShowMessage(refusal->message);
+        // Two fields may share a label ("Password"); the focus shows which one is meant.
+        refusal->edit->setFocus();
+        refusal->edit->selectAll();
         return;
     }
     const SettingsFileOutcome outcome = WriteSettingsFileInto(FolderPath(), m_selectedDevice);

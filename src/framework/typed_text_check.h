@@ -11,6 +11,14 @@
 
 class CDialog;
 
-// The message that refuses the first edit, in template order, whose text cannot be written, naming
-// it by its label; nothing when every text can be written.
-std::optional<QString> RefuseUnwritableTypedText(const CDialog& dialog);
+class QLineEdit;
+
+// The first edit, in template order, whose text cannot be written, and the message that refuses
+// it, naming it by its label.
+struct TypedTextRefusal {
+    QLineEdit* edit;
+    QString message;
+};
+
+// The refusal of the first text that cannot be written; nothing when every text can be written.
+std::optional<TypedTextRefusal> RefuseUnwritableTypedText(const CDialog& dialog);

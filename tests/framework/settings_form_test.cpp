@@ -130,6 +130,7 @@ TEST_F(SettingsFormTest, ATypedTextTheCameraCannotReadIsRefusedByItsLabelBeforeW
         EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("\"Name\" holds a line break")))
             << platform.messages[0].toStdString();
         EXPECT_EQ(form.Edit(23)->text(), unreadable);
+        EXPECT_TRUE(form.Edit(23)->hasFocus());
     }
     // A localised label names the field in the words the window shows.
     static_cast<QLabel*>(form.Item(22))->setText(QStringLiteral("Nom"));

@@ -5,6 +5,7 @@
 // by a SettingsTextWriter it composes the text, walked by a SettingsTextReader it reads a text
 // back into a record. Reading is so the exact inverse of composing: a text that reads without a
 // problem composes back to itself byte for byte.
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -72,6 +73,11 @@ private:
     int m_line = 0;
     std::optional<std::string> m_problem;
 };
+
+// The keys of the four e-mail recipients, which the MMS and the SMTP files both end with: the
+// middle two with N, the outer two with L, as the camera reads them.
+inline constexpr std::array<std::string_view, 4> kRecipientEmailKeys{"EML1", "EMN2", "EMN3",
+                                                                     "EML4"};
 
 // A file's walk: its lines in file order, each with the fields of `record` it holds.
 template <class Record>

@@ -9,7 +9,6 @@ namespace {
 // The file's keys, irregular as the camera reads them.
 constexpr std::array<std::string_view, 6> kNetworkKeys{"URL", "APN", "IP", "PORT", "ACC", "PWD"};
 constexpr std::array<std::string_view, 4> kMobileKeys{"PHNO1", "PHNUM2", "PHNO3", "PHNUM4"};
-constexpr std::array<std::string_view, 4> kEmailKeys{"EML1", "EMN2", "EMN3", "EML4"};
 
 // The six network texts of a record, in key order.
 std::array<std::string*, 6> NetworkTexts(MmsSettings& s) {
@@ -35,7 +34,7 @@ void WalkLines(SettingsLines& lines, MmsSettings& s) {
         lines.Text(kMobileKeys[i], s.mobiles[i]);
     }
     for (std::size_t i = 0; i < s.emails.size(); ++i) {
-        lines.Text(kEmailKeys[i], s.emails[i]);
+        lines.Text(kRecipientEmailKeys[i], s.emails[i]);
     }
 }
 

@@ -6,9 +6,6 @@
 
 namespace {
 
-// The recipient keys as the camera reads them: the middle two with N, the outer two with L.
-constexpr std::array<std::string_view, 4> kRecipientKeys{"EML1", "EMN2", "EMN3", "EML4"};
-
 // The 15 lines of SmtpSet.dat, in file order, with the access point in the record's texts.
 void WalkLines(SettingsLines& lines, SmtpSettings& s) {
     lines.Number("SMTPS", s.gprsStatus);
@@ -22,8 +19,8 @@ void WalkLines(SettingsLines& lines, SmtpSettings& s) {
     lines.Text("PORT", s.port);
     lines.Text("SEND", s.senderEmail);
     lines.Text("PWD2", s.smtpPassword);
-    for (std::size_t i = 0; i < kRecipientKeys.size(); ++i) {
-        lines.Text(kRecipientKeys[i], s.recipients[i]);
+    for (std::size_t i = 0; i < kRecipientEmailKeys.size(); ++i) {
+        lines.Text(kRecipientEmailKeys[i], s.recipients[i]);
     }
 }
 

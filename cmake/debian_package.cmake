@@ -32,8 +32,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRAILCAM_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The About box is partly Chinese; any of these fonts shows it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
+# The layouts are measured in a Song face, which AR PL UMing stands in for (it also shows the
+# About box's Chinese); Liberation Sans stands in for the Arial of the title and the main window.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming, fonts-liberation2 | fonts-liberation")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 include(CPack)

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev googletest libbenchmark-dev
     xvfb xauth imagemagick
-    fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei
+    fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei fonts-arphic-uming
     "$@"
 )
 

@@ -26,6 +26,15 @@ void CComboBox::hidePopup() {
     Q_EMIT DropDownClosed();
 }
 
+// A closed list is as high as its font needs: a new font gives it a new height, its top and width
+// unchanged.
+void CComboBox::changeEvent(QEvent* event) {
+    QComboBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        resize(width(), sizeHint().height());
+    }
+}
+
 QString GetWindowText(const QWidget* window) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(window)) {
         return edit->text();

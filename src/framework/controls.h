@@ -23,6 +23,9 @@ public:
 
 Q_SIGNALS:
     void DropDownClosed();
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 // The window text of a dialog or control, as the dialog system knows it: a dialog's title, a

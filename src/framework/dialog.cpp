@@ -11,6 +11,7 @@
 
 #include "framework/control_factory.h"
 #include "framework/controls.h"
+#include "framework/dialog_font.h"
 #include "framework/dialog_skin.h"
 #include "framework/key_filter.h"
 #include "framework/localised_texts.h"
@@ -56,6 +57,7 @@ void CDialog::Create() {
     if (m_texts == Texts::Localised) {
         ApplyLocalisedTexts(*this, m_layout.id);
     }
+    FitLabelsToTheirTexts();
 }
 
 // Title and font of the layout; the font sets the dialog units. The colours are every dialog's
@@ -63,8 +65,7 @@ void CDialog::Create() {
 void CDialog::ApplyLayoutLook() {
     setWindowTitle(
         QString::fromUtf8(m_layout.title.data(), static_cast<qsizetype>(m_layout.title.size())));
-    QFont dialogFont = font();
-    dialogFont.setPointSize(m_layout.pointSize);
+    const QFont dialogFont = LayoutFont(m_layout.pointSize);
     setFont(dialogFont);
     m_units = DialogUnits(dialogFont);
 }
@@ -97,6 +98,31 @@ void CDialog::ArrangeControls() {
         }
     }
     Resize();
+}
+
+// A label whose caption is wider than its place in the layout takes the room up to the control
+// it names, where that stands to its right, rather than cutting the caption off. Run once every
+// caption and font is set.
+void CDialog::FitLabelsToTheirTexts() {
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(m_controls[i]);
+        if (label == nullptr || m_layout.controls[i].buddy == 0) {
+            continue;
+        }
+        const QRect place = label->geometry();
+        const QRect named = Item(m_layout.controls[i].buddy)->geometry();
+        const bool toTheRight = named.left() >= place.right() && named.top() <= place.bottom() &&
+                                named.bottom() >= place.top();
+        if (!toTheRight) {
+            continue;
+        }
+        const int need = label->fontMetrics().size(Qt::TextShowMnemonic, label->text()).width() +
+                         place.width() - label->contentsRect().width();
+        const int room = named.left() - place.left();
+        if (need > place.width()) {
+            label->resize(std::min(need, room), place.height());
+        }
+    }
 }
 
 void CDialog::ConnectDefaultButton() {

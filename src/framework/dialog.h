@@ -94,6 +94,7 @@ private:
     void ArrangeControls();
     void ConnectDefaultButton();
     void InstallWorkingWindowBehaviour();
+    void FitLabelsToTheirTexts();
 
     void Resize();
 

@@ -12,6 +12,10 @@ public:
     int ToPixelsX(int units) const;
     int ToPixelsY(int units) const;
 
+    // The font's average character width and its line height, in pixels.
+    int BaseX() const { return m_baseX; }
+    int BaseY() const { return m_baseY; }
+
 private:
     int m_baseX = 0;
     int m_baseY = 0;

@@ -8,41 +8,17 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <ostream>
 #include <vector>
 
-#include "app/about_dlg.h"
-#include "app/main_dlg.h"
-#include "camera/camera_dlg.h"
 #include "framework/control_factory.h"
 #include "mms/mms_dlg.h"
 #include "res/mms_dialog.h"
 #include "smtp/smtp_dlg.h"
+#include "tests/support/every_window.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/localisation_file.h"
 
 namespace {
-
-struct Window {
-    const char* name;
-    std::unique_ptr<CDialog> (*make)();
-};
-
-void PrintTo(const Window& window, std::ostream* out) {
-    *out << window.name;
-}
-
-template <class Dialog>
-std::unique_ptr<CDialog> Make() {
-    return std::make_unique<Dialog>();
-}
-
-const Window kWindows[] = {
-    {"MainWindow", &Make<CMainDlg>},    {"AboutBox", &Make<CAboutDlg>},
-    {"CameraSetup", &Make<CCameraDlg>}, {"MmsSetup", &Make<CMmsDlg>},
-    {"SmtpSetup", &Make<CSmtpDlg>},
-};
 
 QString AccessibleText(QWidget* control, QAccessible::Text kind) {
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
@@ -116,10 +92,8 @@ TEST_P(EveryWindow, TabWalksTheLayoutInOrderAndSpacePressesEachButton) {
     EXPECT_EQ(QApplication::focusWidget(), first);  // and round again
 }
 
-INSTANTIATE_TEST_SUITE_P(Accessibility, EveryWindow, testing::ValuesIn(kWindows),
-                         [](const testing::TestParamInfo<Window>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Accessibility, EveryWindow, testing::ValuesIn(kEveryWindow),
+                         WindowName);
 
 TEST(ScreenReaderNames, FollowTheLocalisedLabels) {
     const ScopedLocalisationFile texts("[String]\nIDD105_1076=Modus\nIDD105_1091=Adresse\n");

@@ -1,0 +1,111 @@
+#include "framework/dialog_font.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "framework/dialog_units.h"
+
+namespace {
+
+// Song faces, by the names under which systems install them: Windows' own, then Debian's
+// "AR PL UMing" (fonts-arphic-uming), whose metrics are the same.
+constexpr std::array<const char*, 7> kSongFaces{
+    "SimSun", "宋体", "NSimSun", "AR PL UMing CN", "AR PL UMing TW", "AR PL UMing HK",
+    "AR PL SungtiL GB",
+};
+
+// From this size up a Song face is smoothed like any other.
+constexpr int kSmoothFromPixels = 17;
+
+// Faces tried, narrowest first, where no Song face is installed.
+constexpr std::array<const char*, 10> kFallbackFaces{
+    "Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed",
+    "Tahoma", "Microsoft Sans Serif", "Segoe UI", "Liberation Sans", "Arial", "DejaVu Sans",
+};
+
+QFont FontOf(const QString& family, int pointSize) {
+    QFont font(family);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+// The base units of a Song face: half an em across, an em high, in whole pixels.
+QSize SongBaseUnits(int pointSize) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    const int em = qRound(pointSize * dpi / 72.0);
+    return {(em + 1) / 2, em};
+}
+
+QString ClosestFallback(int pointSize) {
+    const QSize target = SongBaseUnits(pointSize);
+    QString best;
+    QString narrowest;
+    QSize bestUnits;
+    QSize narrowestUnits;
+    for (const char* face : kFallbackFaces) {
+        const QString family = QString::fromUtf8(face);
+        if (!QFontDatabase::hasFamily(family)) {
+            continue;
+        }
+        const DialogUnits units(FontOf(family, pointSize));
+        const QSize base(units.BaseX(), units.BaseY());
+        if (narrowest.isEmpty() || base.width() < narrowestUnits.width()) {
+            narrowest = family;
+            narrowestUnits = base;
+        }
+        const bool fits = base.width() <= target.width() && base.height() <= target.height();
+        if (fits && (best.isEmpty() || base.width() > bestUnits.width() ||
+                     (base.width() == bestUnits.width() && base.height() > bestUnits.height()))) {
+            best = family;
+            bestUnits = base;
+        }
+    }
+    if (!best.isEmpty()) {
+        return best;
+    }
+    return narrowest.isEmpty() ? QGuiApplication::font().family() : narrowest;
+}
+
+}  // namespace
+
+QString LayoutFaceFamily(int pointSize) {
+    // Resolved once per size: the layouts use two sizes, and the installed faces do not change
+    // while the program runs.
+    static std::map<int, QString> resolved;
+    if (const auto known = resolved.find(pointSize); known != resolved.end()) {
+        return known->second;
+    }
+    QString family;
+    for (const char* face : kSongFaces) {
+        if (QFontDatabase::hasFamily(QString::fromUtf8(face))) {
+            family = QString::fromUtf8(face);
+            break;
+        }
+    }
+    if (family.isEmpty()) {
+        family = ClosestFallback(pointSize);
+    }
+    resolved.emplace(pointSize, family);
+    return family;
+}
+
+QFont LayoutFont(int pointSize) {
+    const QString family = LayoutFaceFamily(pointSize);
+    QFont font = FontOf(family, pointSize);
+    // A Song face is drawn from its hinted outlines without smoothing at the sizes of the
+    // layouts, as its makers set it up, which keeps its thin strokes black and whole.
+    const bool song = std::any_of(kSongFaces.begin(), kSongFaces.end(), [&](const char* face) {
+        return family == QString::fromUtf8(face);
+    });
+    if (song && QFontInfo(font).pixelSize() < kSmoothFromPixels) {
+        font.setStyleStrategy(QFont::NoAntialias);
+    }
+    return font;
+}

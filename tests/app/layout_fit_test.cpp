@@ -1,0 +1,105 @@
+// Every window at the size its layout was drawn for: the layouts are measured in dialog units of
+// a Song face, so with one installed the windows come out at their drawn sizes, and no control's
+// text is wider or higher than the room its control gives it.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "framework/dialog_font.h"
+#include "tests/support/every_window.h"
+#include "tests/support/fake_platform.h"
+
+namespace {
+
+// The room a control gives its text, and the texts it may show there.
+struct Room {
+    QRect rect;
+    QStringList texts;
+};
+
+Room RoomOf(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return {label->contentsRect(), {label->text()}};
+    }
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) {
+            items << list->itemText(i);
+        }
+        return {list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                              QStyle::SC_ComboBoxEditField, list),
+                items};
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return {edit->contentsRect() - edit->textMargins(), {edit->text()}};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        return {button->rect().adjusted(2, 2, -2, -2), {button->text()}};
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        return {group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                               QStyle::SC_GroupBoxLabel, group),
+                {group->title()}};
+    }
+    return {};
+}
+
+class EveryLayout : public testing::TestWithParam<Window> {
+protected:
+    void SetUp() override {
+        window->Create();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override { window->close(); }
+
+    FakePlatform platform;
+    std::unique_ptr<CDialog> window = GetParam().make();
+};
+
+TEST_P(EveryLayout, NoTextIsClippedByItsControl) {
+    const auto& layout = window->Layout().controls;
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        QWidget* control = window->Controls()[i];
+        const Room room = RoomOf(control);
+        const QFontMetrics metrics(control->font());
+        for (const QString& text : room.texts) {
+            if (text.isEmpty()) {
+                continue;
+            }
+            const QSize need = metrics.size(Qt::TextShowMnemonic, text);
+            EXPECT_LE(need.width(), room.rect.width())
+                << layout[i].id << " \"" << text.toStdString() << "\"";
+            EXPECT_LE(metrics.ascent() + metrics.descent(), room.rect.height())
+                << layout[i].id << " \"" << text.toStdString() << "\"";
+        }
+    }
+}
+
+TEST_P(EveryLayout, ComesOutAtItsDrawnSizeInASongFace) {
+    const QFontInfo face(window->font());
+    ASSERT_TRUE(face.family().startsWith(QStringLiteral("AR PL UMing")) ||
+                face.family() == QStringLiteral("SimSun"))
+        << face.family().toStdString() << ": fonts-arphic-uming is not installed";
+    const QSize client = window->ClientArea()->size();
+    EXPECT_EQ(client.width(), GetParam().drawn.width());
+    EXPECT_EQ(client.height(), GetParam().drawn.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(DesktopFit, EveryLayout, testing::ValuesIn(kEveryWindow), WindowName);
+
+}  // namespace

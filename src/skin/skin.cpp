@@ -74,7 +74,10 @@ QLineEdit* Skin::CreateEdit(QWidget* parent) {
 }
 
 void Skin::Attach(CDialog& dialog) {
-    dialog.setWindowFlags(dialog.windowFlags() | Qt::FramelessWindowHint);
+    // The window manager draws nothing around a working window: the frame paints its own band,
+    // buttons and bands. The flags are set whole, because Qt drops the frameless hint again when
+    // it is combined with customised caption hints such as a close button.
+    dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     dialog.SetFrameMargins(CSkinFrame::Margins());
     ApplyColours(dialog);
     EtchGroupBoxes(dialog);

@@ -1,6 +1,7 @@
 #include "skin/hover_edit.h"
 
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
 
@@ -14,6 +15,7 @@ constexpr int kBorder = 2;  // the flat edge: an outer and an inner ring
 
 CHoverEdit::CHoverEdit(QWidget* parent) : QLineEdit(parent), m_brHover(skin::kFrameColour) {
     setFrame(false);
+    setMouseTracking(true);  // moves without a button held down, for the hover look
     setTextMargins(kBorder, kBorder, kBorder, kBorder);
 }
 
@@ -23,6 +25,16 @@ void CHoverEdit::enterEvent(QEnterEvent* event) {
         OnHoverStart();
     }
     QLineEdit::enterEvent(event);
+}
+
+// A move over the edit starts the hover look if it has not started yet, so an edit enabled
+// while the pointer rests on it is filled as soon as the pointer moves.
+void CHoverEdit::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_bHover && rect().contains(event->position().toPoint())) {
+        m_bHover = true;
+        OnHoverStart();
+    }
+    QLineEdit::mouseMoveEvent(event);
 }
 
 void CHoverEdit::leaveEvent(QEvent* event) {

@@ -1,6 +1,7 @@
 #include "skin/round_button.h"
 
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <array>
@@ -13,8 +14,9 @@ constexpr int kEdge = 2;             // the face lies this far inside the outlin
 constexpr int kMaxTextLength = 259;  // longer texts are cut
 constexpr int kGradientSteps = 64;
 
+// Wide lines end in round caps, so two edges that meet close the corner between them.
 QPen InsideFramePen(const QColor& colour, int width) {
-    return QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // How fast red and green, and blue, fall from white to the bottom of the face: each channel is
@@ -49,6 +51,7 @@ CRoundButton::CRoundButton(QWidget* parent)
       m_penFocusBottom(InsideFramePen(QColor(162, 201, 255), 2)) {
     // Every pixel inside the outline is painted; the dialog shows through at the corners.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // moves without a button held down, for the hover look
 }
 
 void CRoundButton::resizeEvent(QResizeEvent* event) {
@@ -59,6 +62,15 @@ void CRoundButton::resizeEvent(QResizeEvent* event) {
 void CRoundButton::enterEvent(QEnterEvent* event) {
     SetHover(isEnabled());
     QPushButton::enterEvent(event);
+}
+
+// A move over the button starts the hover look if it has not started yet, so a button enabled
+// while the pointer rests on it lights up as soon as the pointer moves.
+void CRoundButton::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_bHover && rect().contains(event->position().toPoint())) {
+        SetHover(true);
+    }
+    QPushButton::mouseMoveEvent(event);
 }
 
 void CRoundButton::leaveEvent(QEvent* event) {

@@ -81,11 +81,16 @@ TEST_F(HoverEditTest, DisabledKeepsTheFlatEdgeWithBlackTextOnTheFaceColour) {
                      return c.red() < 40 && c.green() < 40 && c.blue() < 40;
                  }).isEmpty());
 
-    // An edit that its form disables while the pointer is on it drops the hover fill.
+    // An edit that its form disables while the pointer is on it drops the hover fill, and one
+    // enabled under the resting pointer takes it again at the next move.
     PointerOn(edit);
     edit->setEnabled(false);
     EXPECT_FALSE(edit->IsHovered());
     ExpectFlatEdge(edit);
+    edit->setEnabled(true);
+    QTest::mouseMove(edit, edit->rect().center() + QPoint(3, 0));
+    EXPECT_TRUE(edit->IsHovered());
+    EXPECT_EQ(At(edit, 1, 1), skin::kFrameColour);
 }
 
 }  // namespace

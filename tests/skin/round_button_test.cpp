@@ -99,6 +99,24 @@ TEST_F(RoundButtonTest, PointerGivesGreenEdgesAndALighterFaceAndLeavingTakesThem
     EXPECT_EQ(At(1, h / 2), QColor(153, 198, 252));  // the focus look again
 }
 
+TEST_F(RoundButtonTest, TheEdgesCloseTheBottomRightCornerOfTheFace) {
+    PointerOn();
+    const QImage look = Look();
+    // Where the right edge ends above the bottom edge: the bottom edge's colour, not the face.
+    EXPECT_EQ(look.pixelColor(w - 3, h - 3), QColor(140, 155, 0));
+    EXPECT_EQ(look.pixelColor(w - 3, h - 2), QColor(140, 155, 0));
+}
+
+TEST_F(RoundButtonTest, EnabledUnderTheRestingPointerItLightsUpAtTheNextMove) {
+    button->setEnabled(false);
+    PointerOn();
+    ASSERT_FALSE(button->IsHovered());
+    button->setEnabled(true);  // chosen with the keyboard elsewhere in the window
+    QTest::mouseMove(button, button->rect().center() + QPoint(2, 1));
+    EXPECT_TRUE(button->IsHovered());
+    EXPECT_EQ(At(1, h / 2), QColor(159, 175, 127));
+}
+
 TEST_F(RoundButtonTest, HeldDownTheTextMovesOnePixelRightAndDown) {
     PointerOn();
     button->setFocus(Qt::TabFocusReason);

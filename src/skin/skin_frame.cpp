@@ -158,7 +158,7 @@ void CSkinFrame::mousePressEvent(QMouseEvent* event) {
         OnCaptionButton(button);
     } else if (kIconRect.contains(pos)) {
         m_dialog.ShowSystemMenu(mapToGlobal(QPoint(kFrameX, kBandHeight)));
-    } else if (!m_dialog.isMaximized()) {
+    } else if (pos.y() < kBandHeight && !m_dialog.isMaximized()) {
         BeginDrag(event->globalPosition().toPoint());
     }
     event->accept();

@@ -14,7 +14,7 @@ class CDialog;
 // close buttons at its right, the face colour behind the client area, and the window's rounded
 // outline. It lies under the client area across the whole window and handles the band: the
 // caption buttons act on a press, a click on the icon or a right-click opens the window menu,
-// and a press elsewhere drags the window unless it is maximised.
+// and a press elsewhere on the band drags the window unless it is maximised.
 class CSkinFrame : public QWidget {
     Q_OBJECT
 public:

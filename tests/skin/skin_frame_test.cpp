@@ -76,10 +76,12 @@ protected:
     void Click(Button button) {
         QTest::mouseClick(frame, Qt::LeftButton, {}, ButtonRect(button, W()).center());
     }
-    // Drags the window by the title band and says how far it moved.
-    QPoint Drag(const QPoint& by) {
+    // Drags the window from `grip` (on the title band unless given) and says how far it moved.
+    QPoint Drag(const QPoint& by, QPoint grip = {}) {
         const QPoint before = dialog.pos();
-        const QPoint grip(W() / 2, 8);
+        if (grip.isNull()) {
+            grip = QPoint(W() / 2, 8);
+        }
         Press(grip);
         QTest::mouseMove(frame, grip + by);
         QTest::mouseRelease(frame, Qt::LeftButton, {}, grip + by);
@@ -225,6 +227,13 @@ TEST_F(SkinFrameTest, MiddleButtonMaximisesAndRestoresWithTheOutlineRebuilt) {
     EXPECT_EQ(dialog.maximumSize(), normal);  // a fixed size again
     EXPECT_TRUE(Shows(Button::Maximise, 150));
     EXPECT_EQ(Drag({-10, 5}), QPoint(-10, 5));
+}
+
+TEST_F(SkinFrameTest, OnlyTheTitleBandMovesTheWindow) {
+    EXPECT_EQ(Drag({12, 7}, {2, H() / 2}), QPoint(0, 0));      // the left band
+    EXPECT_EQ(Drag({12, 7}, {W() - 2, H() / 2}), QPoint(0, 0));  // the right band
+    EXPECT_EQ(Drag({12, 7}, {W() / 2, H() - 2}), QPoint(0, 0));  // the bottom band
+    EXPECT_EQ(Drag({12, 7}, {W() / 2, kBand - 1}), QPoint(12, 7));
 }
 
 TEST_F(SkinFrameTest, IconClickAndRightClickOnTheBandOpenTheWindowMenu) {

@@ -228,12 +228,20 @@ void CDialog::OnSysCommand(int command) {
             break;
         case SC_MAXIMIZE:
             // The dialog keeps its layout's size; it gives that up only while maximised.
+            if (!isMaximized()) {
+                m_normalPosition = pos();
+            }
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             showMaximized();
             break;
         case SC_RESTORE:
+            // The fixed size is set again at once, so the window goes back to where it stood:
+            // a window manager would otherwise keep the top-left corner of the maximised one.
             showNormal();
             Resize();
+            if (m_normalPosition) {
+                move(*m_normalPosition);
+            }
             break;
         default:
             break;

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QMargins>
 
+#include <optional>
 #include <vector>
 
 #include "framework/dialog_units.h"
@@ -106,5 +107,6 @@ private:
     QWidget* m_client = nullptr;
     WindowMenu* m_systemMenu = nullptr;
     QMargins m_frameMargins;
+    std::optional<QPoint> m_normalPosition;  // where the window stood before it was maximised
     std::vector<QWidget*> m_controls;
 };

@@ -1,6 +1,7 @@
 #include "app/main_dlg.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QPushButton>
 
 #include <array>
@@ -93,7 +94,23 @@ void CMainDlg::ApplyModelRule() {
 void CMainDlg::OpenForm(MakeForm make) {
     hide();
     make(this)->DoModal();
+    m_returning = true;
     show();
+}
+
+// A window minimised once and restored from the task bar may come back minimised when it is
+// shown again, because the window system still holds the hint to start it so: it is restored
+// at once, since the user ended the form to see it.
+void CMainDlg::changeEvent(QEvent* event) {
+    CDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_returning) {
+        m_returning = false;
+        if (isMinimized()) {
+            showNormal();
+        }
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_returning = false;
+    }
 }
 
 void CMainDlg::OnExit() {

@@ -19,6 +19,7 @@ public:
 protected:
     void OnInitDialog() override;
     void OnSysCommand(int command) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ApplyModelRule();
@@ -26,6 +27,7 @@ private:
     void OnExit();
 
     QIcon m_icon;
+    bool m_returning = false;  // shown again after a form, until it is seen on the screen
 };
 
 // The bold italic face of the main window's caption, list and buttons: Arial with a cell

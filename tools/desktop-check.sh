@@ -1,0 +1,252 @@
+#!/usr/bin/env bash
+# Runs trailcam-setup as a user meets it: on a 1024 x 768 screen at 96 dpi with a window manager
+# (openbox), driven by pointer and keyboard. For the main window and each form it checks that the
+# window manager adds no frame of its own, that the whole window is on the screen at the size the
+# layout was drawn for, and that the painted title band is at its top; it moves, maximises,
+# restores, minimises and closes through the painted band and buttons, and checks that the About
+# box keeps the window manager's frame.
+#   tools/desktop-check.sh [--pictures FOLDER] [PROGRAM]
+# With --pictures it saves each window as the screen shows it (NAME.png) and the whole screen
+# with it (desktop-NAME.png). PROGRAM defaults to the one tools/run.sh builds.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+pictures=""
+if [ "${1:-}" = "--pictures" ]; then
+    pictures=$2
+    shift 2
+    mkdir -p "$pictures"
+fi
+program=${1:-}
+
+"$root/tools/install-deps.sh" openbox x11-utils x11-xserver-utils xdotool
+if [ -z "$program" ]; then
+    build="$root/build-run"
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAILCAM_TESTS=OFF \
+        -DTRAILCAM_SANITIZE=OFF >/dev/null
+    cmake --build "$build" --target trailcam-setup >/dev/null
+    program="$build/src/trailcam-setup"
+fi
+
+# A display of our own, whatever else runs.
+display=""
+for n in $(seq 90 120); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+        display=":$n"
+        break
+    fi
+done
+[ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# The user's own settings stay out of it: no localisation file, no other configuration.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+xsetroot -solid '#3a6ea5'
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# The visible window whose title matches, once it is there.
+window_named() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# X, Y, WIDTH, HEIGHT of a window on the screen.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p'
+}
+
+settle() {
+    sleep "${1:-0.5}"
+}
+
+# Clicks at a point given relative to the window's top-left corner.
+click_in() {
+    local x y w h
+    read -r x y w h < <(geometry "$1")
+    xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+}
+
+picture() {
+    [ -n "$pictures" ] || return 0
+    local x y w h
+    read -r x y w h < <(geometry "$1")
+    import -window root "$pictures/desktop-$2.png"
+    local extents left right top bottom
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
+    IFS=, read -r left right top bottom <<<"${extents:-0,0,0,0}"
+    convert "$pictures/desktop-$2.png" \
+        -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage \
+        "$pictures/$2.png"
+    echo "wrote $pictures/$2.png"
+}
+
+# A skinned window: no frame of the window manager's, wholly on the screen at its drawn size,
+# the painted band at its top.
+check_skinned() {
+    local id=$1 name=$2 want_w=$3 want_h=$4
+    local extents x y w h
+    extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p')
+    [ "$extents" = "0, 0, 0, 0" ] || fail "$name: the window manager frames it (${extents:-no extents})"
+    read -r x y w h < <(geometry "$id")
+    if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt 1024 ] || [ $((y + h)) -gt 768 ]; then
+        fail "$name: ${w}x${h} at $x,$y is not wholly on the 1024x768 screen"
+    fi
+    if [ $((w - want_w)) -lt -2 ] || [ $((w - want_w)) -gt 2 ] ||
+        [ $((h - want_h)) -lt -2 ] || [ $((h - want_h)) -gt 2 ]; then
+        fail "$name: ${w}x${h}, drawn as ${want_w}x${want_h}"
+    fi
+    local band
+    band=$(pixel $((x + w * 3 / 4)) $((y + 2)))
+    [ "$band" = "BBC88F" ] || fail "$name: #$band at the top, not the title band's colour"
+    echo "$name: ${w}x${h} at $x,$y, frame ${extents}"
+}
+
+xdotool_drag() {
+    xdotool mousemove --sync "$1" "$2" mousedown 1
+    xdotool mousemove --sync $(($1 + 20)) $(($2 + 10))
+    xdotool mousemove --sync "$3" "$4" mouseup 1
+}
+
+"$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+main=$(window_named '^Setup  V2\.1$') || { cat "$work/program.log" >&2; fail "no main window"; exit 1; }
+settle 1
+check_skinned "$main" "main window" 550 403
+picture "$main" main-window
+
+# Moving by the band, maximising and restoring by the painted button, minimising and back.
+read -r x y w h < <(geometry "$main")
+xdotool_drag $((x + w / 2)) $((y + 10)) $((x + w / 2 + 40)) $((y + 10 + 30))
+settle
+read -r x2 y2 _ _ < <(geometry "$main")
+[ "$x2" -eq $((x + 40)) ] && [ "$y2" -eq $((y + 30)) ] ||
+    fail "main window: dragged by 40,30 from $x,$y it stands at $x2,$y2"
+click_in "$main" $((w - 31)) 10
+settle
+read -r _ _ mw mh < <(geometry "$main")
+[ "$mw" -eq 1024 ] && [ "$mh" -eq 768 ] || fail "main window: maximised it is ${mw}x${mh}"
+click_in "$main" $((1024 - 31)) 10
+settle
+read -r rx ry rw rh < <(geometry "$main")
+[ "$rw" -eq "$w" ] && [ "$rh" -eq "$h" ] && [ "$rx" -eq "$x2" ] && [ "$ry" -eq "$y2" ] ||
+    fail "main window: restored it is ${rw}x${rh} at $rx,$ry, not ${w}x${h} at $x2,$y2"
+click_in "$main" $((w - 50)) 10
+settle
+xprop -id "$main" WM_STATE | grep -q 'Iconic' || fail "main window: not minimised"
+xdotool windowactivate --sync "$main" 2>/dev/null
+settle
+xprop -id "$main" WM_STATE | grep -q 'Normal' || fail "main window: not restored from the task bar"
+
+# The About box, from the window menu behind the icon.
+click_in "$main" 10 10
+settle
+xdotool key Up Return
+if about=$(window_named 'Palvenor'); then
+    settle
+    extents=$(xprop -id "$about" _NET_FRAME_EXTENTS | sed -n 's/.* = //p')
+    [ -n "$extents" ] && [ "$extents" != "0, 0, 0, 0" ] ||
+        fail "About box: no frame of the window manager's (${extents:-none})"
+    echo "About box: $(geometry "$about" | awk '{print $3 "x" $4}'), frame $extents"
+    picture "$about" about-box
+    xdotool key Return
+    settle
+else
+    fail "the window menu did not open the About box"
+fi
+
+# Each form, opened by its button on the main window: the model is chosen in the list with the
+# keyboard, and the form is closed by its painted close button, its Exit button or the keyboard.
+open_form() {
+    local model_steps=$1 button_x=$2 button_y=$3
+    xdotool windowactivate --sync "$main" 2>/dev/null
+    click_in "$main" 271 114  # the model list drops down
+    settle
+    xdotool key Home
+    for _ in $(seq "$model_steps"); do xdotool key Down; done
+    xdotool key Return
+    settle
+    click_in "$main" "$button_x" "$button_y"
+}
+
+open_form 0 151 212
+if camera=$(window_named '^Camera Setup$'); then
+    settle 1
+    check_skinned "$camera" "Camera Setup" 517 564
+    picture "$camera" camera-setup
+    read -r _ _ w _ < <(geometry "$camera")
+    click_in "$camera" $((w - 12)) 10  # the painted close button
+else
+    fail "Camera Setup did not open"
+fi
+
+main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
+open_form 1 394 214
+if mms=$(window_named '^MMS Setup$'); then
+    settle 1
+    check_skinned "$mms" "MMS Setup" 946 413
+    picture "$mms" mms-setup
+    xdotool key alt+F4
+else
+    fail "MMS Setup did not open"
+fi
+
+main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
+open_form 2 152 317
+if smtp=$(window_named '^Smtp Setup$'); then
+    settle 1
+    check_skinned "$smtp" "Smtp Setup" 948 411
+    picture "$smtp" smtp-setup
+    read -r _ _ w h < <(geometry "$smtp")
+    click_in "$smtp" $((w - 12)) 10
+else
+    fail "Smtp Setup did not open"
+fi
+
+# The main window's close button ends the program.
+main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
+read -r _ _ w _ < <(geometry "$main")
+click_in "$main" $((w - 12)) 10
+for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program_pid" 2>/dev/null && fail "the close button did not end the program"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "desktop check passed"

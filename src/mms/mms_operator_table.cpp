@@ -7,8 +7,16 @@
 // and its port, user and password. Brands that run on another operator's network (O2 Payandgo,
 // Vodafone Prepay, Omnitel Ezio, Izi Mobil, Chess, Talkmore, otelo, ASDA Mobile, BT Mobile ...)
 // carry that network's values. Mic1, MTC, A Mobile and the Spanish "Telstra" have no published
-// settings: their rows leave the six values empty, so Auto mode writes the keys without values
-// and the owner types the operator's settings in Manual mode.
+// settings: their rows leave the six values empty. FREE publishes no WAP gateway, which the
+// camera needs, so its row has none. Auto mode refuses a row without centre, access point,
+// gateway or port, and the owner types the operator's settings in Manual mode.
+//
+// Data note: the rows of networks with country codes 202 to 310 (Europe, Canada, the United
+// States) were held against the public APN list of LineageOS (android_vendor_lineage,
+// prebuilt/common/etc/apns-conf.xml, commit 005d47e04c57d9e04198edce4d95ccf52778e51e) by country
+// and network code, each row against that network's "mms" entries. Where today's entry has no
+// dotted-decimal gateway (T-Mobile US, Telenor Norway, AT&T's newer access points), the newest
+// entry that has one is kept. The other countries' rows are not yet checked against it.
 //
 // The table is a constant aggregate, so the compiler checks every text against its field: a
 // string that leaves no room for its NUL cannot initialise the char array.
@@ -114,7 +122,7 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
      4,
      {
          {"SFR", "http://mms1", "mmssfr", "10.151.0.1", "8080", "", ""},
-         {"FREE", "http://mms.free.fr", "mmsfree", "212.27.40.225", "80", "", ""},
+         {"FREE", "http://mms.free.fr", "mmsfree", "", "", "", ""},
          {"Bouygues", "http://mms.bouyguestelecom.fr/mms/wapenc", "mmsbouygtel.com",
           "62.201.129.226", "8080", "", ""},
          {"Orange", "http://mms.orange.fr", "orange.acte", "192.168.10.200", "8080", "orange",
@@ -198,10 +206,10 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
     {"Norway",
      6,
      {
-         {"Netcom", "http://mm/", "mms.netcom.no", "212.169.66.4", "8080", "mms", "netcom"},
+         {"Netcom", "http://mm/", "netcom", "212.169.66.4", "8080", "", ""},
          {"Telenor", "http://mmsc/", "mms", "10.10.10.11", "8080", "", ""},
-         {"Onecall", "http://mms.nwn.no", "mms", "89.254.65.20", "80", "", ""},
-         {"Chess", "http://mm/", "mms.netcom.no", "212.169.66.4", "8080", "chess", "chess"},
+         {"Onecall", "http://mms.nwn.no", "mms", "188.149.250.10", "80", "", ""},
+         {"Chess", "http://mm/", "netcom", "212.169.66.4", "8080", "", ""},
          {"Tele2", "http://mmsc.tele2.no", "internet.tele2.no", "193.12.40.14", "8080", "", ""},
          {"Talkmore", "http://mmsc/", "mms", "10.10.10.11", "8080", "", ""},
      }},
@@ -230,7 +238,7 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
     {"Romania",
      1,
      {
-         {"Orange", "http://wap.mms.orange.ro:8002", "mms", "62.217.247.252", "8799", "mms", "mms"},
+         {"Orange", "http://wap.mms.orange.ro:8002", "mms", "62.217.247.252", "8799", "", ""},
      }},
     {"Russia",
      4,

@@ -88,9 +88,27 @@ Parsed<MmsSettings> ReadMmsSettingsFile(const std::string& path) {
     return ReadSettingsFile(path, kMmsScrambleKey, &ParseMmsSettingsText);
 }
 
+static std::optional<std::string> AutoOperatorRefusal(const MmsSettings& settings) {
+    if (settings.mode == kMmsModeManual) {
+        return std::nullopt;
+    }
+    // The camera cannot send without a centre, an access point and a gateway with its port.
+    const MmsNetworkValues row = MmsOperatorNetwork(settings.countryIndex, settings.operatorIndex);
+    if (!row.url.empty() && !row.apn.empty() && !row.gateway.empty() && !row.port.empty()) {
+        return std::nullopt;
+    }
+    return "There are no MMS network settings for " +
+           std::string(MmsOperatorName(settings.countryIndex, settings.operatorIndex)) + " in " +
+           std::string(MmsCountryName(settings.countryIndex)) +
+           ". Choose \"Manual\" as MMS Mode and type the operator's settings.";
+}
+
 SettingsFileOutcome WriteMmsSettingsFile(const MmsSettings& settings,
                                          const std::string& targetFolder,
                                          std::optional<FolderDevice> selectedDevice) {
+    if (std::optional<std::string> refusal = AutoOperatorRefusal(settings)) {
+        return {SettingsFileOutcome::Status::Refused, *refusal};
+    }
     return WriteSettingsFile(
         targetFolder, kMmsSetFileName, kMmsScrambleKey,
         [&settings] { return ComposeMmsSettingsText(settings); }, selectedDevice);

@@ -74,9 +74,23 @@ Parsed<SmtpSettings> ReadSmtpSettingsFile(const std::string& path) {
     return ReadSettingsFile(path, kSmtpScrambleKey, &ParseSmtpSettingsText);
 }
 
+static std::optional<std::string> AutoOperatorRefusal(const SmtpSettings& settings) {
+    if (settings.smtpMode != kSmtpModeAuto ||
+        !GprsOperatorAccessPoint(settings.countryIndex, settings.operatorIndex).apn.empty()) {
+        return std::nullopt;
+    }
+    return "There is no GPRS access point for " +
+           std::string(GprsOperatorName(settings.countryIndex, settings.operatorIndex)) + " in " +
+           std::string(GprsCountryName(settings.countryIndex)) +
+           ". Choose \"Manual\" as SMTP Mode and type the operator's settings.";
+}
+
 SettingsFileOutcome WriteSmtpSettingsFile(const SmtpSettings& settings,
                                           const std::string& targetFolder,
                                           std::optional<FolderDevice> selectedDevice) {
+    if (std::optional<std::string> refusal = AutoOperatorRefusal(settings)) {
+        return {SettingsFileOutcome::Status::Refused, *refusal};
+    }
     return WriteSettingsFile(
         targetFolder, kSmtpSetFileName, kSmtpScrambleKey,
         [&settings] { return ComposeSmtpSettingsText(settings); }, selectedDevice);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <set>
 #include <string>
@@ -129,14 +130,22 @@ bool IsDottedQuad(std::string_view text) {
 }
 
 // A mistyped gateway or port is only found by the camera failing to send, so every row is
-// checked for the forms its column has. Operators without published settings hold no values.
+// checked for the forms its column has. Operators without published settings hold no values;
+// one without a published gateway holds none, and Auto mode refuses both.
 TEST(MmsOperatorTable, NetworkValuesHaveTheirColumnsForms) {
     std::set<std::string> withoutSettings;
+    std::set<std::string> withoutGateway;
     for (int c = 0; c < MmsCountryCount(); ++c) {
         for (int o = 0; o < MmsOperatorCount(c); ++o) {
             const MmsNetworkValues row = MmsOperatorNetwork(c, o);
             const std::string where =
                 std::string(MmsCountryName(c)) + "/" + std::string(MmsOperatorName(c, o));
+            for (std::string_view text :
+                 {row.url, row.apn, row.gateway, row.port, row.account, row.password}) {
+                EXPECT_TRUE(std::all_of(text.begin(), text.end(),
+                                        [](char ch) { return ch >= 0x20 && ch <= 0x7E; }))
+                    << where << " " << text;
+            }
             if (row.url.empty()) {
                 withoutSettings.insert(where);
                 EXPECT_TRUE(row.apn.empty() && row.gateway.empty() && row.port.empty()) << where;
@@ -144,12 +153,18 @@ TEST(MmsOperatorTable, NetworkValuesHaveTheirColumnsForms) {
             }
             EXPECT_EQ(row.url.substr(0, 7), "http://") << where;
             EXPECT_FALSE(row.apn.empty()) << where;
+            if (row.gateway.empty()) {
+                withoutGateway.insert(where);
+                EXPECT_TRUE(row.port.empty()) << where;
+                continue;
+            }
             EXPECT_TRUE(IsDottedQuad(row.gateway)) << where << " " << row.gateway;
             EXPECT_TRUE(IsDecimal(row.port, 1, 65535)) << where << " " << row.port;
         }
     }
     EXPECT_EQ(withoutSettings, (std::set<std::string>{"Australia/Mic1", "Namibia/MTC",
                                                       "Russia/A Mobile", "Spain/Telstra"}));
+    EXPECT_EQ(withoutGateway, (std::set<std::string>{"France/FREE"}));
 }
 
 }  // namespace

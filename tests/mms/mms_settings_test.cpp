@@ -1,5 +1,7 @@
 #include "mms/mms_settings.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -157,6 +159,31 @@ TEST(WriteMmsSettingsFile, WritesTheScrambledTextAndTheSameFileAgain) {
 
     ASSERT_TRUE(WriteMmsSettingsFile(settings, folder).Written());
     EXPECT_EQ(ReadFileBytes(path), bytes);
+}
+
+// An operator row without a gateway would give the camera nothing to send through, so Auto
+// refuses it before anything is written and names the operator.
+TEST(WriteMmsSettingsFile, AutoRefusesAnOperatorWithoutNetworkValues) {
+    QTemporaryDir dir;
+    for (const auto& [country, row] : {std::pair(0, 2), std::pair(12, 1)}) {
+        MmsSettings settings;
+        settings.countryIndex = country;
+        settings.operatorIndex = row;
+        const SettingsFileOutcome outcome =
+            WriteMmsSettingsFile(settings, dir.path().toStdString());
+        EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Refused);
+        EXPECT_NE(outcome.message.find(std::string(MmsOperatorName(country, row)) + " in " +
+                                       std::string(MmsCountryName(country))),
+                  std::string::npos)
+            << outcome.message;
+        EXPECT_NE(outcome.message.find("\"Manual\""), std::string::npos) << outcome.message;
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("MmsSet.dat"))));
+
+        settings.mode = kMmsModeManual;
+        settings.url = "http://mms.free.fr";
+        EXPECT_TRUE(WriteMmsSettingsFile(settings, dir.path().toStdString()).Written());
+        ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("MmsSet.dat"))));
+    }
 }
 
 }  // namespace

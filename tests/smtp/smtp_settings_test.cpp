@@ -1,5 +1,6 @@
 #include "smtp/smtp_settings.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -131,6 +132,17 @@ TEST(ParseSmtpSettingsText, AnOperatorsAccessPointReadsAsAutoAtItsFirstRow) {
     ASSERT_TRUE(typed);
     EXPECT_EQ(typed->smtpMode, kSmtpModeManual);
     EXPECT_EQ(typed->apn, "typed.apn");
+}
+
+TEST(WriteSmtpSettingsFile, AutoRefusesAPositionWithoutAnAccessPoint) {
+    QTemporaryDir dir;
+    SmtpSettings settings;
+    settings.countryIndex = 20;  // Namibia offers one operator
+    settings.operatorIndex = 1;
+    const SettingsFileOutcome outcome = WriteSmtpSettingsFile(settings, dir.path().toStdString());
+    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Refused);
+    EXPECT_NE(outcome.message.find("Namibia"), std::string::npos) << outcome.message;
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 }  // namespace

@@ -116,9 +116,22 @@ Parsed<Invocation> ReadInvocation(std::span<const std::string_view> arguments) {
     if (const std::optional<std::string> misuse = ReadOptions(rest, invocation)) {
         return Parsed<Invocation>::Refused(*misuse);
     }
+    const bool writing = invocation.command == Command::Write;
     if (invocation.operands.empty()) {
-        return Parsed<Invocation>::Refused(invocation.command == Command::Write ? "no FOLDER given"
-                                                                                : "no FILE given");
+        return Parsed<Invocation>::Refused(writing ? "no FOLDER given" : "no FILE given");
+    }
+    // An empty name is mostly an unset variable; the system would read it as the current folder
+    // or, with the file name after it, as the root.
+    if (std::ranges::find(invocation.operands, "") != invocation.operands.end() ||
+        invocation.from == "") {
+        return Parsed<Invocation>::Refused(writing ? "an empty FOLDER or FILE name was given"
+                                                   : "an empty FILE name was given");
+    }
+    // Standard input can be read only once.
+    const auto inputs =
+        std::ranges::count(invocation.operands, kStandardInput) + (invocation.from == "-" ? 1 : 0);
+    if (!writing && inputs > 1) {
+        return Parsed<Invocation>::Refused("standard input (-) may be given once");
     }
     return invocation;
 }

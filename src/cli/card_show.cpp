@@ -2,7 +2,6 @@
 // have made them.
 #include "cli/card_command.h"
 #include "cli/form_lines.h"
-#include "core/settings_file_reader.h"
 
 namespace {
 
@@ -12,25 +11,27 @@ struct SettingsFile {
 };
 
 // The file at `path` read as the kind that `given` (--kind) or else its name says; with neither,
-// as the kind it reads as.
+// as the kind it reads as. The file is read once.
 Parsed<SettingsFile> ReadAnySettingsFile(const std::string& path, const SettingsKind* given) {
-    if (const Parsed<std::string> bytes = ReadSettingsText(path, {}); !bytes) {
+    const Parsed<std::string> bytes = ReadInput(path);
+    if (!bytes) {
         return Parsed<SettingsFile>::Refused(bytes.Reason());
     }
     const SettingsKind* named = given != nullptr ? given : KindOfFile(path);
     if (named != nullptr) {
-        const Parsed<std::string> text = ReadSettingsFileText(path, *named);
+        const Parsed<std::string> text = SettingsTextOf(*bytes, *named);
         return text ? Parsed<SettingsFile>(SettingsFile{named, *text})
                     : Parsed<SettingsFile>::Refused(text.Reason());
     }
     for (const SettingsKind& kind : SettingsKinds()) {
-        if (const Parsed<std::string> text = ReadSettingsFileText(path, kind)) {
+        if (const Parsed<std::string> text = SettingsTextOf(*bytes, kind)) {
             return SettingsFile{&kind, *text};
         }
     }
     return Parsed<SettingsFile>::Refused(
-        "neither its name nor --kind says which settings file it is, and it reads as none of "
-        "them");
+        bytes->empty() ? "it is empty"
+                       : "neither its name nor --kind says which settings file it is, and it "
+                         "reads as none of them");
 }
 
 // A text as a JSON string; bytes from 0x80 on are left as they are.

@@ -80,6 +80,22 @@ std::vector<std::string> ProblemsOfTheWhole(const SettingsKind& kind, const Invo
     return problems;
 }
 
+// Why nothing could be created in `folder`, where the writer's message is the path alone.
+std::string CannotCreateIn(const std::string& folder, const std::error_code& reason) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(folder, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return "there is no such folder";
+    }
+    if (error) {
+        return "the folder cannot be reached: " + error.message();
+    }
+    if (!std::filesystem::is_directory(status)) {
+        return "it is not a folder";
+    }
+    return "the file cannot be created there" + (reason ? ": " + reason.message() : "");
+}
+
 // The outcome for one folder on one line: the path of the file and what became of it.
 std::string OutcomeLine(const std::string& folder, const std::string& path,
                         const SettingsFileOutcome& outcome) {
@@ -93,20 +109,25 @@ std::string OutcomeLine(const std::string& folder, const std::string& path,
         }
         start = end + 1;
     }
-    if (said.empty()) {
-        said = std::filesystem::is_directory(folder) ? "the file cannot be created there"
-                                                     : "there is no such folder";
-    }
-    return path + ": " + said;
+    return path + ": " + (said.empty() ? CannotCreateIn(folder, outcome.reason) : said);
 }
 
 }  // namespace
 
 int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err) {
     const SettingsKind& kind = *invocation.kind;
+    // The cards are the devices that the folders are on now: a card pulled while the command
+    // runs leaves a folder on another device, which is then not written.
+    std::vector<std::optional<FolderDevice>> cards;
+    for (const std::string& folder : invocation.operands) {
+        cards.push_back(ReadFolderDevice(folder));
+    }
+
     std::string text = kind.defaults();
     if (invocation.from) {
-        const Parsed<std::string> from = ReadSettingsFileText(*invocation.from, kind);
+        const Parsed<std::string> bytes = ReadInput(*invocation.from);
+        const Parsed<std::string> from =
+            bytes ? SettingsTextOf(*bytes, kind) : Parsed<std::string>::Refused(bytes.Reason());
         if (!from) {
             err << "trailcam-card: " << *invocation.from << ": " << from.Reason() << '\n';
             return kExitProblem;
@@ -139,9 +160,10 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
     }
 
     int exitCode = kExitDone;
-    for (const std::string& folder : invocation.operands) {
+    for (std::size_t i = 0; i < invocation.operands.size(); ++i) {
+        const std::string& folder = invocation.operands[i];
         const std::string path = ComposeSettingsFilePath(folder, kind.fileName);
-        const SettingsFileOutcome outcome = kind.write(text, folder);
+        const SettingsFileOutcome outcome = kind.write(text, folder, cards[i]);
         if (outcome.Written()) {
             out << path << ": " << outcome.message << std::endl;
         } else {

@@ -1,4 +1,5 @@
 // trailcam-card: shows, checks and writes a trail camera's settings files from the command line.
+#include <csignal>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -6,6 +7,11 @@
 #include "cli/card_command.h"
 
 int main(int argc, char* argv[]) {
+#if defined(SIGXFSZ)
+    // A file that grows beyond the limit of its size then fails to be written with "File too
+    // large", which is reported, instead of ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     return RunCardCommand(arguments, std::cout, std::cerr);
 }

@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "camera/camera_settings.h"
+#include "core/file_handle.h"
+#include "core/scramble.h"
 #include "core/settings_file_reader.h"
 #include "mms/mms_operator_table.h"
 #include "mms/mms_settings.h"
@@ -142,8 +144,9 @@ std::optional<std::string> Refuse(std::string_view text) {
 }
 
 template <class Record, Parse<Record> parse, Write<Record> write>
-SettingsFileOutcome WriteText(std::string_view text, const std::string& folder) {
-    return write(*parse(text), folder, std::nullopt);
+SettingsFileOutcome WriteText(std::string_view text, const std::string& folder,
+                              std::optional<FolderDevice> card) {
+    return write(*parse(text), folder, card);
 }
 
 template <class Record, std::string (*compose)(const Record&)>
@@ -205,12 +208,10 @@ const std::array<SettingsKind, 3> kKinds{{
              &GprsOperatorName>},
 }};
 
-Parsed<std::string> ReadAsKind(const std::string& path, const SettingsKind& kind) {
-    Parsed<std::string> text = ReadSettingsText(path, kind.key);
-    if (text) {
-        if (const std::optional<std::string> reason = kind.refuse(*text)) {
-            return Parsed<std::string>::Refused(*reason);
-        }
+Parsed<std::string> ReadAsKind(std::string_view bytes, const SettingsKind& kind) {
+    std::string text = UnscrambleSettingsText(bytes, kind.key);
+    if (const std::optional<std::string> reason = kind.refuse(text)) {
+        return Parsed<std::string>::Refused(*reason);
     }
     return text;
 }
@@ -252,17 +253,28 @@ const SettingsKind* KindOfFile(const std::string& path) {
     return nullptr;
 }
 
-Parsed<std::string> ReadSettingsFileText(const std::string& path, const SettingsKind& kind) {
-    const Parsed<std::string> text = ReadAsKind(path, kind);
-    if (text) {
+Parsed<std::string> ReadInput(const std::string& operand) {
+    Parsed<std::string> bytes = operand == kStandardInput ? ReadSettingsFileBytesFromStandardInput()
+                                                          : ReadSettingsFileBytes(operand);
+    // A pipe named on the command line, /dev/stdin among them, is read by its other name.
+    const std::string pipe = std::error_code(FileProblem::NamedPipe).message();
+    if (!bytes && bytes.Reason().ends_with(pipe)) {
+        return Parsed<std::string>::Refused(bytes.Reason() + " (- reads standard input)");
+    }
+    return bytes;
+}
+
+Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& kind) {
+    const Parsed<std::string> text = ReadAsKind(bytes, kind);
+    if (text || bytes.empty()) {
         return text;
     }
     // A file of another kind says which it is.
-    std::string reason = text.Reason();
+    std::string reason = "it is not a valid " + std::string(kind.BareFileName());
     for (const SettingsKind& other : kKinds) {
-        if (&other != &kind && ReadAsKind(path, other)) {
+        if (&other != &kind && ReadAsKind(bytes, other)) {
             reason += " (it reads as " + std::string(other.BareFileName()) + ")";
         }
     }
-    return Parsed<std::string>::Refused(reason);
+    return Parsed<std::string>::Refused(reason + ": " + text.Reason());
 }

@@ -45,8 +45,9 @@ struct SettingsKind {
     std::optional<std::string> (*refuse)(std::string_view text);
     // What the form refuses in a text of this kind beyond single values, one problem a line.
     std::vector<std::string> (*recordProblems)(std::string_view text);
-    // Writes a text of this kind into `folder`, as the form writes it.
-    SettingsFileOutcome (*write)(std::string_view text, const std::string& folder);
+    // Writes a text of this kind into `folder`, as the form writes it, onto the device `card`.
+    SettingsFileOutcome (*write)(std::string_view text, const std::string& folder,
+                                 std::optional<FolderDevice> card);
     // The text of the form's defaults.
     std::string (*defaults)();
     // For the report forms, whose files hold no mode: the label of the mode list, and the mode
@@ -65,6 +66,13 @@ const SettingsKind* KindNamed(std::string_view name);
 // The kind whose file name `path` has, in any case of letters; nullptr for none.
 const SettingsKind* KindOfFile(const std::string& path);
 
-// The settings text of the file at `path`, read as a file of `kind`, or why it is none; the reason
-// names the kind that the file reads as instead, if any.
-Parsed<std::string> ReadSettingsFileText(const std::string& path, const SettingsKind& kind);
+// The operand that stands for the process's standard input.
+inline constexpr std::string_view kStandardInput = "-";
+
+// The bytes of the input that `operand` names: standard input for "-", else the regular file of
+// that name. Each input is read once, and never more than a settings file can hold.
+Parsed<std::string> ReadInput(const std::string& operand);
+
+// The settings text of the file `bytes`, read as a file of `kind`, or why it is none; the reason
+// says first that it is no valid file of that kind, and which kind it reads as instead, if any.
+Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& kind);

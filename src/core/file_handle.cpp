@@ -9,6 +9,7 @@
 #if defined(_WIN32)
 #include <io.h>
 #else
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -17,6 +18,26 @@ namespace {
 std::error_code LastError() {
     return {errno, std::generic_category()};
 }
+
+class FileProblemCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "file"; }
+    std::string message(int problem) const override {
+        switch (static_cast<FileProblem>(problem)) {
+            case FileProblem::NamedPipe:
+                return "Is a named pipe, not a file";
+            case FileProblem::Device:
+                return "Is a device, not a file";
+            case FileProblem::Socket:
+                return "Is a socket, not a file";
+            case FileProblem::NotAFile:
+                return "Is not a regular file";
+            case FileProblem::NotOnTheCard:
+                return "The file is not on the selected card";
+        }
+        return "Unknown problem";
+    }
+};
 
 #if defined(_WIN32)
 int OpenFile(const std::filesystem::path& path, int flags, unsigned) {
@@ -39,12 +60,30 @@ int SyncFile(int fd) {
 int CloseFile(int fd) {
     return ::_close(fd);
 }
+// What the open file is, if it is not a regular file.
+std::error_code NotARegularFile(int fd) {
+    struct _stat64 info {};
+    if (::_fstat64(fd, &info) != 0) {
+        return LastError();
+    }
+    if ((info.st_mode & _S_IFMT) == _S_IFDIR) {
+        return std::make_error_code(std::errc::is_a_directory);
+    }
+    if ((info.st_mode & _S_IFMT) == _S_IFCHR) {
+        return FileProblem::Device;
+    }
+    if ((info.st_mode & _S_IFMT) != _S_IFREG) {
+        return FileProblem::NotAFile;
+    }
+    return {};
+}
 #else
 int OpenFile(const std::filesystem::path& path, int flags, unsigned mode) {
     return ::open(path.c_str(), flags | O_CLOEXEC, static_cast<mode_t>(mode));
 }
 constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_EXCL;
-constexpr int kReadFlags = O_RDONLY;
+// Opening a named pipe without a writer, or a terminal, would wait; so nothing waits.
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY;
 ssize_t WriteSome(int fd, const char* bytes, std::size_t size) {
     return ::write(fd, bytes, size);
 }
@@ -60,9 +99,36 @@ int SyncFile(int fd) {
 int CloseFile(int fd) {
     return ::close(fd);
 }
+std::error_code NotARegularFile(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return LastError();
+    }
+    if (S_ISREG(info.st_mode)) {
+        return {};
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return std::make_error_code(std::errc::is_a_directory);
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        return FileProblem::NamedPipe;
+    }
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+        return FileProblem::Device;
+    }
+    if (S_ISSOCK(info.st_mode)) {
+        return FileProblem::Socket;
+    }
+    return FileProblem::NotAFile;
+}
 #endif
 
 }  // namespace
+
+std::error_code make_error_code(FileProblem problem) {
+    static const FileProblemCategory category;
+    return {static_cast<int>(problem), category};
+}
 
 FileHandle::~FileHandle() {
     if (m_fd >= 0) {
@@ -77,6 +143,34 @@ std::error_code FileHandle::CreateNew(const std::filesystem::path& path, unsigne
 
 std::error_code FileHandle::OpenForReading(const std::filesystem::path& path) {
     m_fd = OpenFile(path, kReadFlags, 0);
+    if (m_fd < 0) {
+        return LastError();
+    }
+    if (const std::error_code problem = NotARegularFile(m_fd)) {
+        Close();
+        return problem;
+    }
+#if !defined(_WIN32)
+    // A regular file never makes a read wait; reads of it are the usual blocking ones again.
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const std::error_code error = LastError();
+        Close();
+        return error;
+    }
+#endif
+    return {};
+}
+
+std::error_code FileHandle::OpenStandardInput() {
+#if defined(_WIN32)
+    m_fd = ::_dup(0);
+    if (m_fd >= 0) {
+        ::_setmode(m_fd, _O_BINARY);
+    }
+#else
+    m_fd = ::fcntl(0, F_DUPFD_CLOEXEC, 0);
+#endif
     return m_fd < 0 ? LastError() : std::error_code();
 }
 
@@ -134,11 +228,85 @@ std::error_code FileHandle::Close() {
     return CloseFile(fd) != 0 ? LastError() : std::error_code();
 }
 
+std::optional<FileIdentity> FileHandle::Identity() const {
+#if defined(_WIN32)
+    struct _stat64 info {};
+    if (::_fstat64(m_fd, &info) != 0) {
+        return std::nullopt;
+    }
+#else
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) {
+        return std::nullopt;
+    }
+#endif
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+}
+
+std::error_code FileHandle::Lock() {
+#if defined(_WIN32)
+    // An open file cannot be removed there, which is all the lock is for.
+    return {};
+#else
+    while (::flock(m_fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return LastError();
+        }
+    }
+    return {};
+#endif
+}
+
+bool FileHandle::TryLock() {
+#if defined(_WIN32)
+    return true;
+#else
+    return ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+#endif
+}
+
+std::optional<FileIdentity> IdentityOfName(const std::filesystem::path& path) {
+#if defined(_WIN32)
+    struct _stat64 info {};
+    if (::_wstat64(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+#else
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+#endif
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+}
+
 bool CanWriteTo(const std::filesystem::path& path) {
 #if defined(_WIN32)
     return ::_waccess(path.c_str(), 2) == 0;
 #else
     return ::access(path.c_str(), W_OK) == 0;
+#endif
+}
+
+void RemoveIfAbandoned(const std::filesystem::path& path) {
+#if defined(_WIN32)
+    // A file that another process has open cannot be removed there.
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ignored))) {
+        std::filesystem::remove(path, ignored);
+    }
+#else
+    FileHandle file;
+    file.m_fd = OpenFile(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW, 0);
+    if (file.m_fd < 0 || NotARegularFile(file.m_fd) || !file.TryLock()) {
+        return;
+    }
+    // Still the file that was locked under that name, not one made there since.
+    if (file.Identity() && file.Identity() == IdentityOfName(path)) {
+        ::unlink(path.c_str());
+    }
 #endif
 }
 

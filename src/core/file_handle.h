@@ -4,11 +4,32 @@
 // system's reason when it fails, so the writer reads the same on every platform.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
+
+// Why a file was not taken, beyond the reasons the system itself gives.
+enum class FileProblem {
+    NamedPipe = 1,  // a name that would make the reader wait for a writer
+    Device,         // a terminal, a disk, /dev/zero: nothing that holds settings
+    Socket,
+    NotAFile,      // anything else that is no regular file
+    NotOnTheCard,  // the file lies on another device than the card it was meant for
+};
+std::error_code make_error_code(FileProblem problem);
+template <>
+struct std::is_error_code_enum<FileProblem> : std::true_type {};
+
+// Which file an open handle or a name is: two equal identities are the same file.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 
 // An open file, closed when it goes out of scope.
 class FileHandle {
@@ -21,7 +42,11 @@ public:
     // Creates `path` for writing with the permission bits `mode` (less the process's mask);
     // fails if anything, a dangling link included, already has that name.
     std::error_code CreateNew(const std::filesystem::path& path, unsigned mode);
+    // Opens the regular file `path` for reading. Opening never waits: a named pipe, a device, a
+    // socket or a folder is refused with its reason, before anything is read from it.
     std::error_code OpenForReading(const std::filesystem::path& path);
+    // Reads from the process's standard input, whatever it is: the user said so.
+    std::error_code OpenStandardInput();
 
     std::error_code WriteAll(std::string_view bytes);
     // Reads the rest of the file, or its next `limit` bytes if it holds more.
@@ -34,12 +59,29 @@ public:
     // Closes the file if it is open.
     std::error_code Close();
 
+    // Which file is open; nothing when the system cannot say.
+    std::optional<FileIdentity> Identity() const;
+    // Takes this process's exclusive lock on the file, waiting while another process holds it.
+    // Other processes see the lock until the file is closed.
+    std::error_code Lock();
+    // Takes the lock only if no other process holds it; false when one does.
+    bool TryLock();
+
 private:
+    friend void RemoveIfAbandoned(const std::filesystem::path& path);
+
     int m_fd = -1;
 };
 
+// The identity of the file that `path` names itself, a symbolic link not followed.
+std::optional<FileIdentity> IdentityOfName(const std::filesystem::path& path);
+
 // Whether this process may write to the existing file `path`.
 bool CanWriteTo(const std::filesystem::path& path);
+
+// Removes the regular file `path` if no process holds its lock: the process that made it has
+// gone. A file in use, a link or anything but a regular file stays.
+void RemoveIfAbandoned(const std::filesystem::path& path);
 
 // Makes the names in `folder` durable on the medium, so a file renamed there is found under its
 // new name after the medium is pulled. File systems that cannot sync a folder are no failure.

@@ -1,5 +1,11 @@
 #include "core/folder_device.h"
 
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -16,4 +22,34 @@ std::optional<FolderDevice> ReadFolderDevice(const std::string& folder) {
     }
 #endif
     return static_cast<FolderDevice>(info.st_dev);
+}
+
+bool NoCardMountedAt(const std::string& folder) {
+#if defined(_WIN32)
+    // Cards have drive letters of their own there; an empty drive has no folder at all.
+    (void)folder;
+    return false;
+#else
+    namespace fs = std::filesystem;
+    constexpr std::array<std::string_view, 2> kRemovableMediaRoots{"/media", "/run/media"};
+    std::error_code error;
+    const fs::path absolute = fs::absolute(folder, error);
+    fs::path resolved = fs::weakly_canonical(absolute, error);
+    if (error) {
+        resolved = absolute.lexically_normal();
+    }
+    const std::string path = resolved.string();
+    const auto root = std::find_if(kRemovableMediaRoots.begin(), kRemovableMediaRoots.end(),
+                                   [&](std::string_view root) {
+                                       return path.size() > root.size() + 1 &&
+                                              path.starts_with(root) && path[root.size()] == '/';
+                                   });
+    if (root == kRemovableMediaRoots.end()) {
+        return false;
+    }
+    // The root itself may be a file system of its own, as /run is.
+    const std::optional<FolderDevice> device = ReadFolderDevice(path);
+    return device &&
+           (device == ReadFolderDevice("/") || device == ReadFolderDevice(std::string(*root)));
+#endif
 }

@@ -12,9 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 using Status = SettingsFileOutcome::Status;
 
-// As many links as the system itself follows in one path before it gives up.
-constexpr int kMaxLinksFollowed = 40;
-
 SettingsFileOutcome Outcome(Status status, std::string message) {
     return SettingsFileOutcome{status, std::move(message)};
 }
@@ -23,67 +20,79 @@ SettingsFileOutcome Failure(const std::string& path, const std::error_code& reas
     return Outcome(Status::Failed, path + "\nThe file could not be written: " + reason.message());
 }
 
+// As opening the file fails: the message is exactly the path, the reason is kept beside it.
+SettingsFileOutcome CannotOpen(const std::string& path, const std::error_code& reason) {
+    SettingsFileOutcome outcome = Outcome(Status::CannotOpen, path);
+    outcome.reason = reason;
+    return outcome;
+}
+
+SettingsFileOutcome CardGone(const std::string& path) {
+    return Outcome(Status::CardGone,
+                   path + "\nThe selected card is no longer there: nothing was written.");
+}
+
 SettingsFileOutcome Unchecked(const std::string& path, const std::string& reason) {
     return Outcome(Status::WrittenUnchecked,
                    path + "\nThe file was written but could not be checked: " + reason);
 }
 
-// The file that writing `path` replaces: symbolic links in place of the file are followed,
-// dangling ones too, so the links stay and the file they lead to is written. Nothing when a
-// name on the way cannot be read.
-std::optional<fs::path> FollowLinks(const std::string& path) {
-    std::error_code error;
-    fs::path target = fs::absolute(path, error);
-    for (int links = 0; !error && links <= kMaxLinksFollowed; ++links) {
-        const fs::file_status status = fs::symlink_status(target, error);
-        if (status.type() == fs::file_type::not_found) {
-            return target;
-        }
-        if (error || !fs::is_symlink(status)) {
-            break;
-        }
-        const fs::path link = fs::read_symlink(target, error);
-        target = link.is_absolute() ? link : target.parent_path() / link;
-    }
-    return error ? std::nullopt : std::optional<fs::path>(target);
-}
-
 // What lies at the file's name before the write.
 struct OlderFile {
-    // Nothing, or a plain file that may be written to: as opening it for writing would, a
-    // folder, a read-only file or anything else than a plain file refuses the write.
-    bool replaceable = false;
+    // Why the write is refused: as opening the name for writing would, a folder, a read-only
+    // file or anything else but nothing, a symbolic link (which the new file replaces as a
+    // whole) or a plain file that may be written to.
+    std::error_code problem;
     // The permission bits of a plain file there, which the new file takes over.
     std::optional<unsigned> mode;
 };
 
 OlderFile InspectOlderFile(const fs::path& target) {
     std::error_code error;
-    const fs::file_status status = fs::status(target, error);
-    if (status.type() == fs::file_type::not_found) {
-        return {true, std::nullopt};
-    }
-    if (error || !fs::is_regular_file(status) || !CanWriteTo(target)) {
-        return {false, std::nullopt};
-    }
-    return {true, static_cast<unsigned>(status.permissions() & fs::perms::mask)};
-}
-
-// Why the name does not now hold exactly the bytes just written, if it does not.
-std::optional<std::string> ReadBackProblem(const fs::path& target, const std::string& bytes) {
-    FileHandle file;
-    std::string read;
-    std::error_code error = file.OpenForReading(target);
-    if (!error) {
-        error = file.ReadAll(read);
+    const fs::file_status status = fs::symlink_status(target, error);
+    if (status.type() == fs::file_type::not_found || fs::is_symlink(status)) {
+        return {};
     }
     if (error) {
-        return error.message();
+        return {error, std::nullopt};
+    }
+    if (fs::is_directory(status)) {
+        return {std::make_error_code(std::errc::is_a_directory), std::nullopt};
+    }
+    if (!fs::is_regular_file(status)) {
+        return {FileProblem::NotAFile, std::nullopt};
+    }
+    if (!CanWriteTo(target)) {
+        return {std::make_error_code(std::errc::permission_denied), std::nullopt};
+    }
+    return {{}, static_cast<unsigned>(status.permissions() & fs::perms::mask)};
+}
+
+// What reading the name back after the rename finds.
+struct ReadBack {
+    bool replaced = false;               // another file has taken the name since
+    std::optional<std::string> problem;  // why the name does not hold exactly what was written
+};
+
+ReadBack ReadBackFile(const fs::path& target, const std::string& bytes,
+                      const std::optional<FileIdentity>& written) {
+    FileHandle file;
+    std::error_code error = file.OpenForReading(target);
+    if (!error && written && file.Identity() && file.Identity() != written) {
+        return {true, std::nullopt};
+    }
+    std::string read;
+    if (!error) {
+        // One byte more than was written tells a longer file.
+        error = file.ReadAll(read, bytes.size() + 1);
+    }
+    if (error) {
+        return {false, error.message()};
     }
     if (read != bytes) {
-        return std::string("it reads back differently from what was written");
+        return {false, "it reads back differently from what was written"};
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace
@@ -108,29 +117,35 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
     }
 
     // A pulled card can leave its folder behind as an empty mount point on the system disk.
+    if (NoCardMountedAt(targetFolder)) {
+        return Outcome(Status::CardGone,
+                       path + "\nNo card is mounted at " + targetFolder + ": nothing was written.");
+    }
     if (selectedDevice) {
         const std::optional<FolderDevice> device = ReadFolderDevice(targetFolder);
         if (device && *device != *selectedDevice) {
-            return Outcome(Status::CardGone,
-                           path + "\nThe selected card is no longer there: nothing was written.");
+            return CardGone(path);
         }
     }
 
-    const std::optional<fs::path> target = FollowLinks(path);
-    const OlderFile older = target ? InspectOlderFile(*target) : OlderFile{};
-    if (!older.replaceable) {
-        return Outcome(Status::CannotOpen, path);
+    const fs::path target(path);
+    const OlderFile older = InspectOlderFile(target);
+    if (older.problem) {
+        return CannotOpen(path, older.problem);
     }
 
     ScrambleSettingsText(text.data(), text.size(), key);
     // Until the rename the older file stays untouched; giving up removes the new one.
     TemporaryFile file;
-    if (const std::error_code error = file.Create(*target, older.mode)) {
+    if (const std::error_code error = file.Create(target, older.mode, selectedDevice)) {
+        if (error == FileProblem::NotOnTheCard) {
+            return CardGone(path);
+        }
         // Only the name beside the file can be too long when the file's own name is not.
         if (error == std::errc::filename_too_long) {
             return Failure(path, error);
         }
-        return Outcome(Status::CannotOpen, path);
+        return CannotOpen(path, error);
     }
     if (const std::error_code error = file.WriteAndSync(text)) {
         return Failure(path, error);
@@ -140,12 +155,22 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
     }
 
     // From here on the new file has the name, whatever else goes wrong.
-    if (const std::error_code error = SyncFolder(target->parent_path())) {
+    if (const std::error_code error = file.Close()) {
         return Unchecked(path, error.message());
     }
-    if (const std::optional<std::string> reason = ReadBackProblem(*target, text)) {
-        return Unchecked(path, *reason);
+    if (const std::error_code error = SyncFolder(target.parent_path())) {
+        return Unchecked(path, error.message());
     }
-    RemoveLeftoverTemporaries(*target);
+    const ReadBack readBack = ReadBackFile(target, text, file.Identity());
+    if (readBack.replaced) {
+        return Outcome(Status::Replaced,
+                       path +
+                           "\nThe file was written, but another program has replaced it "
+                           "since: the folder now holds that program's file.");
+    }
+    if (readBack.problem) {
+        return Unchecked(path, *readBack.problem);
+    }
+    RemoveLeftoverTemporaries(target);
     return Outcome(Status::Written, kGeneratedMessage);
 }

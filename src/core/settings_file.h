@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "core/folder_device.h"
 #include "core/scramble.h"
@@ -33,9 +34,12 @@ struct SettingsFileOutcome {
         CannotOpen,        // the file could not be created; nothing changed
         Failed,            // creating worked, a later step did not; an older file is left as it was
         WrittenUnchecked,  // the new file has replaced the older one, but checking it failed
+        Replaced,          // the new file was written, and another writer's has replaced it since
     };
     Status status;
     std::string message;
+    // Why the file could not be created, where the message is only its path.
+    std::error_code reason = {};
 
     bool Written() const { return status == Status::Written; }
 };
@@ -45,9 +49,12 @@ std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::
 
 // Writes the scrambled settings text that `compose` returns as `fileName` into `targetFolder`.
 // The file is written beside its final name, synced and only then renamed over an older one,
-// so the name on the medium always holds either the old file or the complete new one. A
-// symbolic link in place of the file is followed, as opening the name would. Given the device
-// the folder lay on when it was selected, nothing is written when it now lies on another one.
+// so the name on the medium always holds either the old file or the complete new one. The file
+// written is always a regular file in `targetFolder`: a symbolic link in place of the file is
+// replaced, never written through. Given the device the folder lay on when it was selected,
+// nothing is written anywhere else: not when the folder now lies on another device, nor when
+// the card goes while the file is made. A mount point below the removable-media roots with no
+// card in it is refused.
 SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std::string& fileName,
                                       const ScrambleKey& key,
                                       const std::function<std::string()>& compose,

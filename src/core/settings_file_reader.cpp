@@ -3,10 +3,11 @@
 #include "core/file_handle.h"
 #include "core/settings_text.h"
 
-Parsed<std::string> ReadSettingsText(const std::string& path, const ScrambleKey& key) {
-    FileHandle file;
+namespace {
+
+// The bytes of the open `file`, or why they are none.
+Parsed<std::string> ReadOpenFile(FileHandle& file, std::error_code error) {
     std::string bytes;
-    std::error_code error = file.OpenForReading(path);
     if (!error) {
         // One byte more than a settings file can hold tells a longer file.
         error = file.ReadAll(bytes, kMaxSettingsTextLength + 1);
@@ -19,5 +20,24 @@ Parsed<std::string> ReadSettingsText(const std::string& path, const ScrambleKey&
                                             std::to_string(kMaxSettingsTextLength) +
                                             " bytes a settings file holds");
     }
-    return UnscrambleSettingsText(bytes, key);
+    return bytes;
+}
+
+}  // namespace
+
+Parsed<std::string> ReadSettingsFileBytes(const std::string& path) {
+    FileHandle file;
+    const std::error_code error = file.OpenForReading(path);
+    return ReadOpenFile(file, error);
+}
+
+Parsed<std::string> ReadSettingsFileBytesFromStandardInput() {
+    FileHandle file;
+    const std::error_code error = file.OpenStandardInput();
+    return ReadOpenFile(file, error);
+}
+
+Parsed<std::string> ReadSettingsText(const std::string& path, const ScrambleKey& key) {
+    const Parsed<std::string> bytes = ReadSettingsFileBytes(path);
+    return bytes ? Parsed<std::string>(UnscrambleSettingsText(*bytes, key)) : bytes;
 }

@@ -130,11 +130,14 @@ void SettingsTextReader::Number(std::string_view key, int& value) {
     if (!text) {
         return;
     }
-    const bool plain = !text->empty() && text->size() <= kMaxNumberDigits &&
-                       std::all_of(text->begin(), text->end(), IsDigit) &&
+    const bool plain = !text->empty() && std::all_of(text->begin(), text->end(), IsDigit) &&
                        (text->size() == 1 || text->front() != '0');
     if (!plain) {
         RefuseValue(key, "a number", *text);
+        return;
+    }
+    if (text->size() > kMaxNumberDigits) {
+        Refuse("the number for " + std::string(key) + " is out of range, found " + Quoted(*text));
         return;
     }
     value = std::stoi(std::string(*text));

@@ -51,7 +51,8 @@ TemporaryFile::~TemporaryFile() {
     }
 }
 
-std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsigned> olderMode) {
+std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsigned> olderMode,
+                                      std::optional<FolderDevice> card) {
     m_target = target;
     std::random_device random;
     std::error_code error = std::make_error_code(std::errc::file_exists);
@@ -59,10 +60,28 @@ std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsi
         m_path =
             target.parent_path() / TemporaryNameOf(target.filename().string(), random() % kNumbers);
         error = m_file.CreateNew(m_path, olderMode ? kPrivateMode : kNewFileMode);
+        if (error) {
+            continue;
+        }
+        // A file system without locks cannot tell leftovers either, and so removes none.
+        m_file.Lock();
+        // Another write may have taken the file for a leftover before the lock was held; then
+        // the name is gone or someone else's, and a fresh one will do.
+        m_identity = m_file.Identity();
+        if (!m_identity || m_identity != IdentityOfName(m_path)) {
+            m_file.Close();
+            error = std::make_error_code(std::errc::file_exists);
+        }
     }
     if (error) {
+        m_file.Close();
         m_path.clear();
         return error;
+    }
+    // The card may have been pulled after its folder was looked at: the name then leads to the
+    // disk below, and the file must not take its final name there.
+    if (card && (!m_identity || m_identity->device != *card)) {
+        return FileProblem::NotOnTheCard;
     }
     if (olderMode) {
         // A medium without permission bits refuses the change, and rightly so: the new file
@@ -76,13 +95,16 @@ std::error_code TemporaryFile::WriteAndSync(std::string_view bytes) {
     if (const std::error_code error = m_file.WriteAll(bytes)) {
         return error;
     }
-    if (const std::error_code error = m_file.Sync()) {
-        return error;
-    }
-    return m_file.Close();
+    return m_file.Sync();
 }
 
 std::error_code TemporaryFile::TakeFinalName() {
+#if defined(_WIN32)
+    // An open file cannot be renamed there; nothing removes a file in use there either.
+    if (const std::error_code error = m_file.Close()) {
+        return error;
+    }
+#endif
     std::error_code error;
     fs::rename(m_path, m_target, error);
     if (!error) {
@@ -91,15 +113,17 @@ std::error_code TemporaryFile::TakeFinalName() {
     return error;
 }
 
+std::error_code TemporaryFile::Close() {
+    return m_file.Close();
+}
+
 void RemoveLeftoverTemporaries(const fs::path& target) {
     const std::string fileName = target.filename().string();
     std::error_code error;
     for (fs::directory_iterator entry(target.parent_path(), error), end; !error && entry != end;
          entry.increment(error)) {
-        std::error_code ignored;
-        if (IsTemporaryNameOf(fileName, entry->path().filename().string()) &&
-            entry->is_regular_file(ignored) && !entry->is_symlink(ignored)) {
-            fs::remove(entry->path(), ignored);
+        if (IsTemporaryNameOf(fileName, entry->path().filename().string())) {
+            RemoveIfAbandoned(entry->path());
         }
     }
 }

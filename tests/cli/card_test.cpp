@@ -128,9 +128,11 @@ TEST_F(CardTest, BrokenFilesGiveAReasonEach) {
               empty, Path(QStringLiteral("changed.dat"))});
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_EQ(check.out,
-              QStringLiteral("%1: line 14: TINV has no line end: the text is cut short\n"
+              QStringLiteral("%1: it is not a valid CameraSet.dat: line 14: TINV has no line "
+                             "end: the text is cut short\n"
                              "%2: it is empty\n"
-                             "%3: line 5: expected a number for VLEN, found \"0lBEEP=1\"\n")
+                             "%3: it is not a valid CameraSet.dat: line 5: expected a number for "
+                             "VLEN, found \"0lBEEP=1\"\n")
                   .arg(cut, empty, Path(QStringLiteral("changed.dat"))));
 
     const ProgramOutcome show =
@@ -138,8 +140,8 @@ TEST_F(CardTest, BrokenFilesGiveAReasonEach) {
     EXPECT_EQ(show.exitCode, 1);
     EXPECT_TRUE(show.out.isEmpty());
     EXPECT_EQ(show.err,
-              QStringLiteral("trailcam-card: %1: line 1: expected key MMSS, found \"?KY0;3\" "
-                             "(it reads as CameraSet.dat)\n"
+              QStringLiteral("trailcam-card: %1: it is not a valid MmsSet.dat (it reads as "
+                             "CameraSet.dat): line 1: expected key MMSS, found \"?KY0;3\"\n"
                              "trailcam-card: %2: it cannot be read: No such file or directory\n")
                   .arg(wrongKind, Path(QStringLiteral("none.dat"))));
 }

@@ -18,14 +18,15 @@
 #include <unistd.h>
 
 #include "core/settings_text.h"
+#include "core/temporary_file.h"
 #include "tests/support/files.h"
 #include "tests/support/ordinary_user.h"
 #include "tests/support/scratch_mount.h"
 
 // Statuses by name in failure reports.
 static void PrintTo(SettingsFileOutcome::Status status, std::ostream* out) {
-    constexpr const char* kNames[] = {"Written",    "Refused", "CardGone",
-                                      "CannotOpen", "Failed",  "WrittenUnchecked"};
+    constexpr const char* kNames[] = {"Written", "Refused",          "CardGone", "CannotOpen",
+                                      "Failed",  "WrittenUnchecked", "Replaced"};
     *out << kNames[static_cast<int>(status)];
 }
 
@@ -217,35 +218,27 @@ TEST_P(WriteSettingsFileTest, ReadOnlyMediumShowsExactlyThePathAndKeepsTheOlderF
                               [](const std::string& path) { return path; });
 }
 
-TEST_P(WriteSettingsFileTest, LinkInPlaceOfTheFileIsFollowedAndTheTargetFolderSynced) {
-    OpenToOrdinaryUser();
-    const QString card = MakeFolder(QStringLiteral("card"));
+TEST_P(WriteSettingsFileTest, LinkInPlaceOfTheFileIsReplacedAndNeverWrittenThrough) {
+    // Someone else's card may aim the name at any file of the user's, or nowhere.
     const QString elsewhere = MakeFolder(QStringLiteral("elsewhere"));
-    SetMode(elsewhere, 0777);
-    WriteFileBytes(FileIn(elsewhere), "older settings");
-    SetMode(FileIn(elsewhere), 0666);
-    ASSERT_TRUE(QFile::link(FileIn(elsewhere), FileIn(card)));
-    // The link's own folder cannot be opened to be synced; the target's folder can.
-    SetMode(card, 0333);
-    ExpectAsOrdinaryUser(card, Status::Written, kGeneratedMessage);
-    SetMode(card, 0777);
-    EXPECT_EQ(Unscrambled(FileIn(elsewhere)), text);
-    EXPECT_EQ(QFileInfo(FileIn(card)).symLinkTarget(), FileIn(elsewhere));
-    EXPECT_EQ(FolderEntries(card), QStringList{Name()});
+    WriteFileBytes(FileIn(elsewhere), "the user's own file");
+    const std::array<QString, 4> targets{FileIn(elsewhere), QStringLiteral("../elsewhere/none"),
+                                         QStringLiteral("../missing/") + Name(), Name()};
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const QString& target = targets[i];
+        SCOPED_TRACE(target.toStdString());
+        const QString card = MakeFolder(QStringLiteral("card-%1").arg(i));
+        // The last one is a link to itself: a loop.
+        ASSERT_TRUE(QFile::link(target, FileIn(card)));
+        const SettingsFileOutcome outcome = Write(card);
+        EXPECT_EQ(outcome.status, Status::Written) << outcome.message;
+        const QFileInfo written(FileIn(card));
+        EXPECT_TRUE(written.isFile() && !written.isSymLink());
+        EXPECT_EQ(Unscrambled(FileIn(card)), text);
+        EXPECT_EQ(FolderEntries(card), QStringList{Name()});
+    }
+    EXPECT_EQ(ReadFileBytes(FileIn(elsewhere)), "the user's own file");
     EXPECT_EQ(FolderEntries(elsewhere), QStringList{Name()});
-}
-
-TEST_P(WriteSettingsFileTest, DanglingLinkIsFollowedWhereItsFolderExists) {
-    const QString card = MakeFolder(QStringLiteral("card"));
-    const QString elsewhere = MakeFolder(QStringLiteral("elsewhere"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("../elsewhere/") + Name(), FileIn(card)));
-    ASSERT_TRUE(Write(card).Written());
-    EXPECT_EQ(Unscrambled(FileIn(elsewhere)), text);
-    EXPECT_TRUE(QFileInfo(FileIn(card)).isSymLink());
-
-    const QString nowhere = MakeFolder(QStringLiteral("nowhere"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("../missing/") + Name(), FileIn(nowhere)));
-    ExpectFailure(nowhere, Status::CannotOpen, FileIn(nowhere).toStdString());
 }
 
 TEST_P(WriteSettingsFileTest, FailedRenameReportsPathAndReasonAndKeepsTheOlderFile) {
@@ -321,6 +314,80 @@ TEST_P(WriteSettingsFileTest, CardPulledBetweenSelectAndGenerateWritesNothing) {
         FileIn(card).toStdString() + "\nThe selected card is no longer there: nothing was written.",
         selected);
     EXPECT_TRUE(FolderEntries(card).isEmpty());
+}
+
+TEST_P(WriteSettingsFileTest, CardPulledAsTheFileIsMadeLeavesNothingOnTheDiskBelow) {
+    SKIP_UNLESS_MOUNTING_WORKS();
+    // The card goes after its folder was looked at, before the file is made: the name then
+    // leads to the empty mount point on the disk below.
+    const QString card = MakeFolder(QStringLiteral("card"));
+    ScratchMount mount(card, "size=64k");
+    ASSERT_TRUE(mount.Mounted());
+    const std::optional<FolderDevice> selected = ReadFolderDevice(card.toStdString());
+    ASSERT_TRUE(selected);
+    mount.Unmount();
+    {
+        TemporaryFile file;
+        EXPECT_EQ(file.Create(FileIn(card).toStdString(), std::nullopt, selected),
+                  std::error_code(FileProblem::NotOnTheCard));
+    }
+    EXPECT_TRUE(FolderEntries(card).isEmpty());
+}
+
+TEST_P(WriteSettingsFileTest, EmptyMountPointBelowTheRemovableMediaRootsIsNoCard) {
+    SKIP_UNLESS_MOUNTING_WORKS();
+    // Seen by this test alone: a fresh /media whose folders are all on one device, as an
+    // unmounted card's mount point is on the system's disk.
+    if (!QFileInfo(QStringLiteral("/media")).isDir()) {
+        GTEST_SKIP() << "the system has no /media";
+    }
+    ScratchMount media(QStringLiteral("/media"), "size=64k");
+    ASSERT_TRUE(media.Mounted());
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("/media/user/CARD")));
+    const QString empty = QStringLiteral("/media/user/CARD");
+    ExpectFailure(empty, Status::CardGone,
+                  FileIn(empty).toStdString() +
+                      "\nNo card is mounted at /media/user/CARD: nothing was written.");
+    // A card mounted there is written.
+    ScratchMount card(empty, "size=64k");
+    ASSERT_TRUE(card.Mounted());
+    EXPECT_TRUE(Write(empty).Written());
+    EXPECT_EQ(Unscrambled(FileIn(empty)), text);
+}
+
+TEST_P(WriteSettingsFileTest, TemporaryFileOfAWriterStillAtWorkIsNoLeftover) {
+    // Another process has made its temporary file and is still writing it.
+    int ready[2];
+    int done[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        TemporaryFile file;
+        char go = 0;
+        const bool made = !file.Create(FileIn(dir.path()).toStdString(), std::nullopt) &&
+                          ::write(ready[1], "x", 1) == 1 && ::read(done[0], &go, 1) == 1 &&
+                          !file.WriteAndSync("the other writer's settings") &&
+                          !file.TakeFinalName();
+        ::_exit(made ? 0 : 1);
+    }
+    char made = 0;
+    ASSERT_EQ(::read(ready[0], &made, 1), 1);
+    const QStringList others = FolderEntries(dir.path());
+    ASSERT_EQ(others.size(), 1);
+
+    ASSERT_TRUE(Write(dir.path()).Written());
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList({Name(), others[0]}));
+    ASSERT_EQ(::write(done[1], "x", 1), 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFileBytes(FileIn(dir.path())), "the other writer's settings");
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList{Name()});
+    for (const int fd : {ready[0], ready[1], done[0], done[1]}) {
+        ::close(fd);
+    }
 }
 
 TEST_P(WriteSettingsFileTest, FolderOnAnotherDeviceThanTheSelectedOneIsNotWritten) {

@@ -57,7 +57,8 @@ TEST(SettingsTextReader, NamesTheFirstLineThatIsNotWhatTheWriterMakes) {
     const std::string tail = "CHR=X7\nTIM=09:45\n";
     const std::array<std::pair<std::string, std::string>, 14> cases{{
         {"", "it is empty"},
-        {std::string(3000, 'x'), "the settings are 3000 bytes long; a settings file holds at most 2999"},
+        {std::string(3000, 'x'),
+         "the settings are 3000 bytes long; a settings file holds at most 2999"},
         {"NUM=1\n", "line 2: expected key TXT, found the end of the text"},
         {"NUM=1\nTEXT=a\n" + tail, "line 2: expected key TXT, found \"TEXT\""},
         {"NUM=1\nno equals sign\n", "line 2: expected key TXT, found \"no equals sign\""},
@@ -68,7 +69,7 @@ TEST(SettingsTextReader, NamesTheFirstLineThatIsNotWhatTheWriterMakes) {
          "ASCII: \"tab\\x09here\""},
         {"NUM=007\n", "line 1: expected a number for NUM, found \"007\""},
         {"NUM=-1\n", "line 1: expected a number for NUM, found \"-1\""},
-        {"NUM=1234567890\n", "line 1: expected a number for NUM, found \"1234567890\""},
+        {"NUM=1234567890\n", "line 1: the number for NUM is out of range, found \"1234567890\""},
         {"NUM=1\nTXT=\nCHR=X\n", "line 3: expected 2 characters for CHR, found \"X\""},
         {"NUM=1\nTXT=\n"
          "CHR=X7\nTIM=9:45\n",

@@ -16,8 +16,8 @@ namespace {
 // Song faces, by the names under which systems install them: Windows' own, then Debian's
 // "AR PL UMing" (fonts-arphic-uming), whose metrics are the same.
 constexpr std::array<const char*, 7> kSongFaces{
-    "SimSun", "宋体", "NSimSun", "AR PL UMing CN", "AR PL UMing TW", "AR PL UMing HK",
-    "AR PL SungtiL GB",
+    "SimSun",         "宋体",           "NSimSun",          "AR PL UMing CN",
+    "AR PL UMing TW", "AR PL UMing HK", "AR PL SungtiL GB",
 };
 
 // From this size up a Song face is smoothed like any other.
@@ -25,8 +25,16 @@ constexpr int kSmoothFromPixels = 17;
 
 // Faces tried, narrowest first, where no Song face is installed.
 constexpr std::array<const char*, 10> kFallbackFaces{
-    "Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed",
-    "Tahoma", "Microsoft Sans Serif", "Segoe UI", "Liberation Sans", "Arial", "DejaVu Sans",
+    "Liberation Sans Narrow",
+    "Arial Narrow",
+    "Nimbus Sans Narrow",
+    "DejaVu Sans Condensed",
+    "Tahoma",
+    "Microsoft Sans Serif",
+    "Segoe UI",
+    "Liberation Sans",
+    "Arial",
+    "DejaVu Sans",
 };
 
 QFont FontOf(const QString& family, int pointSize) {

@@ -1,11 +1,14 @@
 // trailcam-card run as a user runs it, in a child process, on real files and folders.
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include "camera/camera_dlg.h"
 #include "camera/camera_settings.h"
@@ -91,17 +94,25 @@ TEST_F(CardOnTheFormsFileTest, ShowSaysTheFormsDefaultsAndWriteMakesTheSameBytes
     EXPECT_TRUE(IsClockText(kDateOrderDmy, written.substr(clock, 19))) << written;
 }
 
-TEST_F(CardTest, WriteIntoThreeFoldersOfWhichOneIsMissing) {
+TEST_F(CardTest, WriteIntoFoldersOfWhichSomeCannotBeReached) {
     QDir(dir.path()).mkdir(QStringLiteral("one"));
     QDir(dir.path()).mkdir(QStringLiteral("three"));
+    // Two links that lead to each other: the folder cannot be looked at, for another reason than
+    // its absence.
+    QFile::link(Path(QStringLiteral("loop-b")), Path(QStringLiteral("loop-a")));
+    QFile::link(Path(QStringLiteral("loop-a")), Path(QStringLiteral("loop-b")));
+    const QString loop = Path(QStringLiteral("loop-a/inside"));
     const ProgramOutcome write =
         Card({QStringLiteral("write"), QStringLiteral("mms"), QStringLiteral("--set"),
               QStringLiteral("PHNO1=+4930123"), Path(QStringLiteral("one")),
-              Path(QStringLiteral("two")), Path(QStringLiteral("three"))});
+              Path(QStringLiteral("two")), loop, Path(QStringLiteral("three"))});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_EQ(write.out.count(u'\n'), 2);
-    EXPECT_EQ(write.err, QStringLiteral("trailcam-card: %1/MmsSet.dat: there is no such folder\n")
-                             .arg(Path(QStringLiteral("two"))));
+    EXPECT_EQ(write.err,
+              QStringLiteral("trailcam-card: %1/MmsSet.dat: there is no such folder\n"
+                             "trailcam-card: %2/MmsSet.dat: the folder cannot be reached: Too "
+                             "many levels of symbolic links\n")
+                  .arg(Path(QStringLiteral("two")), loop));
     MmsSettings expected;
     expected.mobiles[0] = "+4930123";
     for (const QString& folder :
@@ -110,6 +121,15 @@ TEST_F(CardTest, WriteIntoThreeFoldersOfWhichOneIsMissing) {
             << folder.toStdString();
     }
     EXPECT_FALSE(QDir(Path(QStringLiteral("two"))).exists());
+}
+
+TEST_F(CardTest, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+    const QString pipe = Path(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const ProgramOutcome show =
+        Card({QStringLiteral("show"), QStringLiteral("--kind"), QStringLiteral("camera"), pipe});
+    EXPECT_EQ(show.exitCode, 1);
+    EXPECT_TRUE(show.err.contains(QStringLiteral("named pipe"))) << show.err.toStdString();
 }
 
 TEST_F(CardTest, BrokenFilesGiveAReasonEach) {

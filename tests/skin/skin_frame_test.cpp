@@ -230,7 +230,7 @@ TEST_F(SkinFrameTest, MiddleButtonMaximisesAndRestoresWithTheOutlineRebuilt) {
 }
 
 TEST_F(SkinFrameTest, OnlyTheTitleBandMovesTheWindow) {
-    EXPECT_EQ(Drag({12, 7}, {2, H() / 2}), QPoint(0, 0));      // the left band
+    EXPECT_EQ(Drag({12, 7}, {2, H() / 2}), QPoint(0, 0));        // the left band
     EXPECT_EQ(Drag({12, 7}, {W() - 2, H() / 2}), QPoint(0, 0));  // the right band
     EXPECT_EQ(Drag({12, 7}, {W() / 2, H() - 2}), QPoint(0, 0));  // the bottom band
     EXPECT_EQ(Drag({12, 7}, {W() / 2, kBand - 1}), QPoint(12, 7));

@@ -204,42 +204,32 @@ open_form() {
     click_in "$main" "$button_x" "$button_y"
 }
 
-open_form 0 151 212
-if camera=$(window_named '^Camera Setup$'); then
-    settle 1
-    check_skinned "$camera" "Camera Setup" 517 564
-    picture "$camera" camera-setup
-    read -r _ _ w _ < <(geometry "$camera")
-    click_in "$camera" $((w - 12)) 10  # the painted close button
-else
-    fail "Camera Setup did not open"
-fi
+# Checks the form titled $1, opened with the list's item $3 and the button at $4,$5, drawn at
+# $6 x $7, and closes it as $8 says: its painted close button or the keyboard.
+check_form() {
+    local title=$1 picture_name=$2 form w
+    open_form "$3" "$4" "$5"
+    if form=$(window_named "^$title\$"); then
+        settle 1
+        check_skinned "$form" "$title" "$6" "$7"
+        picture "$form" "$picture_name"
+        if [ "$8" = keyboard ]; then
+            xdotool key alt+F4
+        else
+            read -r _ _ w _ < <(geometry "$form")
+            click_in "$form" $((w - 12)) 10
+        fi
+    else
+        fail "$title did not open"
+    fi
+    main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
+}
 
-main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
-open_form 1 394 214
-if mms=$(window_named '^MMS Setup$'); then
-    settle 1
-    check_skinned "$mms" "MMS Setup" 946 413
-    picture "$mms" mms-setup
-    xdotool key alt+F4
-else
-    fail "MMS Setup did not open"
-fi
-
-main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
-open_form 2 152 317
-if smtp=$(window_named '^Smtp Setup$'); then
-    settle 1
-    check_skinned "$smtp" "Smtp Setup" 948 411
-    picture "$smtp" smtp-setup
-    read -r _ _ w h < <(geometry "$smtp")
-    click_in "$smtp" $((w - 12)) 10
-else
-    fail "Smtp Setup did not open"
-fi
+check_form "Camera Setup" camera-setup 0 151 212 517 564 button
+check_form "MMS Setup" mms-setup 1 394 214 946 413 keyboard
+check_form "Smtp Setup" smtp-setup 2 152 317 948 411 button
 
 # The main window's close button ends the program.
-main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
 read -r _ _ w _ < <(geometry "$main")
 click_in "$main" $((w - 12)) 10
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done

@@ -35,18 +35,7 @@ int ClicksBySpace(QPushButton& button) {
     return clicks;
 }
 
-class EveryWindow : public testing::TestWithParam<Window> {
-protected:
-    void SetUp() override {
-        window->Create();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override { window->close(); }
-
-    FakePlatform platform;
-    std::unique_ptr<CDialog> window = GetParam().make();
-};
+using EveryWindow = ShownWindow;
 
 TEST_P(EveryWindow, NamesEveryListEditAndButtonForScreenReaders) {
     const auto& layout = window->Layout().controls;

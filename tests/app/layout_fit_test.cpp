@@ -14,7 +14,6 @@
 
 #include "framework/dialog_font.h"
 #include "tests/support/every_window.h"
-#include "tests/support/fake_platform.h"
 
 namespace {
 
@@ -58,18 +57,7 @@ Room RoomOf(QWidget* control) {
     return {};
 }
 
-class EveryLayout : public testing::TestWithParam<Window> {
-protected:
-    void SetUp() override {
-        window->Create();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override { window->close(); }
-
-    FakePlatform platform;
-    std::unique_ptr<CDialog> window = GetParam().make();
-};
+using EveryLayout = ShownWindow;
 
 TEST_P(EveryLayout, NoTextIsClippedByItsControl) {
     const auto& layout = window->Layout().controls;

@@ -3,6 +3,8 @@
 // The five windows of the program, for tests that hold every one of them to the same rule.
 #include <QSize>
 
+#include <QtTest/QTest>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,6 +16,7 @@
 #include "camera/camera_dlg.h"
 #include "mms/mms_dlg.h"
 #include "smtp/smtp_dlg.h"
+#include "tests/support/fake_platform.h"
 
 struct Window {
     const char* name;
@@ -37,6 +40,20 @@ inline const Window kEveryWindow[] = {
     {"CameraSetup", &MakeWindow<CCameraDlg>, true, {509, 538}},
     {"MmsSetup", &MakeWindow<CMmsDlg>, true, {938, 387}},
     {"SmtpSetup", &MakeWindow<CSmtpDlg>, true, {940, 385}},
+};
+
+// Each window built and shown on the screen, one test at a time.
+class ShownWindow : public testing::TestWithParam<Window> {
+protected:
+    void SetUp() override {
+        window->Create();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override { window->close(); }
+
+    FakePlatform platform;
+    std::unique_ptr<CDialog> window = GetParam().make();
 };
 
 inline std::string WindowName(const testing::TestParamInfo<Window>& info) {

@@ -3,12 +3,17 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <fstream>
+#include <string>
+
 #include <benchmark/benchmark.h>
 
 #include "app/main_dlg.h"
 #include "app/setup_app.h"
 #include "camera/camera_dlg.h"
 #include "camera/camera_settings.h"
+#include "framework/localised_texts.h"
+#include "mms/mms_dlg.h"
 
 namespace {
 
@@ -49,6 +54,30 @@ void OpenWindow(benchmark::State& state) {
 }
 BENCHMARK(OpenWindow<CMainDlg>)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenWindow<CCameraDlg>)->Unit(benchmark::kMillisecond);
+
+// Opening a localised form whose localisation file is 50 MB of line feeds (argument 0) or one
+// 50 MB line (argument 1): it must stay well under a second.
+void OpenMmsWithHugeLocalisationFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(kLocalisationFileName));
+    {
+        std::ofstream out(path.toStdString(), std::ios::binary);
+        out << "[String]\nIDD105_Title=MMS-Einstellungen\n";
+        const std::string chunk(1 << 20, state.range(0) == 0 ? '\n' : 'x');
+        for (int i = 0; i < 50; ++i) {
+            out << chunk;
+        }
+    }
+    SetLocalisationFile(path);
+    for (auto _ : state) {
+        CMmsDlg dialog;
+        dialog.Create();
+        dialog.show();
+        QApplication::processEvents();
+    }
+    SetLocalisationFile({});
+}
+BENCHMARK(OpenMmsWithHugeLocalisationFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

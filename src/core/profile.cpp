@@ -1,7 +1,8 @@
 #include "core/profile.h"
 
 #include <algorithm>
-#include <fstream>
+
+#include "core/file_handle.h"
 
 namespace {
 
@@ -112,37 +113,59 @@ std::string ToValidUtf8(std::string_view text, std::size_t maxCharacters) {
     return valid;
 }
 
-std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
-                              std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
-    std::ifstream in(file, std::ios::binary);
-    if (!in || key.empty()) {
+Profile Profile::Read(const std::filesystem::path& file) {
+    FileHandle handle;
+    std::string bytes;
+    if (file.empty() || handle.OpenForReading(file) ||
+        handle.ReadAll(bytes, kProfileFileMaxBytes + 1)) {
         return {};
     }
-    bool inSection = false;
-    bool first = true;
-    std::string chunk;
-    while (std::getline(in, chunk, '\n')) {
-        std::string_view rest = chunk;
-        if (first && rest.starts_with(kByteOrderMark)) {
-            rest.remove_prefix(kByteOrderMark.size());
+    if (bytes.size() > kProfileFileMaxBytes) {
+        // The file goes on: the line that the limit cuts is not read at all.
+        bytes.resize(bytes.find_last_of("\r\n", kProfileFileMaxBytes - 1) + 1);
+    }
+    return Profile(bytes);
+}
+
+Profile::Profile(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
+    std::size_t section = kNoSection;
+    while (!text.empty()) {
+        // A line ends at a line feed or a carriage return; an empty line between them is no line.
+        const std::size_t end = text.find_first_of("\r\n");
+        const ProfileLine line = ParseLine(text.substr(0, end));
+        if (line.kind == ProfileLine::Section) {
+            section = m_sections.size();
+            m_sections.emplace_back(line.name);
+        } else if (line.kind == ProfileLine::Entry && section != kNoSection) {
+            m_entries.push_back(
+                {section, std::string(line.name),
+                 ToValidUtf8(WithoutQuotes(line.value), kProfileValueMaxCharacters)});
         }
-        first = false;
-        // A carriage return ends a line too, with or without a line feed after it.
-        while (true) {
-            const std::size_t end = rest.find('\r');
-            const ProfileLine line = ParseLine(rest.substr(0, end));
-            if (line.kind == ProfileLine::Section) {
-                inSection = SameName(line.name, section);
-            } else if (line.kind == ProfileLine::Entry && inSection && SameName(line.name, key)) {
-                return ToValidUtf8(WithoutQuotes(line.value), kProfileValueMaxCharacters);
-            }
-            if (end == std::string_view::npos) {
-                break;
-            }
-            rest.remove_prefix(end + 1);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(end + 1);
+    }
+}
+
+std::string Profile::Lookup(std::string_view section, std::string_view key) const {
+    section = Trim(section);
+    key = Trim(key);
+    if (key.empty()) {
+        return {};
+    }
+    for (const Entry& entry : m_entries) {
+        if (SameName(entry.name, key) && SameName(m_sections[entry.section], section)) {
+            return entry.value;
         }
     }
     return {};
+}
+
+std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key) {
+    return Profile::Read(file).Lookup(section, key);
 }

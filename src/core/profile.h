@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Looking up one value in an INI ("profile") file, the way the desktop's private-profile reading
 // does it:
@@ -17,13 +18,43 @@
 //   blanks at its ends;
 // - the value is read as UTF-8 (a byte that is not part of a valid sequence reads as U+FFFD)
 //   and cut to its first 999 characters.
-// The file is read afresh for every lookup; nothing is kept between lookups.
+// Only a regular file is read, and opening it never waits: a named pipe or a device reads as a
+// missing file. Of a file longer than kProfileFileMaxBytes, the lines that end within that many
+// bytes are read.
 
 // The longest value a lookup delivers, in characters.
 inline constexpr std::size_t kProfileValueMaxCharacters = 999;
 
-// The value of `key` in `section` of `file`; "" when the file, the section or the key is missing
-// or the value is empty.
+// How much of a profile file is read, in bytes: many times the largest real one.
+inline constexpr std::size_t kProfileFileMaxBytes = std::size_t{1} << 20;
+
+// A profile file read once, for any number of lookups.
+class Profile {
+public:
+    // The file as it is now; an empty profile when it is missing or cannot be read.
+    static Profile Read(const std::filesystem::path& file);
+    // The profile that `text` holds.
+    explicit Profile(std::string_view text);
+    Profile() = default;
+
+    // The value of `key` in `section`; "" when the section or the key is missing or the value is
+    // empty.
+    std::string Lookup(std::string_view section, std::string_view key) const;
+
+private:
+    struct Entry {
+        std::size_t section;  // index into m_sections; kNoSection before the first section
+        std::string name;
+        std::string value;  // already without quotes and cut
+    };
+    static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
+
+    std::vector<std::string> m_sections;
+    std::vector<Entry> m_entries;
+};
+
+// The value of `key` in `section` of `file`, read afresh; "" when the file, the section or the
+// key is missing or the value is empty.
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
                               std::string_view key);
 

@@ -19,9 +19,9 @@ constexpr std::string_view kSection = "String";
 
 std::filesystem::path g_localisationFile;
 
-// Looks `key` up in the localisation file and gives the value to `window`, if there is one.
-void ApplyText(QWidget* window, const std::string& key) {
-    const std::string value = ReadProfileString(g_localisationFile, kSection, key);
+// Looks `key` up in the localisation texts and gives the value to `window`, if there is one.
+void ApplyText(const Profile& texts, QWidget* window, const std::string& key) {
+    const std::string value = texts.Lookup(kSection, key);
     if (!value.empty()) {
         SetWindowText(window, QString::fromStdString(value));
     }
@@ -54,11 +54,13 @@ void ApplyLocalisedTexts(CDialog& dialog, int dialogId) {
     if (g_localisationFile.empty()) {
         return;
     }
+    // Read once for the whole window, so the file is taken as it is at this moment.
+    const Profile texts = Profile::Read(g_localisationFile);
     const std::string prefix = "IDD" + std::to_string(dialogId) + "_";
-    ApplyText(&dialog, prefix + "Title");
+    ApplyText(texts, &dialog, prefix + "Title");
     for (QWidget* control : dialog.Controls()) {
         if (!IsPicture(control)) {
-            ApplyText(control, prefix + std::to_string(CDialog::ControlId(control)));
+            ApplyText(texts, control, prefix + std::to_string(CDialog::ControlId(control)));
         }
     }
 }

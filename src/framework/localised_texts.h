@@ -21,7 +21,7 @@ inline constexpr const char* kLocalisationFileName = "trailcam-setup.ini";
 // configuration folders, then beside the program; "" when there is none.
 QString FindLocalisationFile();
 
-// The localisation file that every later lookup reads; "" means there is none and no dialog
+// The localisation file that every window opened later reads; "" means there is none and no dialog
 // changes its texts. The program sets it once at start-up.
 void SetLocalisationFile(const QString& path);
 

@@ -7,6 +7,10 @@
 #include <fstream>
 #include <string>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 class ProfileTest : public testing::Test {
@@ -124,7 +128,7 @@ TEST_F(ProfileTest, GarbageAroundTheEntriesChangesNothingElse) {
         garbage += static_cast<char>((i * 7919 + 13) % 256);
     }
     const std::string ini = garbage + "\n[String]\n" + garbage + "\nIDD105_Title=Title\n" +
-                            std::string(1 << 20, '#') + "\n" + std::string("nul=be\0fore\n", 12) +
+                            std::string(1 << 19, '#') + "\n" + std::string("nul=be\0fore\n", 12) +
                             std::string("IDD105\0_1076=hidden\n", 20) + garbage;
     EXPECT_EQ(Lookup(ini, "IDD105_Title"), "Title");
     EXPECT_EQ(Lookup(ini, "nul"), "be");
@@ -132,6 +136,26 @@ TEST_F(ProfileTest, GarbageAroundTheEntriesChangesNothingElse) {
     EXPECT_EQ(Lookup(std::string(5000, '\0'), "IDD105_Title"), "");
     EXPECT_EQ(Lookup("[String]\nkey=\xFF\xC3", "key"), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
+
+TEST_F(ProfileTest, OnlyTheFirstMebibyteOfARegularFileIsRead) {
+    const std::string head = "[String]\nfirst=kept\n";
+    const std::string last = "\nlast=cut\n";
+    const std::string filler(kProfileFileMaxBytes - head.size() - last.size(), '\n');
+    EXPECT_EQ(Lookup(head + filler + last, "last"), "cut");
+    // One byte more, and the line the limit cuts is not read, not even in part.
+    EXPECT_EQ(Lookup(head + filler + "x" + last, "last"), "");
+    EXPECT_EQ(Lookup(head + filler + "x" + last, "first"), "kept");
+    EXPECT_EQ(Lookup(head + filler + "\n" + last, "last"), "");
+}
+
+#if !defined(_WIN32)
+TEST_F(ProfileTest, APipeOrADeviceReadsAsMissingWithoutWaiting) {
+    const std::filesystem::path pipe = folder.filePath("pipe.ini").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ReadProfileString(pipe, "String", "IDD105_Title"), "");
+    EXPECT_EQ(ReadProfileString("/dev/zero", "String", "IDD105_Title"), "");
+}
+#endif
 
 TEST(ToValidUtf8, KeepsValidCharactersAndReplacesEveryBrokenByte) {
     EXPECT_EQ(ToValidUtf8("Grüße \xE2\x82\xAC \xF0\x9F\x93\xB7", 100),

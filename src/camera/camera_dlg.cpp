@@ -192,6 +192,11 @@ std::optional<std::string> CCameraDlg::LoadSettingsFileFrom(const std::string& p
     if (std::optional<std::string> missing = NotOffered(*read)) {
         return missing;
     }
+    // A working window that "Generate" would refuse is refused here with the same words, so
+    // the form never holds a file it cannot write again.
+    if (const std::optional<int> wrong = CheckTimerWindows(*read)) {
+        return TimerWindowMessage(*wrong);
+    }
     SelectSettings(*read);
     ApplyEnableRules(*this, kEnableRules);
     TakeClock();

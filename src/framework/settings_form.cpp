@@ -68,8 +68,11 @@ void CSettingsForm::OnLoadFromCard() {
         if (!sentence.isEmpty()) {
             sentence[0] = sentence[0].toUpper();
         }
+        if (!sentence.endsWith(u'.')) {
+            sentence += u'.';
+        }
         ShowMessage(shownPath + u'\n' + sentence +
-                    QStringLiteral(".\nNothing in the form was changed."));
+                    QStringLiteral("\nNothing in the form was changed."));
         return;
     }
     ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath));

@@ -307,6 +307,17 @@ TEST_F(CameraDlgTest, AFileTheFormCannotShowChangesNothing) {
         platform.messages.last().contains(QStringLiteral("the list \"Mode\" has no item 3")))
         << platform.messages.last().toStdString();
     EXPECT_EQ(form.ReadSettings(), before);
+
+    // A working window over midnight: every list has its item, but "Generate" would refuse it.
+    onCard = CameraSettings{};
+    onCard.timers[0] = {20, 0, 6, 0};
+    PutOnCard(kCameraSet, kCameraScrambleKey, ComposeCameraSettingsText(onCard));
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              QStringLiteral("%1/CameraSet.dat\nTimer 1 set error !\nStar time need < End time "
+                             ".\nNothing in the form was changed.")
+                  .arg(dir.path()));
+    EXPECT_EQ(form.ReadSettings(), before);
 }
 
 TEST_F(CameraDlgTest, SwitchedOffListsAreWrittenAllTheSame) {

@@ -154,14 +154,16 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
         return Failure(path, error);
     }
 
-    // From here on the new file has the name, whatever else goes wrong.
-    if (const std::error_code error = file.Close()) {
-        return Unchecked(path, error.message());
-    }
+    // From here on the new file has the name, whatever else goes wrong. It stays open until it
+    // has been read back: a closed file that another writer has replaced can free its number on
+    // the medium for that writer's next file, which would then pass for this one.
     if (const std::error_code error = SyncFolder(target.parent_path())) {
         return Unchecked(path, error.message());
     }
     const ReadBack readBack = ReadBackFile(target, text, file.Identity());
+    if (const std::error_code error = file.Close()) {
+        return Unchecked(path, error.message());
+    }
     if (readBack.replaced) {
         return Outcome(Status::Replaced,
                        path +

@@ -10,7 +10,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/install-deps.sh"
 
 build="$root/build-bench"
-benches=(trailcam-startup-bench trailcam-growth-bench trailcam-generate-bench)
+benches=(trailcam-startup-bench trailcam-growth-bench trailcam-generate-bench trailcam-card
+    trailcam-slow-sync)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAILCAM_TESTS=ON \
     -DTRAILCAM_SANITIZE=OFF -DTRAILCAM_FUZZ=OFF >/dev/null
 cmake --build "$build" --target "${benches[@]}" >/dev/null
@@ -31,3 +32,6 @@ echo "== growth while forms open and close"
 echo
 echo "== generating a file"
 "$build/bench/trailcam-generate-bench" ${1:+"$1"}
+echo
+echo "== trailcam-card onto several slow cards at once"
+"$root/bench/many_cards.sh" "$build/src/trailcam-card" "$build/bench/libtrailcam-slow-sync.so"

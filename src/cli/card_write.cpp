@@ -1,6 +1,10 @@
 // trailcam-card write: one form's settings, changed by the command line, written onto many cards
 // through the same writer as the form's "Generate".
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <system_error>
+#include <thread>
 
 #include "cli/card_command.h"
 #include "cli/form_lines.h"
@@ -112,6 +116,48 @@ std::string OutcomeLine(const std::string& folder, const std::string& path,
     return path + ": " + (said.empty() ? CannotCreateIn(folder, outcome.reason) : said);
 }
 
+// Writes `text` into every folder: the folders on one card one after the other, the cards at the
+// same time, so that many cards take about as long as the slowest of them. A folder that cannot
+// be reached is a card of its own. The outcomes are in the order of the folders.
+std::vector<SettingsFileOutcome> WriteIntoEveryFolder(
+    const SettingsKind& kind, std::string_view text, const std::vector<std::string>& folders,
+    const std::vector<std::optional<FolderDevice>>& cards) {
+    std::vector<std::vector<std::size_t>> onEachCard;
+    std::map<FolderDevice, std::size_t> cardNumbers;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        if (!cards[i]) {
+            onEachCard.push_back({i});
+            continue;
+        }
+        const auto [card, isNew] = cardNumbers.try_emplace(*cards[i], onEachCard.size());
+        if (isNew) {
+            onEachCard.emplace_back();
+        }
+        onEachCard[card->second].push_back(i);
+    }
+    std::vector<SettingsFileOutcome> outcomes(folders.size());
+    const auto writeCard = [&](const std::vector<std::size_t>& folderNumbers) {
+        for (const std::size_t i : folderNumbers) {
+            outcomes[i] = kind.write(text, folders[i], cards[i]);
+        }
+    };
+    std::vector<std::thread> writers;
+    for (std::size_t card = 1; card < onEachCard.size(); ++card) {
+        try {
+            writers.emplace_back(writeCard, std::cref(onEachCard[card]));
+        } catch (const std::system_error&) {
+            writeCard(onEachCard[card]);  // no thread to spare: this card waits its turn
+        }
+    }
+    if (!onEachCard.empty()) {
+        writeCard(onEachCard.front());
+    }
+    for (std::thread& writer : writers) {
+        writer.join();
+    }
+    return outcomes;
+}
+
 }  // namespace
 
 int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err) {
@@ -159,11 +205,13 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         return kExitProblem;
     }
 
+    const std::vector<SettingsFileOutcome> outcomes =
+        WriteIntoEveryFolder(kind, text, invocation.operands, cards);
     int exitCode = kExitDone;
     for (std::size_t i = 0; i < invocation.operands.size(); ++i) {
         const std::string& folder = invocation.operands[i];
         const std::string path = ComposeSettingsFilePath(folder, kind.fileName);
-        const SettingsFileOutcome outcome = kind.write(text, folder, cards[i]);
+        const SettingsFileOutcome& outcome = outcomes[i];
         if (outcome.Written()) {
             out << path << ": " << outcome.message << std::endl;
         } else {

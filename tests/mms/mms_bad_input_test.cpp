@@ -57,7 +57,7 @@ TEST_F(MmsBadInputTest, TextsThatTogetherPassTheFilesCapacityAreRefused) {
     ExpectTextsPastTheCapacityRefused(kEdits, kMmsSet);
 }
 
-// Two sections "String", a key given twice, a NUL inside a value and inside a key, a line of a
+// Two sections "String", a key given twice, a NUL inside a value and inside a key, a line of half a
 // megabyte, binary garbage and no final line break: the first readable value of each key is
 // taken, cut to 999 characters, and nothing else changes; a tab it puts into an edit is refused
 // like a typed one.
@@ -67,7 +67,7 @@ TEST(MmsLocalisationGarbage, ChangesOnlyTheTextsItNamesReadably) {
         garbage += static_cast<char>((i * 7919 + 13) % 256);
     }
     const QByteArray ini =
-        garbage + "\n[String]\nIDD105_Title=First title\n" + QByteArray(1 << 20, 'x') +
+        garbage + "\n[String]\nIDD105_Title=First title\n" + QByteArray(1 << 19, 'x') +
         "\nIDD105_Title=Second title\n" + Bytes("IDD105_1083=Report\0hidden\n") +
         Bytes(
             "IDD105_10\0"

@@ -11,12 +11,18 @@
 // camera needs, so its row has none. Auto mode refuses a row without centre, access point,
 // gateway or port, and the owner types the operator's settings in Manual mode.
 //
-// Data note: the rows of networks with country codes 202 to 310 (Europe, Canada, the United
-// States) were held against the public APN list of LineageOS (android_vendor_lineage,
-// prebuilt/common/etc/apns-conf.xml, commit 005d47e04c57d9e04198edce4d95ccf52778e51e) by country
-// and network code, each row against that network's "mms" entries. Where today's entry has no
-// dotted-decimal gateway (T-Mobile US, Telenor Norway, AT&T's newer access points), the newest
-// entry that has one is kept. The other countries' rows are not yet checked against it.
+// Data note: every row is held against the public APN list of LineageOS (android_vendor_lineage,
+// prebuilt/common/etc/apns-conf.xml, commit 005d47e04c57d9e04198edce4d95ccf52778e51e), matched
+// by its network's country and network code, each row against that network's entries of type
+// "mms"; where that list has no entry that fits, against the AOSP list (device/sample,
+// etc/apns-full-conf.xml as mirrored in msft-mirror-aosp/device.sample, commit
+// 00d70b222c3f1e5c634939541f10e6e78f415e15), which gives MTN South Africa's centre. Where
+// today's entry gives the gateway as a host name or not at all, the row keeps the newest
+// dotted-decimal gateway listed for that network: T-Mobile US has today's access point with
+// 216.155.165.50, still given for the brands on its network; Telenor and Talkmore in Norway keep
+// 10.10.10.11, still given for Mobitalk; AT&T keeps the Cingular entry. BPL's entries ask for
+// the subscriber's own number as user, which no table can hold, so its row has no user or
+// password. Neither list knows Mic1, MTC Namibia, A Mobile or the Spanish "Telstra".
 //
 // The table is a constant aggregate, so the compiler checks every text against its field: a
 // string that leaves no room for its NUL cannot initialise the char array.
@@ -340,7 +346,7 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
      {
          {"AT&T Wireless", "http://mmsc.cingular.com", "wap.cingular", "66.209.11.32", "8080",
           "WAP@CINGULARGPRS.COM", "CINGULAR1"},
-         {"T-Mobile", "http://mms.msg.eng.t-mobile.com/mms/wapenc", "wap.voicestream.com",
+         {"T-Mobile", "http://mms.msg.eng.t-mobile.com/mms/wapenc", "fast.t-mobile.com",
           "216.155.165.50", "8080", "", ""},
      }},
 };

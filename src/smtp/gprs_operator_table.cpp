@@ -6,12 +6,16 @@
 // The operators' published settings for their GPRS internet access. A text too long for its
 // field does not compile, since it would leave no room for the terminating zero.
 //
-// Data note: the rows of networks with country codes 202 to 310 (Europe, Canada, the United
-// States) were held against the public APN list of LineageOS (android_vendor_lineage,
-// prebuilt/common/etc/apns-conf.xml, commit 005d47e04c57d9e04198edce4d95ccf52778e51e) by country
-// and network code, each row against that network's internet (type "default") entries; brands
-// on another network take that network's values. Rows that list holds nothing for keep their
-// values. The other countries' rows are not yet checked against it.
+// Data note: every row is held against the public APN list of LineageOS (android_vendor_lineage,
+// prebuilt/common/etc/apns-conf.xml, commit 005d47e04c57d9e04198edce4d95ccf52778e51e), matched
+// by its network's country and network code, each row against that network's internet (type
+// "default") entries; brands on another operator's network take that network's values. Where
+// that list leaves a row open, the AOSP list decides (device/sample, etc/apns-full-conf.xml as
+// mirrored in msft-mirror-aosp/device.sample, commit 00d70b222c3f1e5c634939541f10e6e78f415e15):
+// MTN South Africa, Vodafone Portugal. An access point listed only for tethering (type "dun")
+// does not count, and placeholders are not values: a user "MSISDN" (the subscriber's own
+// number) or the AOSP access point "default" that stands for none. Rows neither list knows
+// keep their values (MTC Namibia).
 constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
     {"Australia",
      5,
@@ -78,7 +82,7 @@ constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
     {"India",
      4,
      {{"Idea", "internet", "", ""},
-      {"BPL", "bplgprs.com", "", ""},
+      {"BPL", "www", "", ""},
       {"Airtel", "airtelgprs.com", "", ""},
       {"VodaFone", "www", "", ""}}},
     {"Ireland",

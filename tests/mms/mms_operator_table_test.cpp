@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <set>
 #include <string>
@@ -129,6 +130,15 @@ bool IsDottedQuad(std::string_view text) {
     }
 }
 
+// Dot-separated labels of letters, digits and hyphens, as the network takes an access point.
+bool IsAccessPointName(std::string_view text) {
+    return !text.empty() && text.front() != '.' && text.back() != '.' &&
+           text.find("..") == std::string_view::npos &&
+           std::all_of(text.begin(), text.end(), [](char ch) {
+               return std::isalnum(static_cast<unsigned char>(ch)) != 0 || ch == '.' || ch == '-';
+           });
+}
+
 // A mistyped gateway or port is only found by the camera failing to send, so every row is
 // checked for the forms its column has. Operators without published settings hold no values;
 // one without a published gateway holds none, and Auto mode refuses both.
@@ -152,7 +162,8 @@ TEST(MmsOperatorTable, NetworkValuesHaveTheirColumnsForms) {
                 continue;
             }
             EXPECT_EQ(row.url.substr(0, 7), "http://") << where;
-            EXPECT_FALSE(row.apn.empty()) << where;
+            EXPECT_EQ(row.url.find(' '), std::string_view::npos) << where << " " << row.url;
+            EXPECT_TRUE(IsAccessPointName(row.apn)) << where << " " << row.apn;
             if (row.gateway.empty()) {
                 withoutGateway.insert(where);
                 EXPECT_TRUE(row.port.empty()) << where;

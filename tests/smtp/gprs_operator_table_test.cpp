@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -51,6 +53,35 @@ TEST(GprsOperatorTable, LookupsReadTheFieldsAtTheirByteOffsets) {
             EXPECT_EQ(FieldAt(row + 60, 40), accessPoint.account);
             EXPECT_EQ(FieldAt(row + 100, 130), accessPoint.password);
             EXPECT_FALSE(accessPoint.apn.empty());
+        }
+    }
+}
+
+// An access point name is dot-separated labels of letters, digits and hyphens; a stray space,
+// scheme or accent in it, or a space in a user name, only shows as a camera that never sends.
+bool IsAccessPointName(std::string_view text) {
+    return !text.empty() && text.front() != '.' && text.back() != '.' &&
+           text.find("..") == std::string_view::npos &&
+           std::all_of(text.begin(), text.end(), [](char ch) {
+               return std::isalnum(static_cast<unsigned char>(ch)) != 0 || ch == '.' || ch == '-';
+           });
+}
+
+bool IsPrintableWithoutSpace(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char ch) { return ch > 0x20 && ch <= 0x7E; });
+}
+
+TEST(GprsOperatorTable, AccessPointValuesHaveTheirColumnsForms) {
+    for (int c = 0; c < kGprsCountryCount; ++c) {
+        for (int o = 0; o < GprsOperatorCount(c); ++o) {
+            const GprsAccessPoint row = GprsOperatorAccessPoint(c, o);
+            const std::string where =
+                std::string(GprsCountryName(c)) + "/" + std::string(GprsOperatorName(c, o));
+            EXPECT_TRUE(IsAccessPointName(row.apn)) << where << " " << row.apn;
+            EXPECT_TRUE(IsPrintableWithoutSpace(row.account)) << where << " " << row.account;
+            EXPECT_TRUE(IsPrintableWithoutSpace(row.password)) << where << " " << row.password;
+            // A password without its user is a half-copied pair.
+            EXPECT_TRUE(row.password.empty() || !row.account.empty()) << where;
         }
     }
 }

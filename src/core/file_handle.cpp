@@ -8,6 +8,7 @@
 
 #if defined(_WIN32)
 #include <io.h>
+#include <windows.h>
 #else
 #include <sys/file.h>
 #include <unistd.h>
@@ -228,20 +229,47 @@ std::error_code FileHandle::Close() {
     return CloseFile(fd) != 0 ? LastError() : std::error_code();
 }
 
-std::optional<FileIdentity> FileHandle::Identity() const {
 #if defined(_WIN32)
-    struct _stat64 info {};
-    if (::_fstat64(m_fd, &info) != 0) {
+namespace {
+// The volume's serial number and the file's index on it: what tells files apart there (the C
+// library's inode numbers are all zero).
+std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (handle == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(handle, &info)) {
         return std::nullopt;
     }
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+}  // namespace
+#endif
+
+std::filesystem::path NativePath(const std::string& path) {
+#if defined(_WIN32)
+    if (path.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(path.size());
+    const int wide = ::MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(wide), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, path.data(), size, text.data(), wide);
+    return std::filesystem::path(text);
+#else
+    return std::filesystem::path(path);
+#endif
+}
+
+std::optional<FileIdentity> FileHandle::Identity() const {
+#if defined(_WIN32)
+    return IdentityOfHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(m_fd)));
 #else
     struct stat info {};
     if (::fstat(m_fd, &info) != 0) {
         return std::nullopt;
     }
-#endif
     return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
                         static_cast<std::uint64_t>(info.st_ino)};
+#endif
 }
 
 std::error_code FileHandle::Lock() {
@@ -268,18 +296,23 @@ bool FileHandle::TryLock() {
 
 std::optional<FileIdentity> IdentityOfName(const std::filesystem::path& path) {
 #if defined(_WIN32)
-    struct _stat64 info {};
-    if (::_wstat64(path.c_str(), &info) != 0) {
-        return std::nullopt;
+    // Asking for no access opens even a file that is open elsewhere, and a folder.
+    const HANDLE handle = ::CreateFileW(
+        path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const std::optional<FileIdentity> identity = IdentityOfHandle(handle);
+    if (handle != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(handle);
     }
+    return identity;
 #else
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) {
         return std::nullopt;
     }
-#endif
     return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
                         static_cast<std::uint64_t>(info.st_ino)};
+#endif
 }
 
 bool CanWriteTo(const std::filesystem::path& path) {

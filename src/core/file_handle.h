@@ -31,6 +31,11 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// The path that the 8-bit text `path` names: its bytes as they are, or on Windows in the
+// system's code page (as the folder browser and the command line give them), so a folder with
+// letters beyond ASCII is still found.
+std::filesystem::path NativePath(const std::string& path);
+
 // An open file, closed when it goes out of scope.
 class FileHandle {
 public:

@@ -6,22 +6,29 @@
 #include <string_view>
 #include <system_error>
 
+#if defined(_WIN32)
+#include "core/file_handle.h"
+#else
 #include <sys/stat.h>
 #include <sys/types.h>
+#endif
 
 std::optional<FolderDevice> ReadFolderDevice(const std::string& folder) {
 #if defined(_WIN32)
-    struct _stat64 info {};
-    if (::_stat64(folder.c_str(), &info) != 0) {
+    // The volume's serial number, as a file's identity has it: another card under the same
+    // drive letter is another volume.
+    const std::optional<FileIdentity> identity = IdentityOfName(NativePath(folder));
+    if (!identity) {
         return std::nullopt;
     }
+    return identity->device;
 #else
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0) {
         return std::nullopt;
     }
-#endif
     return static_cast<FolderDevice>(info.st_dev);
+#endif
 }
 
 bool NoCardMountedAt(const std::string& folder) {

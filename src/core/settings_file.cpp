@@ -128,7 +128,7 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
         }
     }
 
-    const fs::path target(path);
+    const fs::path target = NativePath(path);
     const OlderFile older = InspectOlderFile(target);
     if (older.problem) {
         return CannotOpen(path, older.problem);

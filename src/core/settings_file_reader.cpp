@@ -27,7 +27,7 @@ Parsed<std::string> ReadOpenFile(FileHandle& file, std::error_code error) {
 
 Parsed<std::string> ReadSettingsFileBytes(const std::string& path) {
     FileHandle file;
-    const std::error_code error = file.OpenForReading(path);
+    const std::error_code error = file.OpenForReading(NativePath(path));
     return ReadOpenFile(file, error);
 }
 

@@ -8,11 +8,14 @@
 #include <QString>
 #include <QStringList>
 
-#include <csignal>
 #include <string>
+
+#if !defined(_WIN32)
+#include <csignal>
 
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 // Whole contents of a file; empty if it cannot be read.
 inline QByteArray ReadFileBytes(const QString& path) {
@@ -58,6 +61,7 @@ std::string Unscramble(const QByteArray& bytes, const Key& key) {
     return text;
 }
 
+#if !defined(_WIN32)
 // While it lives, no file of this process may grow beyond `bytes`: a full medium, as far as
 // the writer can tell. Writing past the limit fails with EFBIG instead of raising SIGXFSZ.
 class FileSizeLimit {
@@ -84,3 +88,4 @@ private:
 inline bool RunningAsRoot() {
     return ::geteuid() == 0;
 }
+#endif

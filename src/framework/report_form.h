@@ -94,11 +94,13 @@ protected:
         if (!read) {
             return read.Reason();
         }
+        // The country comes before its operators, so each is measured against the operators of
+        // the file's country, and a refusal leaves every list as it was.
         if (std::optional<std::string> missing =
-                PositionsNotOffered<Record>(*this, m_tables.positions, *read)) {
+                SelectOfferedPositions<Record>(*this, m_tables.positions, *read)) {
+            ApplyEnableRules(*this, m_tables.rules);
             return missing;
         }
-        SelectPositions<Record>(*this, m_tables.positions, *read);
         ShowTexts<Record>(*this, m_tables.texts, *read);
         ApplyEnableRules(*this, m_tables.rules);
         return std::nullopt;

@@ -49,7 +49,12 @@ void CSettingsForm::OnGenerate() {
     if (outcome.Written()) {
         UpdateData(false);
     }
-    ShowMessage(QFile::decodeName(QByteArray::fromStdString(outcome.message)));
+    std::string message = outcome.message;
+    // A file that could not be created is named by its path; the reason goes on the next line.
+    if (outcome.status == SettingsFileOutcome::Status::CannotOpen) {
+        message += "\n" + WhyNotCreated(FolderPath(), outcome.reason);
+    }
+    ShowMessage(QFile::decodeName(QByteArray::fromStdString(message)));
 }
 
 std::string CSettingsForm::FolderPath() const {

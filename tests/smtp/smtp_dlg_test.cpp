@@ -8,6 +8,7 @@
 #include "smtp/gprs_operator_table.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/localisation_file.h"
+#include "tests/support/operator_round_trip.h"
 
 namespace {
 
@@ -211,6 +212,39 @@ TEST(SmtpDlgTexts, GroupBoxesTitleAndTheFolderComeFromTheLocalisationFile) {
     EXPECT_EQ(platform.messages,
               QStringList{QStringLiteral("System configuration file has been generated.")});
     EXPECT_TRUE(QFile::exists(card.filePath(QStringLiteral("SmtpSet.dat"))));
+}
+
+// Whatever values the table's rows hold: a row that shares its access point with an earlier one
+// loads as that one, a row without one as "Manual", and either way writes the same bytes again.
+TEST(SmtpDlgLoad, EveryAutoFileOfEveryOperatorLoadsIntoAFreshFormAndGeneratesTheSameBytes) {
+    const int pairs = ExpectEveryAutoFileLoadsAndGeneratesTheSameBytes<CSmtpDlg>(
+        kGprsCountryCount, &GprsOperatorCount,
+        [](int country, int row) {
+            SmtpSettings settings;
+            settings.countryIndex = country;
+            settings.operatorIndex = row;
+            settings.smtpServer = "smtp.example.org";
+            settings.recipients[3] = "d@example.org";
+            return ComposeSmtpSettingsText(settings);
+        },
+        kSmtpSet, kSmtpScrambleKey);
+    EXPECT_EQ(pairs, 102);
+}
+
+// The file's country is chosen before its operator is looked for: the last operator of the
+// United Kingdom lies beyond the rows of the first country.
+TEST_F(SmtpDlgTest, AnOperatorBeyondTheFirstCountrysRowsLoads) {
+    SmtpSettings onCard;
+    onCard.countryIndex = 37;
+    onCard.operatorIndex = GprsOperatorCount(37) - 1;
+    ASSERT_GT(onCard.operatorIndex, GprsOperatorCount(0) - 1);
+    const std::string text = ComposeSmtpSettingsText(onCard);
+    PutOnCard(kSmtpSet, kSmtpScrambleKey, text);
+    LoadFromCard();
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("Settings loaded")))
+        << platform.messages.last().toStdString();
+    Generate();
+    EXPECT_EQ(Written(), text);
 }
 
 }  // namespace

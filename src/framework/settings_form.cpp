@@ -77,7 +77,9 @@ void CSettingsForm::OnLoadFromCard() {
                     QStringLiteral(".\nNothing in the form was changed."));
         return;
     }
-    ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath));
+    const std::string about = AboutWhatWasLoaded();
+    ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath) +
+                (about.empty() ? QString() : u'\n' + QString::fromStdString(about)));
 }
 
 void CSettingsForm::OnSysCommand(int command) {

@@ -130,9 +130,13 @@ TEST_F(MmsDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
         const std::string text = ComposeMmsSettingsText(onCard);
         PutOnCard(kMmsSet, kMmsScrambleKey, text);
         LoadFromCard();
-        EXPECT_EQ(platform.messages.last(),
-                  QStringLiteral("Settings loaded from %1/MmsSet.dat.").arg(dir.path()));
         const bool isAuto = onCard.mode == kMmsModeAuto;
+        EXPECT_EQ(platform.messages.last(),
+                  QStringLiteral("Settings loaded from %1/MmsSet.dat.").arg(dir.path()) +
+                      (isAuto ? QString()
+                              : QStringLiteral("\nIts network values are those of no operator in "
+                                               "the lists, so the form shows them in \"Manual\" "
+                                               "mode.")));
         EXPECT_EQ(Shown(IDC_MMS_MODE), isAuto ? QStringLiteral("Auto") : QStringLiteral("Manual"));
         EXPECT_EQ(Shown(IDC_MMS_OPERATOR),
                   QString::fromLatin1(isAuto ? MmsOperatorName(37, 3) : MmsOperatorName(0, 0)));

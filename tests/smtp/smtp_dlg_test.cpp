@@ -132,7 +132,10 @@ TEST_F(SmtpDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
     PutOnCard(kSmtpSet, kSmtpScrambleKey, text);
     LoadFromCard();
     EXPECT_EQ(platform.messages.last(),
-              QStringLiteral("Settings loaded from %1/SmtpSet.dat.").arg(dir.path()));
+              QStringLiteral("Settings loaded from %1/SmtpSet.dat.\nIts network values are those "
+                             "of no operator in the lists, so the form shows them in \"Manual\" "
+                             "mode.")
+                  .arg(dir.path()));
     EXPECT_EQ(Shown(IDC_SMTP_MODE), QStringLiteral("Manual"));
     EXPECT_EQ(Shown(IDC_SMTP_APN), QStringLiteral("internet.example"));
     EXPECT_TRUE(Enabled(IDC_SMTP_APN));
@@ -245,6 +248,33 @@ TEST_F(SmtpDlgTest, AnOperatorBeyondTheFirstCountrysRowsLoads) {
         << platform.messages.last().toStdString();
     Generate();
     EXPECT_EQ(Written(), text);
+}
+
+// Values that several operators share load as the first, and the message names them all.
+TEST_F(SmtpDlgTest, ValuesOfSeveralOperatorsLoadAsTheFirstAndTheMessageSaysSo) {
+    for (int country = 0; country < kGprsCountryCount; ++country) {
+        for (int row = 0; row < GprsOperatorCount(country); ++row) {
+            SmtpSettings onCard;
+            onCard.countryIndex = country;
+            onCard.operatorIndex = row;
+            const std::vector<OperatorRow> rows = GprsOperatorsWritingAccessPointOf(onCard);
+            if (rows.size() < 2) {
+                continue;
+            }
+            PutOnCard(kSmtpSet, kSmtpScrambleKey, ComposeSmtpSettingsText(onCard));
+            LoadFromCard();
+            const QString first =
+                QString::fromLatin1(GprsCountryName(rows[0].country)) + u',' + u' ' +
+                QString::fromLatin1(GprsOperatorName(rows[0].country, rows[0].operatorIndex));
+            EXPECT_TRUE(platform.messages.last().endsWith(
+                QStringLiteral("): the form shows the first, %1.").arg(first)))
+                << platform.messages.last().toStdString();
+            EXPECT_EQ(Shown(IDC_SMTP_OPERATOR), QString::fromLatin1(GprsOperatorName(
+                                                    rows[0].country, rows[0].operatorIndex)));
+            return;
+        }
+    }
+    GTEST_SKIP() << "no two operators of the table share an access point";
 }
 
 }  // namespace

@@ -154,17 +154,25 @@ std::string Defaults() {
     return compose(Record{});
 }
 
-// "Auto, Australia, Optus" or "Manual", in the words of the report forms' lists.
+// "Auto, Australia, Optus" or "Manual", in the words of the report forms' lists; where several
+// operators share the values, every one of them after the first that the form shows.
 template <class Record, Parse<Record> parse, int Record::*mode,
-          std::string_view (*countryName)(int), std::string_view (*operatorName)(int, int)>
+          std::string_view (*countryName)(int), std::string_view (*operatorName)(int, int),
+          std::vector<OperatorRow> (*operatorsOf)(const Record&)>
 std::string ModeOf(std::string_view text) {
     const Parsed<Record> settings = parse(text);
     if (!settings || (*settings).*mode != 0) {
         return std::string(kReportModeItems[1]);
     }
-    return std::string(kReportModeItems[0]) + ", " +
-           std::string(countryName(settings->countryIndex)) + ", " +
-           std::string(operatorName(settings->countryIndex, settings->operatorIndex));
+    const OperatorRowNames names{countryName, operatorName};
+    const std::vector<OperatorRow> rows = operatorsOf(*settings);
+    std::string shown =
+        std::string(kReportModeItems[0]) + ", " + NameOperatorRows(std::span(rows).first(1), names);
+    if (rows.size() > 1) {
+        shown += " (the values of " + std::to_string(rows.size()) +
+                 " operators: " + NameOperatorRows(rows, names) + ")";
+    }
+    return shown;
 }
 
 std::vector<std::string> NoRecordProblems(std::string_view) {
@@ -199,13 +207,13 @@ const std::array<SettingsKind, 3> kKinds{{
      &WriteText<MmsSettings, &ParseMmsSettingsText, &WriteMmsSettingsFile>,
      &Defaults<MmsSettings, &ComposeMmsSettingsText>, IDC_MMS_MODE_LABEL,
      &ModeOf<MmsSettings, &ParseMmsSettingsText, &MmsSettings::mode, &MmsCountryName,
-             &MmsOperatorName>},
+             &MmsOperatorName, &MmsOperatorsWritingNetworkOf>},
     {"smtp", kSmtpDialog, kSmtpSetFileName, kSmtpScrambleKey, kSmtpLines,
      &Refuse<SmtpSettings, &ParseSmtpSettingsText>, &NoRecordProblems,
      &WriteText<SmtpSettings, &ParseSmtpSettingsText, &WriteSmtpSettingsFile>,
      &Defaults<SmtpSettings, &ComposeSmtpSettingsText>, IDC_SMTP_MODE_LABEL,
      &ModeOf<SmtpSettings, &ParseSmtpSettingsText, &SmtpSettings::smtpMode, &GprsCountryName,
-             &GprsOperatorName>},
+             &GprsOperatorName, &GprsOperatorsWritingAccessPointOf>},
 }};
 
 Parsed<std::string> ReadAsKind(std::string_view bytes, const SettingsKind& kind) {

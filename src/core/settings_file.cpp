@@ -1,5 +1,6 @@
 #include "core/settings_file.h"
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -96,6 +97,41 @@ ReadBack ReadBackFile(const fs::path& target, const std::string& bytes,
 }
 
 }  // namespace
+
+std::string WhyNotCreated(const std::string& targetFolder, const std::error_code& reason) {
+    std::error_code error;
+    const fs::file_status folder = fs::status(targetFolder, error);
+    if (folder.type() == fs::file_type::not_found) {
+        return "There is no such folder: is the card in its slot, or was another folder meant?";
+    }
+    if (!error && !fs::is_directory(folder)) {
+        return "It is not a folder: choose the card's folder with \"Select\".";
+    }
+    if (reason == std::errc::read_only_file_system) {
+        return "The card is read-only: is its lock switch set?";
+    }
+    if (reason == std::errc::no_space_on_device) {
+        return "The card is full.";
+    }
+    if (reason == std::errc::is_a_directory) {
+        return "A folder of that name is in the way.";
+    }
+    if (reason == FileProblem::NotAFile) {
+        return "Something that is no file is in the way.";
+    }
+    if (reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted) {
+        if (targetFolder == kDefaultTargetFolder) {
+            return "This folder may not be written to: choose the card's folder with \"Select\" "
+                   "first.";
+        }
+        return "The file there is read-only, or this folder may not be written to.";
+    }
+    std::string words = reason ? reason.message() : "The file could not be created";
+    if (!words.empty()) {
+        words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
+    }
+    return words + ".";
+}
 
 std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::string& fileName) {
     return targetFolder + fileName;

@@ -44,6 +44,10 @@ struct SettingsFileOutcome {
     bool Written() const { return status == Status::Written; }
 };
 
+// Why a settings file could not be created in `targetFolder`, in plain words for the line after
+// its path, with a hint where one helps: "The card is read-only: is its lock switch set?".
+std::string WhyNotCreated(const std::string& targetFolder, const std::error_code& reason);
+
 // Target folder and file name side by side, nothing added or removed.
 std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::string& fileName);
 

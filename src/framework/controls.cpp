@@ -1,6 +1,7 @@
 #include "framework/controls.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,4 +79,10 @@ QString LabelOf(std::span<QWidget* const> controls, const QWidget* control) {
         }
     }
     return QString();
+}
+
+QString ControlName(const QWidget* control) {
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control));
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
 }

@@ -34,6 +34,10 @@ QString GetWindowText(const QWidget* window);
 // Sets it; for a drop-down list this selects the item with exactly that text, if there is one.
 void SetWindowText(QWidget* window, const QString& text);
 
+// The name by which a screen reader calls `control`: its own accessible name, else the caption of
+// the label that names it, without its mnemonic ("Serial number character 3", "Country").
+QString ControlName(const QWidget* control);
+
 // The caption of the label among `controls` that names `control`, as the window shows it now;
 // empty when no label names it.
 QString LabelOf(std::span<QWidget* const> controls, const QWidget* control);

@@ -4,8 +4,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStorageInfo>
+#include <QUrl>
 
 #include "core/clock_text.h"
+#include "core/settings_file.h"
 
 namespace {
 
@@ -33,12 +36,52 @@ void DesktopPlatform::ShowMessage(QWidget* owner, const QString& text) {
     box.exec();
 }
 
+std::vector<RemovableVolume> Platform::RemovableVolumes() {
+    std::vector<RemovableVolume> volumes;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        const QString root = storage.rootPath();
+#if defined(_WIN32)
+        // Drive letters other than the system's, readable and not the system drive.
+        const bool removable = !storage.isRoot() && root.size() <= 3;
+#else
+        const bool removable = root.startsWith(QLatin1String("/media/")) ||
+                               root.startsWith(QLatin1String("/run/media/"));
+#endif
+        if (removable && storage.isValid() && storage.isReady()) {
+            volumes.push_back({root, storage.displayName(), storage.bytesTotal()});
+        }
+    }
+    return volumes;
+}
+
+QFileDialog* MakeFolderBrowser(QWidget* owner, const QString& title, const QString& startFolder,
+                               const std::vector<RemovableVolume>& volumes) {
+    QString start = startFolder;
+    if (volumes.size() == 1 && startFolder == QLatin1String(kDefaultTargetFolder)) {
+        start = volumes.front().rootPath;
+    }
+    auto* browser = new QFileDialog(owner, title, start);
+    // Only Qt's own browser takes the cards into its sidebar.
+    browser->setOption(QFileDialog::DontUseNativeDialog);
+    browser->setFileMode(QFileDialog::Directory);
+    browser->setOption(QFileDialog::ShowDirsOnly);
+    QList<QUrl> sidebar{QUrl::fromLocalFile(QLatin1String(kDefaultTargetFolder))};
+    for (const RemovableVolume& volume : volumes) {
+        sidebar << QUrl::fromLocalFile(volume.rootPath);
+    }
+    browser->setSidebarUrls(sidebar);
+    return browser;
+}
+
 std::optional<QString> DesktopPlatform::BrowseForFolder(QWidget* owner, const QString& title,
                                                         const QString& startFolder) {
-    const QString folder = QFileDialog::getExistingDirectory(owner, title, startFolder);
-    if (folder.isEmpty()) {
-        return std::nullopt;
+    QFileDialog* browser = MakeFolderBrowser(owner, title, startFolder, RemovableVolumes());
+    browser->setAttribute(Qt::WA_DeleteOnClose, false);
+    std::optional<QString> folder;
+    if (browser->exec() == QDialog::Accepted && !browser->selectedFiles().isEmpty()) {
+        folder = browser->selectedFiles().front();
     }
+    delete browser;
     return folder;
 }
 

@@ -4,8 +4,17 @@
 
 #include <ctime>
 #include <optional>
+#include <vector>
 
+class QFileDialog;
 class QWidget;
+
+// A removable volume that the system has mounted: a camera's card.
+struct RemovableVolume {
+    QString rootPath;
+    QString label;
+    qint64 bytes = 0;
+};
 
 // Everything the dialogs ask of the desktop that a test must be able to answer: message boxes,
 // the folder browser and the clock. The program uses the desktop's own; tests install a fake.
@@ -21,6 +30,8 @@ public:
                                                    const QString& startFolder) = 0;
     // The current local time.
     virtual std::tm Now() = 0;
+    // The removable volumes mounted now, where the folder browser offers them.
+    virtual std::vector<RemovableVolume> RemovableVolumes();
 
     static Platform& Current();
     // Makes `platform` the one in use; nullptr goes back to the desktop's own.
@@ -35,6 +46,11 @@ public:
                                            const QString& startFolder) override;
     std::tm Now() override;
 };
+
+// The folder browser: opens in the one card when exactly one is mounted and the folder is still
+// the default, else in `startFolder`; every card stands in its sidebar with its label and size.
+QFileDialog* MakeFolderBrowser(QWidget* owner, const QString& title, const QString& startFolder,
+                               const std::vector<RemovableVolume>& volumes);
 
 // The base name of the program file, without extension: the caption of every message box.
 QString ApplicationName();

@@ -28,20 +28,17 @@ void SelectPositions(CDialog& dialog, std::span<const PositionField<Record>> fie
     }
 }
 
-// Why a value of a settings file cannot be shown: `list`, named by its label or else by its
-// identifier, has no item `item`.
-inline std::string NoSuchItem(const CDialog& dialog, const QWidget* list, const QString& item) {
-    const QString label = LabelOf(dialog.Controls(), list);
-    const QString name =
-        label.isEmpty() ? QString::number(CDialog::ControlId(list)) : u'"' + label + u'"';
+// Why a value of a settings file cannot be shown: `list`, named as a screen reader names it, has
+// no item `item`.
+inline std::string NoSuchItem(const CDialog&, const QWidget* list, const QString& item) {
     return QStringLiteral(
-               "it holds a value that the form does not offer: the list %1 has no item %2")
-        .arg(name, item)
+               "it holds a value that the form does not offer: the list \"%1\" has no item %2")
+        .arg(ControlName(list), item)
         .toStdString();
 }
 
 // Why the lists cannot show `record`: the first list without an item at its field's position;
-// nothing when every list has its item.
+// nothing when every list has its item. For lists whose items do not depend on each other.
 template <class Record>
 std::optional<std::string> PositionsNotOffered(const CDialog& dialog,
                                                std::span<const PositionField<Record>> fields,
@@ -51,6 +48,32 @@ std::optional<std::string> PositionsNotOffered(const CDialog& dialog,
         if (position < 0 || position >= dialog.List(list.listId)->count()) {
             return NoSuchItem(dialog, dialog.Item(list.listId), QString::number(position));
         }
+    }
+    return std::nullopt;
+}
+
+template <class Record>
+void ReadPositions(const CDialog& dialog, std::span<const PositionField<Record>> fields,
+                   Record& record);
+
+// Makes each list, in table order, show the item at its field's position in `record`, each
+// measured against its items as the lists before it have left them: choosing a country refills
+// the list of its operators, so a table names a list before the lists it fills. When a list has
+// no such item, every list goes back to the item it showed and the reason is given.
+template <class Record>
+std::optional<std::string> SelectOfferedPositions(CDialog& dialog,
+                                                  std::span<const PositionField<Record>> fields,
+                                                  const Record& record) {
+    Record before{};
+    ReadPositions<Record>(dialog, fields, before);
+    for (const PositionField<Record>& list : fields) {
+        const int position = record.*list.field;
+        CComboBox* shown = dialog.List(list.listId);
+        if (position < 0 || position >= shown->count()) {
+            SelectPositions<Record>(dialog, fields, before);
+            return NoSuchItem(dialog, shown, QString::number(position));
+        }
+        shown->setCurrentIndex(position);
     }
     return std::nullopt;
 }

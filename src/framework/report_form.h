@@ -6,6 +6,9 @@
 // table. A report form is its layout, its record and these tables.
 #include <span>
 #include <string>
+#include <vector>
+
+#include "core/operator_rows.h"
 
 #include "core/parsed.h"
 #include "framework/enable_rules.h"
@@ -30,6 +33,8 @@ public:
         SettingsFileOutcome (*write)(const Record& settings, const std::string& targetFolder,
                                      std::optional<FolderDevice> selectedDevice);
         Parsed<Record> (*read)(const std::string& path);
+        // The operators whose "Auto" writes the network values that a record writes.
+        std::vector<OperatorRow> (*operatorsOf)(const Record& settings);
     };
 
     // Whether every identifier of the tables names a control of the right kind in `layout`; each
@@ -94,16 +99,36 @@ protected:
         if (!read) {
             return read.Reason();
         }
+        // The country comes before its operators, so each is measured against the operators of
+        // the file's country, and a refusal leaves every list as it was.
         if (std::optional<std::string> missing =
-                PositionsNotOffered<Record>(*this, m_tables.positions, *read)) {
+                SelectOfferedPositions<Record>(*this, m_tables.positions, *read)) {
+            ApplyEnableRules(*this, m_tables.rules);
             return missing;
         }
-        SelectPositions<Record>(*this, m_tables.positions, *read);
         ShowTexts<Record>(*this, m_tables.texts, *read);
         ApplyEnableRules(*this, m_tables.rules);
+        m_operatorsLoaded = m_tables.operatorsOf(*read);
         return std::nullopt;
+    }
+    // Which operator the network values of the file loaded are, where that is not plain.
+    std::string AboutWhatWasLoaded() const override {
+        const OperatorRowNames names{m_tables.operators.countryName,
+                                     m_tables.operators.operatorName};
+        if (m_operatorsLoaded.empty()) {
+            return "Its network values are those of no operator in the lists, so the form shows "
+                   "them in \"Manual\" mode.";
+        }
+        if (m_operatorsLoaded.size() == 1) {
+            return {};
+        }
+        return "Its network values are those of " + std::to_string(m_operatorsLoaded.size()) +
+               " operators (" + NameOperatorRows(m_operatorsLoaded, names) +
+               "): the form shows the first, " +
+               NameOperatorRows(std::span(m_operatorsLoaded).first(1), names) + ".";
     }
 
 private:
     const Tables& m_tables;
+    std::vector<OperatorRow> m_operatorsLoaded;
 };

@@ -49,7 +49,12 @@ void CSettingsForm::OnGenerate() {
     if (outcome.Written()) {
         UpdateData(false);
     }
-    ShowMessage(QFile::decodeName(QByteArray::fromStdString(outcome.message)));
+    std::string message = outcome.message;
+    // A file that could not be created is named by its path; the reason goes on the next line.
+    if (outcome.status == SettingsFileOutcome::Status::CannotOpen) {
+        message += "\n" + WhyNotCreated(FolderPath(), outcome.reason);
+    }
+    ShowMessage(QFile::decodeName(QByteArray::fromStdString(message)));
 }
 
 std::string CSettingsForm::FolderPath() const {
@@ -75,7 +80,9 @@ void CSettingsForm::OnLoadFromCard() {
                     QStringLiteral("\nNothing in the form was changed."));
         return;
     }
-    ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath));
+    const std::string about = AboutWhatWasLoaded();
+    ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath) +
+                (about.empty() ? QString() : u'\n' + QString::fromStdString(about)));
 }
 
 void CSettingsForm::OnSysCommand(int command) {

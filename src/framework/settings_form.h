@@ -52,6 +52,9 @@ protected:
     // changes nothing and gives the reason.
     virtual std::optional<std::string> LoadSettingsFileFrom(const std::string& path) = 0;
 
+    // What to say beside "Settings loaded from ..." of the file just loaded; empty for nothing.
+    virtual std::string AboutWhatWasLoaded() const { return {}; }
+
     void OnSelect();
     void OnGenerate();
     void OnExit();

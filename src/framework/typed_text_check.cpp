@@ -16,7 +16,7 @@ std::optional<TypedTextRefusal> RefuseUnwritableTypedText(const CDialog& dialog)
         return TypedTextRefusal{
             edit, QStringLiteral("\"%1\" holds a line break, a tab or a character outside plain "
                                  "ASCII, which the camera cannot read.\nNothing was written.")
-                      .arg(LabelOf(dialog.Controls(), edit))};
+                      .arg(ControlName(edit))};
     }
     return std::nullopt;
 }

@@ -14,7 +14,7 @@ class CDialog;
 class QLineEdit;
 
 // The first edit, in template order, whose text cannot be written, and the message that refuses
-// it, naming it by its label.
+// it, naming it as a screen reader does.
 struct TypedTextRefusal {
     QLineEdit* edit;
     QString message;

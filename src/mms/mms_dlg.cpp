@@ -61,6 +61,7 @@ constexpr CReportForm<S>::Tables kTables{
     kMmsSetFileName,
     &WriteMmsSettingsFile,
     &ReadMmsSettingsFile,
+    &MmsOperatorsWritingNetworkOf,
 };
 
 static_assert(CReportForm<S>::Fits(kMmsDialog, kTables));

@@ -1,5 +1,8 @@
 #include "mms/mms_settings.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "core/settings_file_reader.h"
 #include "core/settings_lines.h"
 #include "mms/mms_operator_table.h"
@@ -38,25 +41,46 @@ void WalkLines(SettingsLines& lines, MmsSettings& s) {
     }
 }
 
-// Makes a "Manual" record read from a file "Auto" at the first operator whose values it holds.
+// Why "Auto" writes no file for the record's operator; nothing when it does.
+std::optional<std::string> AutoOperatorRefusal(const MmsSettings& settings) {
+    if (settings.mode == kMmsModeManual) {
+        return std::nullopt;
+    }
+    // The camera cannot send without a centre, an access point and a gateway with its port.
+    const MmsNetworkValues row = MmsOperatorNetwork(settings.countryIndex, settings.operatorIndex);
+    if (!row.url.empty() && !row.apn.empty() && !row.gateway.empty() && !row.port.empty()) {
+        return std::nullopt;
+    }
+    return "There are no MMS network settings for " +
+           std::string(MmsOperatorName(settings.countryIndex, settings.operatorIndex)) + " in " +
+           std::string(MmsCountryName(settings.countryIndex)) +
+           ". Choose \"Manual\" as MMS Mode and type the operator's settings.";
+}
+
+// The six network values that the record writes.
+std::array<std::string, 6> NetworkWritten(const MmsSettings& settings) {
+    if (settings.mode != kMmsModeManual) {
+        const std::array<std::string_view, 6> row =
+            OperatorNetwork(settings.countryIndex, settings.operatorIndex);
+        return {std::string(row[0]), std::string(row[1]), std::string(row[2]),
+                std::string(row[3]), std::string(row[4]), std::string(row[5])};
+    }
+    return {settings.url,  settings.apn,     settings.gateway,
+            settings.port, settings.account, settings.password};
+}
+
+// Makes a "Manual" record read from a file "Auto" at the first operator that "Auto" writes with
+// its values.
 MmsSettings TakeOperatorOfTheTable(MmsSettings s) {
-    const std::array<std::string*, 6> network = NetworkTexts(s);
-    for (int country = 0; country < MmsCountryCount(); ++country) {
-        for (int row = 0; row < MmsOperatorCount(country); ++row) {
-            const std::array<std::string_view, 6> values = OperatorNetwork(country, row);
-            if (std::equal(values.begin(), values.end(), network.begin(),
-                           [](std::string_view value, const std::string* text) {
-                               return value == *text;
-                           })) {
-                s.mode = kMmsModeAuto;
-                s.countryIndex = country;
-                s.operatorIndex = row;
-                for (std::string* text : network) {
-                    text->clear();
-                }
-                return s;
-            }
-        }
+    const std::vector<OperatorRow> rows = MmsOperatorsWritingNetworkOf(s);
+    if (rows.empty()) {
+        return s;
+    }
+    s.mode = kMmsModeAuto;
+    s.countryIndex = rows.front().country;
+    s.operatorIndex = rows.front().operatorIndex;
+    for (std::string* text : NetworkTexts(s)) {
+        text->clear();
     }
     return s;
 }
@@ -88,19 +112,22 @@ Parsed<MmsSettings> ReadMmsSettingsFile(const std::string& path) {
     return ReadSettingsFile(path, kMmsScrambleKey, &ParseMmsSettingsText);
 }
 
-static std::optional<std::string> AutoOperatorRefusal(const MmsSettings& settings) {
-    if (settings.mode == kMmsModeManual) {
-        return std::nullopt;
+std::vector<OperatorRow> MmsOperatorsWritingNetworkOf(const MmsSettings& settings) {
+    const std::array<std::string, 6> written = NetworkWritten(settings);
+    std::vector<OperatorRow> rows;
+    for (int country = 0; country < MmsCountryCount(); ++country) {
+        for (int row = 0; row < MmsOperatorCount(country); ++row) {
+            MmsSettings candidate;
+            candidate.countryIndex = country;
+            candidate.operatorIndex = row;
+            const std::array<std::string_view, 6> values = OperatorNetwork(country, row);
+            if (!AutoOperatorRefusal(candidate) &&
+                std::equal(values.begin(), values.end(), written.begin(), written.end())) {
+                rows.push_back({country, row});
+            }
+        }
     }
-    // The camera cannot send without a centre, an access point and a gateway with its port.
-    const MmsNetworkValues row = MmsOperatorNetwork(settings.countryIndex, settings.operatorIndex);
-    if (!row.url.empty() && !row.apn.empty() && !row.gateway.empty() && !row.port.empty()) {
-        return std::nullopt;
-    }
-    return "There are no MMS network settings for " +
-           std::string(MmsOperatorName(settings.countryIndex, settings.operatorIndex)) + " in " +
-           std::string(MmsCountryName(settings.countryIndex)) +
-           ". Choose \"Manual\" as MMS Mode and type the operator's settings.";
+    return rows;
 }
 
 SettingsFileOutcome WriteMmsSettingsFile(const MmsSettings& settings,

@@ -3,7 +3,9 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/operator_rows.h"
 #include "core/parsed.h"
 #include "core/settings_file.h"
 
@@ -39,13 +41,17 @@ std::string ComposeMmsSettingsText(const MmsSettings& settings);
 
 // The record that an MmsSet.dat text holds, or why the text is none. The file holds no mode,
 // country or operator, only the six network values, so the record read is the canonical one:
-// "Auto" at the first operator of the table, in table order, whose six values are those of the
-// file, with empty network texts; "Manual" at the first operator with the file's texts when no
-// operator has them. The law of reading and composing: for every text that parses, composing the
-// record gives the text back byte for byte; for every record whose numbers are from 0 on and whose
-// texts are printable ASCII, parsing its text gives a record that composes to the same text and
-// equals it in every field the file holds.
+// "Auto" at the first operator of the table, in table order, that "Auto" writes with the six values
+// of the file, with empty network texts; "Manual" with the file's texts when no operator has them
+// (among them the empty values, which "Auto" writes for no operator). The law of reading and
+// composing: for every text that parses, composing the record gives the text back byte for byte;
+// for every record whose numbers are from 0 on and whose texts are printable ASCII, parsing its
+// text gives a record that composes to the same text and equals it in every field the file holds.
 Parsed<MmsSettings> ParseMmsSettingsText(std::string_view text);
+
+// Every operator, in table order, that "Auto" writes with the network values that `settings`
+// writes: in "Auto" those of its own operator, in "Manual" its texts.
+std::vector<OperatorRow> MmsOperatorsWritingNetworkOf(const MmsSettings& settings);
 
 // Reads the MmsSet.dat at `path`.
 Parsed<MmsSettings> ReadMmsSettingsFile(const std::string& path);

@@ -59,6 +59,7 @@ constexpr CReportForm<S>::Tables kTables{
     kSmtpSetFileName,
     &WriteSmtpSettingsFile,
     &ReadSmtpSettingsFile,
+    &GprsOperatorsWritingAccessPointOf,
 };
 
 static_assert(CReportForm<S>::Fits(kSmtpDialog, kTables));

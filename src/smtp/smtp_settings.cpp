@@ -1,5 +1,7 @@
 #include "smtp/smtp_settings.h"
 
+#include <optional>
+
 #include "core/settings_file_reader.h"
 #include "core/settings_lines.h"
 #include "smtp/gprs_operator_table.h"
@@ -24,27 +26,43 @@ void WalkLines(SettingsLines& lines, SmtpSettings& s) {
     }
 }
 
-bool HoldsAccessPoint(const SmtpSettings& s, const GprsAccessPoint& accessPoint) {
-    return s.apn == accessPoint.apn && s.account == accessPoint.account &&
-           s.apnPassword == accessPoint.password;
+// Why "Auto" writes no file for the record's operator; nothing when it does.
+std::optional<std::string> AutoOperatorRefusal(const SmtpSettings& settings) {
+    if (settings.smtpMode != kSmtpModeAuto ||
+        !GprsOperatorAccessPoint(settings.countryIndex, settings.operatorIndex).apn.empty()) {
+        return std::nullopt;
+    }
+    return "There is no GPRS access point for " +
+           std::string(GprsOperatorName(settings.countryIndex, settings.operatorIndex)) + " in " +
+           std::string(GprsCountryName(settings.countryIndex)) +
+           ". Choose \"Manual\" as SMTP Mode and type the operator's settings.";
 }
 
-// Makes a "Manual" record read from a file "Auto" at the first operator whose access point it
-// holds.
-SmtpSettings TakeOperatorOfTheTable(SmtpSettings s) {
-    for (int country = 0; country < kGprsCountryCount; ++country) {
-        for (int row = 0; row < GprsOperatorCount(country); ++row) {
-            if (HoldsAccessPoint(s, GprsOperatorAccessPoint(country, row))) {
-                s.smtpMode = kSmtpModeAuto;
-                s.countryIndex = country;
-                s.operatorIndex = row;
-                s.apn.clear();
-                s.account.clear();
-                s.apnPassword.clear();
-                return s;
-            }
-        }
+// The record with the access point it writes in its texts.
+SmtpSettings WithAccessPointWritten(SmtpSettings settings) {
+    if (settings.smtpMode == kSmtpModeAuto) {
+        const GprsAccessPoint row =
+            GprsOperatorAccessPoint(settings.countryIndex, settings.operatorIndex);
+        settings.apn = row.apn;
+        settings.account = row.account;
+        settings.apnPassword = row.password;
     }
+    return settings;
+}
+
+// Makes a "Manual" record read from a file "Auto" at the first operator that "Auto" writes with
+// its access point.
+SmtpSettings TakeOperatorOfTheTable(SmtpSettings s) {
+    const std::vector<OperatorRow> rows = GprsOperatorsWritingAccessPointOf(s);
+    if (rows.empty()) {
+        return s;
+    }
+    s.smtpMode = kSmtpModeAuto;
+    s.countryIndex = rows.front().country;
+    s.operatorIndex = rows.front().operatorIndex;
+    s.apn.clear();
+    s.account.clear();
+    s.apnPassword.clear();
     return s;
 }
 
@@ -52,15 +70,7 @@ SmtpSettings TakeOperatorOfTheTable(SmtpSettings s) {
 
 std::string ComposeSmtpSettingsText(const SmtpSettings& settings) {
     // Auto takes the access point from the table row at the moment of composing.
-    SmtpSettings fields = settings;
-    if (settings.smtpMode == kSmtpModeAuto) {
-        const GprsAccessPoint row =
-            GprsOperatorAccessPoint(settings.countryIndex, settings.operatorIndex);
-        fields.apn = row.apn;
-        fields.account = row.account;
-        fields.apnPassword = row.password;
-    }
-    return ComposeSettingsText(fields, &WalkLines);
+    return ComposeSettingsText(WithAccessPointWritten(settings), &WalkLines);
 }
 
 Parsed<SmtpSettings> ParseSmtpSettingsText(std::string_view text) {
@@ -74,15 +84,23 @@ Parsed<SmtpSettings> ReadSmtpSettingsFile(const std::string& path) {
     return ReadSettingsFile(path, kSmtpScrambleKey, &ParseSmtpSettingsText);
 }
 
-static std::optional<std::string> AutoOperatorRefusal(const SmtpSettings& settings) {
-    if (settings.smtpMode != kSmtpModeAuto ||
-        !GprsOperatorAccessPoint(settings.countryIndex, settings.operatorIndex).apn.empty()) {
-        return std::nullopt;
+std::vector<OperatorRow> GprsOperatorsWritingAccessPointOf(const SmtpSettings& settings) {
+    const SmtpSettings written = WithAccessPointWritten(settings);
+    std::vector<OperatorRow> rows;
+    for (int country = 0; country < kGprsCountryCount; ++country) {
+        for (int row = 0; row < GprsOperatorCount(country); ++row) {
+            SmtpSettings candidate;
+            candidate.countryIndex = country;
+            candidate.operatorIndex = row;
+            const GprsAccessPoint accessPoint = GprsOperatorAccessPoint(country, row);
+            if (!AutoOperatorRefusal(candidate) && written.apn == accessPoint.apn &&
+                written.account == accessPoint.account &&
+                written.apnPassword == accessPoint.password) {
+                rows.push_back({country, row});
+            }
+        }
     }
-    return "There is no GPRS access point for " +
-           std::string(GprsOperatorName(settings.countryIndex, settings.operatorIndex)) + " in " +
-           std::string(GprsCountryName(settings.countryIndex)) +
-           ". Choose \"Manual\" as SMTP Mode and type the operator's settings.";
+    return rows;
 }
 
 SettingsFileOutcome WriteSmtpSettingsFile(const SmtpSettings& settings,

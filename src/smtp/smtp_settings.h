@@ -5,7 +5,9 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/operator_rows.h"
 #include "core/parsed.h"
 #include "core/settings_file.h"
 
@@ -43,13 +45,17 @@ std::string ComposeSmtpSettingsText(const SmtpSettings& settings);
 
 // The record that an SmtpSet.dat text holds, or why the text is none. The file holds no mode,
 // country or operator, only the access point, so the record read is the canonical one: "Auto" at
-// the first operator of the table, in table order, whose access point is the file's, with empty
-// access point texts; "Manual" at the first operator with the file's texts when no operator has
-// it. The law of reading and composing: for every text that parses, composing the record gives the
-// text back byte for byte; for every record whose numbers are from 0 on and whose texts are
-// printable ASCII, parsing its text gives a record that composes to the same text and equals it in
-// every field the file holds.
+// the first operator of the table, in table order, that "Auto" writes with the file's access point,
+// with empty access point texts; "Manual" with the file's texts when no operator has it (among
+// them an empty access point, which "Auto" writes for no operator). The law of reading and
+// composing: for every text that parses, composing the record gives the text back byte for byte;
+// for every record whose numbers are from 0 on and whose texts are printable ASCII, parsing its
+// text gives a record that composes to the same text and equals it in every field the file holds.
 Parsed<SmtpSettings> ParseSmtpSettingsText(std::string_view text);
+
+// Every operator, in table order, that "Auto" writes with the access point that `settings` writes:
+// in "Auto" that of its own operator, in "Manual" its texts.
+std::vector<OperatorRow> GprsOperatorsWritingAccessPointOf(const SmtpSettings& settings);
 
 // Reads the SmtpSet.dat at `path`.
 Parsed<SmtpSettings> ReadSmtpSettingsFile(const std::string& path);

@@ -218,6 +218,25 @@ TEST_P(WriteSettingsFileTest, ReadOnlyMediumShowsExactlyThePathAndKeepsTheOlderF
                               [](const std::string& path) { return path; });
 }
 
+// The line after the path says why in plain words: a locked card, a missing folder.
+TEST_P(WriteSettingsFileTest, WhyAFileWasNotCreatedIsSaidInPlainWords) {
+    const QString missing = Sub(QStringLiteral("gone"));
+    const SettingsFileOutcome none = Write(missing);
+    EXPECT_EQ(WhyNotCreated(missing.toStdString(), none.reason),
+              "There is no such folder: is the card in its slot, or was another folder meant?");
+    if (!ScratchMount::Unavailable().empty()) {
+        GTEST_SKIP() << ScratchMount::Unavailable();
+    }
+    const QString card = MakeFolder(QStringLiteral("locked"));
+    ScratchMount mount(card, "size=64k");
+    ASSERT_TRUE(mount.Mounted());
+    ASSERT_TRUE(mount.RemountReadOnly());
+    const SettingsFileOutcome locked = Write(card);
+    EXPECT_EQ(locked.status, Status::CannotOpen);
+    EXPECT_EQ(WhyNotCreated(card.toStdString(), locked.reason),
+              "The card is read-only: is its lock switch set?");
+}
+
 TEST_P(WriteSettingsFileTest, LinkInPlaceOfTheFileIsReplacedAndNeverWrittenThrough) {
     // Someone else's card may aim the name at any file of the user's, or nowhere.
     const QString elsewhere = MakeFolder(QStringLiteral("elsewhere"));

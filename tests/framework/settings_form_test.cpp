@@ -1,7 +1,9 @@
 #include "framework/settings_form.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -110,7 +112,10 @@ TEST_F(SettingsFormTest, FieldsGoBackIntoTheirEditsOnlyAfterACompleteWrite) {
     form.next = {SettingsFileOutcome::Status::CannotOpen, "/media/K\xc3\xa4rtchen/Test.dat"};
     Generate();
     EXPECT_EQ(Shown(26), QStringLiteral("made by the form"));
-    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("/media/Kärtchen/Test.dat")});
+    // Never the path alone: the reason follows it.
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("/media/Kärtchen/Test.dat\n")));
+    EXPECT_GT(platform.messages[0].size(), QStringLiteral("/media/Kärtchen/Test.dat\n").size());
 
     form.next = {SettingsFileOutcome::Status::Written, kGeneratedMessage};
     Generate();
@@ -185,6 +190,28 @@ TEST_F(SettingsFormTest, ExitEndsTheFormAsCancelled) {
     Click(res::IDC_EXIT);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+// Two cards both stand in the browser's sidebar; with one card alone the browser opens in it,
+// unless a folder has been chosen already.
+TEST(FolderBrowser, OffersEveryCardAndOpensInTheOnlyOne) {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    const RemovableVolume card1{first.path(), QStringLiteral("CARD1"), 8LL << 30};
+    const RemovableVolume card2{second.path(), QStringLiteral("CARD2"), 16LL << 30};
+    std::unique_ptr<QFileDialog> two(MakeFolderBrowser(nullptr, QStringLiteral("Select :"),
+                                                       QStringLiteral("/"), {card1, card2}));
+    const QList<QUrl> sidebar = two->sidebarUrls();
+    EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(first.path())));
+    EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(second.path())));
+    EXPECT_EQ(two->directory().absolutePath(), QStringLiteral("/"));
+
+    std::unique_ptr<QFileDialog> one(
+        MakeFolderBrowser(nullptr, QStringLiteral("Select :"), QStringLiteral("/"), {card2}));
+    EXPECT_EQ(one->directory().absolutePath(), second.path());
+    std::unique_ptr<QFileDialog> chosen(
+        MakeFolderBrowser(nullptr, QStringLiteral("Select :"), first.path(), {card2}));
+    EXPECT_EQ(chosen->directory().absolutePath(), first.path());
 }
 
 }  // namespace

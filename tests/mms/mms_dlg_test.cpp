@@ -10,6 +10,7 @@
 #include "res/mms_dialog.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/localisation_file.h"
+#include "tests/support/operator_round_trip.h"
 
 namespace {
 
@@ -129,9 +130,13 @@ TEST_F(MmsDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
         const std::string text = ComposeMmsSettingsText(onCard);
         PutOnCard(kMmsSet, kMmsScrambleKey, text);
         LoadFromCard();
-        EXPECT_EQ(platform.messages.last(),
-                  QStringLiteral("Settings loaded from %1/MmsSet.dat.").arg(dir.path()));
         const bool isAuto = onCard.mode == kMmsModeAuto;
+        EXPECT_EQ(platform.messages.last(),
+                  QStringLiteral("Settings loaded from %1/MmsSet.dat.").arg(dir.path()) +
+                      (isAuto ? QString()
+                              : QStringLiteral("\nIts network values are those of no operator in "
+                                               "the lists, so the form shows them in \"Manual\" "
+                                               "mode.")));
         EXPECT_EQ(Shown(IDC_MMS_MODE), isAuto ? QStringLiteral("Auto") : QStringLiteral("Manual"));
         EXPECT_EQ(Shown(IDC_MMS_OPERATOR),
                   QString::fromLatin1(isAuto ? MmsOperatorName(37, 3) : MmsOperatorName(0, 0)));
@@ -199,6 +204,38 @@ TEST_F(MmsDlgTest, ACardPulledAfterSelectGetsNothingWrittenOnItsMountPoint) {
 }  // namespace
 
 namespace {
+
+// Whatever values the table's rows hold: a row that shares its values with an earlier one loads
+// as that one, a row without values as "Manual", and either way writes the same bytes again.
+TEST(MmsDlgLoad, EveryAutoFileOfEveryOperatorLoadsIntoAFreshFormAndGeneratesTheSameBytes) {
+    const int pairs = ExpectEveryAutoFileLoadsAndGeneratesTheSameBytes<CMmsDlg>(
+        MmsCountryCount(), &MmsOperatorCount,
+        [](int country, int row) {
+            MmsSettings settings;
+            settings.countryIndex = country;
+            settings.operatorIndex = row;
+            settings.status = 2;
+            settings.emails[0] = "a@example.org";
+            return ComposeMmsSettingsText(settings);
+        },
+        kMmsSet, kMmsScrambleKey);
+    EXPECT_EQ(pairs, 114);
+}
+
+// The file's country is chosen before its operator is looked for.
+TEST_F(MmsDlgTest, AnOperatorBeyondTheFirstCountrysRowsLoads) {
+    MmsSettings onCard;
+    onCard.countryIndex = 37;  // United Kingdom
+    onCard.operatorIndex = MmsOperatorCount(37) - 1;
+    ASSERT_GT(onCard.operatorIndex, MmsOperatorCount(0) - 1);
+    const std::string text = ComposeMmsSettingsText(onCard);
+    PutOnCard(kMmsSet, kMmsScrambleKey, text);
+    LoadFromCard();
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("Settings loaded")))
+        << platform.messages.last().toStdString();
+    Generate();
+    EXPECT_EQ(Written(), text);
+}
 
 TEST(MmsDlgTexts, ComeFromTheLocalisationFileAfterTheListsAreFilled) {
     const ScopedLocalisationFile texts(

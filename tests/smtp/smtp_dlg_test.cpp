@@ -8,6 +8,7 @@
 #include "smtp/gprs_operator_table.h"
 #include "tests/support/form_fixture.h"
 #include "tests/support/localisation_file.h"
+#include "tests/support/operator_round_trip.h"
 
 namespace {
 
@@ -131,7 +132,10 @@ TEST_F(SmtpDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
     PutOnCard(kSmtpSet, kSmtpScrambleKey, text);
     LoadFromCard();
     EXPECT_EQ(platform.messages.last(),
-              QStringLiteral("Settings loaded from %1/SmtpSet.dat.").arg(dir.path()));
+              QStringLiteral("Settings loaded from %1/SmtpSet.dat.\nIts network values are those "
+                             "of no operator in the lists, so the form shows them in \"Manual\" "
+                             "mode.")
+                  .arg(dir.path()));
     EXPECT_EQ(Shown(IDC_SMTP_MODE), QStringLiteral("Manual"));
     EXPECT_EQ(Shown(IDC_SMTP_APN), QStringLiteral("internet.example"));
     EXPECT_TRUE(Enabled(IDC_SMTP_APN));
@@ -211,6 +215,66 @@ TEST(SmtpDlgTexts, GroupBoxesTitleAndTheFolderComeFromTheLocalisationFile) {
     EXPECT_EQ(platform.messages,
               QStringList{QStringLiteral("System configuration file has been generated.")});
     EXPECT_TRUE(QFile::exists(card.filePath(QStringLiteral("SmtpSet.dat"))));
+}
+
+// Whatever values the table's rows hold: a row that shares its access point with an earlier one
+// loads as that one, a row without one as "Manual", and either way writes the same bytes again.
+TEST(SmtpDlgLoad, EveryAutoFileOfEveryOperatorLoadsIntoAFreshFormAndGeneratesTheSameBytes) {
+    const int pairs = ExpectEveryAutoFileLoadsAndGeneratesTheSameBytes<CSmtpDlg>(
+        kGprsCountryCount, &GprsOperatorCount,
+        [](int country, int row) {
+            SmtpSettings settings;
+            settings.countryIndex = country;
+            settings.operatorIndex = row;
+            settings.smtpServer = "smtp.example.org";
+            settings.recipients[3] = "d@example.org";
+            return ComposeSmtpSettingsText(settings);
+        },
+        kSmtpSet, kSmtpScrambleKey);
+    EXPECT_EQ(pairs, 102);
+}
+
+// The file's country is chosen before its operator is looked for: the last operator of the
+// United Kingdom lies beyond the rows of the first country.
+TEST_F(SmtpDlgTest, AnOperatorBeyondTheFirstCountrysRowsLoads) {
+    SmtpSettings onCard;
+    onCard.countryIndex = 37;
+    onCard.operatorIndex = GprsOperatorCount(37) - 1;
+    ASSERT_GT(onCard.operatorIndex, GprsOperatorCount(0) - 1);
+    const std::string text = ComposeSmtpSettingsText(onCard);
+    PutOnCard(kSmtpSet, kSmtpScrambleKey, text);
+    LoadFromCard();
+    EXPECT_TRUE(platform.messages.last().startsWith(QStringLiteral("Settings loaded")))
+        << platform.messages.last().toStdString();
+    Generate();
+    EXPECT_EQ(Written(), text);
+}
+
+// Values that several operators share load as the first, and the message names them all.
+TEST_F(SmtpDlgTest, ValuesOfSeveralOperatorsLoadAsTheFirstAndTheMessageSaysSo) {
+    for (int country = 0; country < kGprsCountryCount; ++country) {
+        for (int row = 0; row < GprsOperatorCount(country); ++row) {
+            SmtpSettings onCard;
+            onCard.countryIndex = country;
+            onCard.operatorIndex = row;
+            const std::vector<OperatorRow> rows = GprsOperatorsWritingAccessPointOf(onCard);
+            if (rows.size() < 2) {
+                continue;
+            }
+            PutOnCard(kSmtpSet, kSmtpScrambleKey, ComposeSmtpSettingsText(onCard));
+            LoadFromCard();
+            const QString first =
+                QString::fromLatin1(GprsCountryName(rows[0].country)) + u',' + u' ' +
+                QString::fromLatin1(GprsOperatorName(rows[0].country, rows[0].operatorIndex));
+            EXPECT_TRUE(platform.messages.last().endsWith(
+                QStringLiteral("): the form shows the first, %1.").arg(first)))
+                << platform.messages.last().toStdString();
+            EXPECT_EQ(Shown(IDC_SMTP_OPERATOR), QString::fromLatin1(GprsOperatorName(
+                                                    rows[0].country, rows[0].operatorIndex)));
+            return;
+        }
+    }
+    GTEST_SKIP() << "no two operators of the table share an access point";
 }
 
 }  // namespace

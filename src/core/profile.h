@@ -43,7 +43,7 @@ public:
 
 private:
     struct Entry {
-        std::size_t section;  // index into m_sections; kNoSection before the first section
+        std::size_t section;  // index into m_sections: entries before any section are not kept
         std::string name;
         std::string value;  // already without quotes and cut
     };

@@ -8,6 +8,12 @@
 
 int main(int argc, char* argv[]) {
     if (const auto answered = AnswerInformationOptions(argc, argv, std::cout)) {
+        // An answer that did not reach its file (a full disk, a closed pipe) is no success.
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << build::kProgramName << ": write error\n";
+            return 1;
+        }
         return *answered;
     }
     QApplication application(argc, argv);

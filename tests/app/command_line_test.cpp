@@ -56,4 +56,13 @@ TEST(CommandLine, TakesQtsOwnOptionsAndRefusesAnyOtherArgument) {
         << file.err.toStdString();
 }
 
+TEST(CommandLine, AnAnswerThatCannotBeWrittenIsAWriteError) {
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(TRAILCAM_SETUP_PROGRAM), {QStringLiteral("--help")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError(), "trailcam-setup: write error\n");
+}
+
 }  // namespace

@@ -22,6 +22,12 @@ done
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "These packages are missing: ${missing[*]}" >&2
+        echo "Install them as root, then run this again:" >&2
+        echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"

@@ -16,6 +16,9 @@ int main(int argc, char* argv[]) {
         }
         return *answered;
     }
+    if (const auto refused = RefuseUnknownArguments(argc, argv, std::cerr)) {
+        return *refused;
+    }
     QApplication application(argc, argv);
     if (const auto refused = RefuseLeftoverArguments(argc, argv, std::cerr)) {
         return *refused;

@@ -65,4 +65,18 @@ TEST(CommandLine, AnAnswerThatCannotBeWrittenIsAWriteError) {
     EXPECT_EQ(process.readAllStandardError(), "trailcam-setup: write error\n");
 }
 
+TEST(CommandLine, RefusesAnUnknownArgumentEvenWithoutAnyDisplay) {
+    // Without a display the application object could not be made; the refusal comes first.
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--bogus")},
+          QStringList{QStringLiteral("-style=Fusion"), QStringLiteral("-platform"),
+                      QStringLiteral("xcb"), QStringLiteral("--bogus")}}) {
+        const Outcome refused = RunWithoutDisplay(arguments);
+        EXPECT_EQ(refused.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(refused.err,
+                  QStringLiteral("trailcam-setup: unknown argument '--bogus'\n"
+                                 "Try 'trailcam-setup --help' for more information.\n"));
+    }
+}
+
 }  // namespace

@@ -16,7 +16,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "it starts (CameraSet.dat, and MmsSet.dat and SmtpSet.dat for the cameras"
     "that send pictures by MMS or e-mail)."
     ""
-    "It needs no network, keeps nothing between runs and only reports success"
+    "It needs no network, keeps no settings between runs and only reports success"
     "once the file is completely on the card."
     ""
     "The command trailcam-card shows and checks what a card holds and sets up"

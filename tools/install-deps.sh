@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing trailcam-setup needs on Debian 12, and only
 # what is missing. Packages named as arguments are wanted too (the packaging scripts add theirs).
+#   tools/install-deps.sh --run   only what building and running the program needs (tools/run.sh)
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    libgtest-dev googletest libbenchmark-dev
-    xvfb xauth imagemagick
     fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei fonts-arphic-uming
-    "$@"
 )
+if [ "${1:-}" = "--run" ]; then
+    shift
+else
+    # The tests, benchmarks and pictures of the windows.
+    packages+=(libgtest-dev googletest libbenchmark-dev xvfb xauth imagemagick)
+fi
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -22,6 +27,12 @@ done
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "These packages are missing: ${missing[*]}" >&2
+        echo "Install them as root, then run this again:" >&2
+        echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"

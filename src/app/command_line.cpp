@@ -18,7 +18,52 @@ constexpr std::string_view kHelp =
     "\n"
     "Qt's own options, such as -platform offscreen or -style Fusion, are accepted too.\n";
 
+// Qt's own options, as QGuiApplication and QApplication take them (with one dash or two);
+// those of the first list take the argument after them, or "=value".
+constexpr std::string_view kQtOptionsWithValue[] = {"platform",      "platformpluginpath",
+                                                    "platformtheme", "plugin",
+                                                    "qmljsdebugger", "qwindowgeometry",
+                                                    "qwindowicon",   "qwindowtitle",
+                                                    "session",       "display",
+                                                    "geometry",      "style",
+                                                    "stylesheet",    "name",
+                                                    "title"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+bool IsAmong(std::string_view name, const auto& names) {
+    for (const std::string_view known : names) {
+        if (name == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
+
+std::optional<int> RefuseUnknownArguments(int argc, const char* const* argv, std::ostream& err) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view name = argv[i];
+        if (name.starts_with("--")) {
+            name.remove_prefix(2);
+        } else if (name.starts_with("-")) {
+            name.remove_prefix(1);
+        } else {
+            name = {};
+        }
+        const std::size_t equals = name.find('=');
+        const bool withValue = IsAmong(name.substr(0, equals), kQtOptionsWithValue);
+        if (withValue && equals == std::string_view::npos && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        if (withValue || (equals == std::string_view::npos && IsAmong(name, kQtFlags))) {
+            continue;
+        }
+        return RefuseLeftoverArguments(2, argv + i - 1, err);
+    }
+    return std::nullopt;
+}
 
 std::optional<int> AnswerInformationOptions(int argc, const char* const* argv, std::ostream& out) {
     for (int i = 1; i < argc; ++i) {

@@ -11,6 +11,11 @@
 // exit code then, and nothing when the program should start.
 std::optional<int> AnswerInformationOptions(int argc, const char* const* argv, std::ostream& out);
 
+// Called before QApplication exists, so that a wrong argument is refused even where no display
+// can be reached: names the first argument that is neither the program's nor one of Qt's on
+// `err` and gives the exit code for a usage error, or nothing when all are known.
+std::optional<int> RefuseUnknownArguments(int argc, const char* const* argv, std::ostream& err);
+
 // Called once QApplication has taken its own options: names the first argument left over on
 // `err` and gives the exit code for a usage error, or nothing when none is left.
 std::optional<int> RefuseLeftoverArguments(int argc, const char* const* argv, std::ostream& err);

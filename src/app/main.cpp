@@ -8,7 +8,16 @@
 
 int main(int argc, char* argv[]) {
     if (const auto answered = AnswerInformationOptions(argc, argv, std::cout)) {
+        // An answer that did not reach its file (a full disk, a closed pipe) is no success.
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << build::kProgramName << ": write error\n";
+            return 1;
+        }
         return *answered;
+    }
+    if (const auto refused = RefuseUnknownArguments(argc, argv, std::cerr)) {
+        return *refused;
     }
     QApplication application(argc, argv);
     if (const auto refused = RefuseLeftoverArguments(argc, argv, std::cerr)) {

@@ -13,5 +13,12 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    return RunCardCommand(arguments, std::cout, std::cerr);
+    const int exitCode = RunCardCommand(arguments, std::cout, std::cerr);
+    // Output that did not reach its file (a full disk, a closed pipe) is no success.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "trailcam-card: write error\n";
+        return kExitProblem;
+    }
+    return exitCode;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CDialog;
 
@@ -18,7 +19,11 @@ class CDialog;
 inline constexpr const char* kLocalisationFileName = "trailcam-setup.ini";
 
 // The first localisation file found in the user's configuration folder, then in the system's
-// configuration folders, then beside the program; "" when there is none.
+// configuration folders, then beside the program; else the program's own texts in the first of
+// the user's `languages` ("de-DE") that it has, "trailcam-setup.de.ini" in its data folders
+// (/usr/share/trailcam-setup/); "" when there is none.
+QString FindLocalisationFile(const QStringList& languages);
+// The same for the languages of the user's desktop.
 QString FindLocalisationFile();
 
 // The localisation file that every window opened later reads; "" means there is none and no dialog

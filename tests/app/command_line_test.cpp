@@ -56,4 +56,27 @@ TEST(CommandLine, TakesQtsOwnOptionsAndRefusesAnyOtherArgument) {
         << file.err.toStdString();
 }
 
+TEST(CommandLine, AnAnswerThatCannotBeWrittenIsAWriteError) {
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(TRAILCAM_SETUP_PROGRAM), {QStringLiteral("--help")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError(), "trailcam-setup: write error\n");
+}
+
+TEST(CommandLine, RefusesAnUnknownArgumentEvenWithoutAnyDisplay) {
+    // Without a display the application object could not be made; the refusal comes first.
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--bogus")},
+          QStringList{QStringLiteral("-style=Fusion"), QStringLiteral("-platform"),
+                      QStringLiteral("xcb"), QStringLiteral("--bogus")}}) {
+        const Outcome refused = RunWithoutDisplay(arguments);
+        EXPECT_EQ(refused.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(refused.err,
+                  QStringLiteral("trailcam-setup: unknown argument '--bogus'\n"
+                                 "Try 'trailcam-setup --help' for more information.\n"));
+    }
+}
+
 }  // namespace

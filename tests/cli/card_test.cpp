@@ -305,4 +305,20 @@ TEST_F(CardTest, MisuseIsOneLineOnTheErrorOutputAndExitTwo) {
               QStringLiteral("trailcam-card %1\n").arg(QStringLiteral(TRAILCAM_VERSION)));
 }
 
+TEST_F(CardTest, OutputThatCannotBeWrittenIsAWriteError) {
+    const QString card = Path(QStringLiteral("CARD"));
+    QDir().mkpath(card);
+    ASSERT_EQ(Card({QStringLiteral("write"), QStringLiteral("camera"), card}).exitCode, 0);
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("show"), card + "/" + kCameraSet},
+          QStringList{QStringLiteral("--help")}}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(TRAILCAM_CARD_PROGRAM), arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 1) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(process.readAllStandardError(), "trailcam-card: write error\n");
+    }
+}
+
 }  // namespace

@@ -276,29 +276,35 @@ TEST(ShippedGermanTexts, EveryKeyNamesARealControlAndEveryCaptionHasOne) {
 class ConfigurationFolders {
 public:
     ConfigurationFolders()
-        : m_savedHome(qgetenv("XDG_CONFIG_HOME")), m_savedDirs(qgetenv("XDG_CONFIG_DIRS")) {
+        : m_saved{qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_CONFIG_DIRS"), qgetenv("XDG_DATA_HOME"),
+                  qgetenv("XDG_DATA_DIRS")} {
         qputenv("XDG_CONFIG_HOME", m_root.filePath(QStringLiteral("user")).toLocal8Bit());
         qputenv("XDG_CONFIG_DIRS", (m_root.filePath(QStringLiteral("system1")) + ":" +
                                     m_root.filePath(QStringLiteral("system2")))
                                        .toLocal8Bit());
+        qputenv("XDG_DATA_HOME", m_root.filePath(QStringLiteral("user-data")).toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", m_root.filePath(QStringLiteral("data")).toLocal8Bit());
     }
     ~ConfigurationFolders() {
-        qputenv("XDG_CONFIG_HOME", m_savedHome);
-        qputenv("XDG_CONFIG_DIRS", m_savedDirs);
+        qputenv("XDG_CONFIG_HOME", m_saved[0]);
+        qputenv("XDG_CONFIG_DIRS", m_saved[1]);
+        qputenv("XDG_DATA_HOME", m_saved[2]);
+        qputenv("XDG_DATA_DIRS", m_saved[3]);
     }
-    // Puts a localisation file into the program's folder below `base` and says where it is.
-    QString Place(const QString& base) {
+    // Puts a localisation file named `name` into the program's folder below `base` and says
+    // where it is.
+    QString Place(const QString& base,
+                  const QString& name = QString::fromLatin1(kLocalisationFileName)) {
         const QString folder = m_root.filePath(base + "/" + QCoreApplication::applicationName());
         QDir().mkpath(folder);
-        const QString path = QDir(folder).filePath(QString::fromLatin1(kLocalisationFileName));
+        const QString path = QDir(folder).filePath(name);
         WriteFileBytes(path, "[String]\n");
         return path;
     }
 
 private:
     QTemporaryDir m_root;
-    QByteArray m_savedHome;
-    QByteArray m_savedDirs;
+    std::array<QByteArray, 4> m_saved;
 };
 
 TEST(FindLocalisationFile, TheUsersFileComesBeforeTheSystemsFiles) {
@@ -319,6 +325,25 @@ TEST(FindLocalisationFile, TheUsersFileComesBeforeTheSystemsFiles) {
     QFile::remove(user);
     QDir().mkpath(user);
     EXPECT_EQ(FindLocalisationFile(), first);
+}
+
+TEST(FindLocalisationFile, TheProgramsOwnTextsServeTheUsersLanguageWhenNoFileIsSetUp) {
+    const QString besideProgram =
+        QDir(QCoreApplication::applicationDirPath()).filePath(kLocalisationFileName);
+    if (QFile::exists(besideProgram)) {
+        GTEST_SKIP() << "a localisation file lies beside the test program";
+    }
+    ConfigurationFolders folders;
+    const QString german =
+        folders.Place(QStringLiteral("data"), QStringLiteral("trailcam-setup.de.ini"));
+    EXPECT_EQ(FindLocalisationFile({QStringLiteral("de-AT"), QStringLiteral("en-US")}), german);
+    EXPECT_EQ(FindLocalisationFile({QStringLiteral("fr-FR"), QStringLiteral("de")}), german);
+    // English is the program's own texts, preferred to those below it.
+    EXPECT_EQ(FindLocalisationFile({QStringLiteral("en-US"), QStringLiteral("de")}), QString());
+    EXPECT_EQ(FindLocalisationFile({QStringLiteral("fr")}), QString());
+    // A file the user set up comes first.
+    const QString user = folders.Place(QStringLiteral("user"));
+    EXPECT_EQ(FindLocalisationFile({QStringLiteral("de-DE")}), user);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cctype>
 #include <optional>
 
 #include "core/clock_text.h"
@@ -174,6 +175,34 @@ std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text
         shown.push_back(ShowLine(kind, kind.lines[i], lines[i].value));
     }
     return shown;
+}
+
+Parsed<std::string> ValueGiven(const SettingsKind& kind, const FormLine& line,
+                               const std::string& given) {
+    const bool number =
+        !given.empty() && std::ranges::all_of(given, [](char c) { return c >= '0' && c <= '9'; });
+    if (line.shape != Shape::Position || number) {
+        return given;
+    }
+    const res::ListItems& items = ControlOf(kind.form, line.controls[0]).items;
+    if (const std::optional<std::size_t> exact = ItemIndex(items, given)) {
+        return std::to_string(*exact);
+    }
+    std::vector<std::size_t> alike;
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+        const std::string item = items.Text(i);
+        if (std::ranges::equal(item, given, [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
+            })) {
+            alike.push_back(i);
+        }
+    }
+    if (alike.size() == 1) {
+        return std::to_string(alike.front());
+    }
+    return Parsed<std::string>::Refused(std::string(line.key) + "=" + given +
+                                        ": allowed values are " + AllowedPositions(items));
 }
 
 std::vector<std::string> ValueProblems(const SettingsKind& kind,

@@ -491,3 +491,59 @@ TEST_F(CardTest, JsonIsValidForEveryFileNameAndCheckSaysWhatItFinds) {
 #endif
 
 }  // namespace
+
+#if defined(TRAILCAM_CARD_COMPLETION)
+namespace {
+
+// What bash offers at the end of each command line, as the installed completion answers it.
+TEST(CardCompletion, OffersCommandsOptionsKindsKeysAndTheListsValues) {
+    const std::array<std::pair<QString, QString>, 10> lines{{
+        {QStringLiteral("trailcam-card "), QStringLiteral("show check write --help --version")},
+        {QStringLiteral("trailcam-card ch"), QStringLiteral("check")},
+        {QStringLiteral("trailcam-card write "), QStringLiteral("camera mms smtp")},
+        {QStringLiteral("trailcam-card show --kind s"), QStringLiteral("smtp")},
+        {QStringLiteral("trailcam-card check --"), QStringLiteral("--kind --json --help")},
+        {QStringLiteral("trailcam-card write smtp --"), QStringLiteral("--from --set --help")},
+        {QStringLiteral("trailcam-card write camera --set TIMERT"),
+         QStringLiteral("TIMERT1= TIMERT2= TIMERT3=")},
+        // After the = readline completes only the value, in any case of letters.
+        {QStringLiteral("trailcam-card write camera --set MRES="),
+         QStringLiteral("0 1 2 1080P 720P VGA")},
+        {QStringLiteral("trailcam-card write mms --set MMSS=v"), QStringLiteral("VGA")},
+        {QStringLiteral("trailcam-card write camera --set IMGB=2"), QStringLiteral("2 2\\ Photos")},
+    }};
+    for (const auto& [line, offered] : lines) {
+        const ProgramOutcome outcome = RunProgram(
+            QStringLiteral("bash"),
+            {QStringLiteral("-c"),
+             QStringLiteral("source \"$0\"; COMP_LINE=$1; COMP_POINT=${#1}; _trailcam_card; "
+                            "echo \"${COMPREPLY[*]}\""),
+             QStringLiteral(TRAILCAM_CARD_COMPLETION), line});
+        EXPECT_EQ(outcome.out, offered + u'\n') << line.toStdString() << outcome.err.toStdString();
+    }
+}
+
+// Every key that the completion knows stands in the manual page's table, and every value it
+// offers is one the program takes.
+TEST(CardCompletion, TheManualHasEveryKeyAndTheProgramTakesEveryValueOffered) {
+    QTemporaryDir dir;
+    const ProgramOutcome outcome = RunProgram(
+        QStringLiteral("bash"),
+        {QStringLiteral("-c"),
+         QStringLiteral("source \"$1\"; keys=0; values=0; for kind in camera mms smtp; do "
+                        "  for key in $(_trailcam_card_keys $kind); do keys=$((keys + 1)); "
+                        "    grep -qx \".B $key\" \"$2\" || echo \"the manual has no $key\"; "
+                        "    while IFS= read -r value; do values=$((values + 1)); "
+                        "      \"$0\" write $kind --set \"$key=$value\" \"$3\" >/dev/null || "
+                        "        echo \"$kind $key=$value is refused\"; "
+                        "    done < <(_trailcam_card_values $kind.$key); "
+                        "  done; "
+                        "done; echo \"$keys keys, $values values\""),
+         QStringLiteral(TRAILCAM_CARD_PROGRAM), QStringLiteral(TRAILCAM_CARD_COMPLETION),
+         QStringLiteral(TRAILCAM_CARD_MANUAL), dir.path()});
+    EXPECT_EQ(outcome.err, QString());
+    EXPECT_EQ(outcome.out, QStringLiteral("54 keys, 144 values\n"));
+}
+
+}  // namespace
+#endif

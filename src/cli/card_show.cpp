@@ -156,6 +156,7 @@ int ForEachInput(const Invocation& invocation, std::ostream& out, std::ostream& 
                  Report report) {
     const bool json = invocation.format == Format::Json;
     int exitCode = kExitDone;
+    std::vector<std::string> errors;
     bool first = true;
     for (const Input& input : InputsOf(invocation)) {
         const Parsed<SettingsFile> file = ReadAnySettingsFile(input);
@@ -167,19 +168,26 @@ int ForEachInput(const Invocation& invocation, std::ostream& out, std::ostream& 
             exitCode = report(input.path, *file) ? exitCode : kExitProblem;
         } else {
             exitCode = kExitProblem;
+            errors.push_back("trailcam-card: " + input.path + ": " + file.Reason() + "\n");
             if (json) {
                 out << ", \"problem\": " << Json(file.Reason());
+            } else {
+                // Flushed, so that what the files hold and their problems come in the files'
+                // order.
+                out.flush();
+                err << errors.back();
             }
-            // Flushed, so that what the files hold and their problems come in the files' order.
-            out.flush();
-            err << "trailcam-card: " << input.path << ": " << file.Reason() << '\n';
         }
         if (json) {
             out << "}";
         }
     }
     if (json) {
-        out << "\n]\n";
+        // The errors after the whole array, so that a terminal shows it unbroken.
+        out << "\n]\n" << std::flush;
+        for (const std::string& error : errors) {
+            err << error;
+        }
     }
     return exitCode;
 }

@@ -15,6 +15,7 @@ desktop_entry=/usr/share/applications/$app_id.desktop
 metainfo=/usr/share/metainfo/$app_id.metainfo.xml
 manual=/usr/share/man/man1/trailcam-setup.1.gz
 card_manual=/usr/share/man/man1/trailcam-card.1.gz
+card_completion=/usr/share/bash-completion/completions/trailcam-card
 
 # Every file the package puts on the system; no other may come with it.
 expected=(
@@ -24,6 +25,7 @@ expected=(
     "$metainfo"
     "$manual"
     "$card_manual"
+    "$card_completion"
     /usr/share/doc/trailcam-setup/copyright
     /usr/share/doc/trailcam-setup/changelog.gz
     /usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/"$app_id".png
@@ -161,9 +163,19 @@ reproducible() {
 answers_version_without_display() {
     local answer newest_release
     answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" --version)
+    answer=${answer%%$'\n'*}
     newest_release=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
     [ "$answer" = "trailcam-setup $version" ] && [ "$newest_release" = "$version" ] && return 0
     echo "--version: '$answer'; newest release in the metainfo: $newest_release; package: $version"
+    return 1
+}
+completes_the_card_command() {
+    # Where bash-completion looks for a command's completion, loaded as it loads it.
+    local offered
+    offered=$(bash -c 'source "$0"; COMP_LINE="trailcam-card write camera --set MRES="
+        COMP_POINT=${#COMP_LINE}; _trailcam_card; echo "${COMPREPLY[*]}"' "$card_completion") &&
+        [ "$offered" = "0 1 2 1080P 720P VGA" ] && return 0
+    echo "after 'trailcam-card write camera --set MRES=' it offers: '$offered'"
     return 1
 }
 keeps_running_until_told_to_quit() {
@@ -230,6 +242,8 @@ check "appstreamcli validate on the installed metainfo" \
 check "appstreamcli validate-tree on the package's files" package_tree_valid
 check "the manual pages render without warnings" manuals_render_cleanly
 check "mandoc -T lint finds nothing in the manual pages" manuals_lint_clean
+check "bash completes trailcam-card's keys and values from $card_completion" \
+    completes_the_card_command
 check "both programs hardened (hardening-check) and without a run path" hardened
 check "--version answered without a display, matching the package and its release notes" \
     answers_version_without_display

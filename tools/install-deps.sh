@@ -12,8 +12,9 @@ packages=(
 if [ "${1:-}" = "--run" ]; then
     shift
 else
-    # The tests, benchmarks and pictures of the windows.
-    packages+=(libgtest-dev googletest libbenchmark-dev xvfb xauth imagemagick)
+    # The tests (python3 reads their JSON as a script would), benchmarks and pictures of the
+    # windows.
+    packages+=(libgtest-dev googletest libbenchmark-dev xvfb xauth imagemagick python3)
 fi
 packages+=("$@")
 

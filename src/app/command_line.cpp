@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/build_info.h"
+#include "core/program_notice.h"
 
 namespace {
 
@@ -69,11 +70,12 @@ std::optional<int> AnswerInformationOptions(int argc, const char* const* argv, s
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            out << kHelp;
+            out << kHelp << '\n' << notice::kReportBugs;
             return 0;
         }
         if (argument == "--version") {
-            out << build::kProgramName << ' ' << build::kProgramVersion << '\n';
+            out << build::kProgramName << ' ' << build::kProgramVersion << '\n'
+                << notice::kCopyrightAndLicence;
             return 0;
         }
     }
@@ -84,7 +86,7 @@ std::optional<int> RefuseLeftoverArguments(int argc, const char* const* argv, st
     if (argc < 2) {
         return std::nullopt;
     }
-    err << build::kProgramName << ": unknown argument '" << argv[1] << "'\n"
-        << "Try '" << build::kProgramName << " --help' for more information.\n";
+    err << build::kProgramName << ": unknown argument '" << argv[1] << "' (see "
+        << build::kProgramName << " --help)\n";
     return kUsageError;
 }

@@ -1,8 +1,10 @@
 #include "cli/card_command.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/parsed.h"
+#include "core/program_notice.h"
 
 namespace {
 
@@ -10,31 +12,49 @@ using Command = Invocation::Command;
 using Format = Invocation::Format;
 
 constexpr std::string_view kHelp =
-    "Usage: trailcam-card show [--kind KIND] [--raw | --json] FILE...\n"
-    "       trailcam-card check [--kind KIND] FILE...\n"
+    "Usage: trailcam-card show [--kind KIND] [--raw | --json] FILE|FOLDER...\n"
+    "       trailcam-card check [--kind KIND] [--json] FILE|FOLDER...\n"
     "       trailcam-card write KIND [--from FILE] [--set KEY=VALUE]... FOLDER...\n"
     "Reads and writes the settings files of a trail camera as trailcam-setup's forms\n"
     "make them: CameraSet.dat (KIND camera), MmsSet.dat (mms) and SmtpSet.dat (smtp).\n"
+    "A FOLDER given to show or check stands for every settings file in it; - for a\n"
+    "FILE reads standard input.\n"
     "\n"
     "  show     print the settings of each FILE in the words of its form\n"
     "  check    tell whether each FILE holds settings that its form can make\n"
     "  write    write the form's defaults, or the settings of --from FILE, each\n"
     "           --set KEY=VALUE changing the line KEY, into every FOLDER; the\n"
-    "           camera's clock is taken now unless --set CLK=... gives one\n"
+    "           camera's clock is taken now unless --set CLK=... gives one.\n"
+    "           A list's VALUE is its position or its text, as MRES=0 or MRES=1080P\n"
     "\n"
     "  --kind KIND     which settings file each FILE is, where its name does not say\n"
     "  --raw           show the file's own lines\n"
-    "  --json          show the settings as JSON\n"
+    "  --json          show or check as JSON\n"
     "  -h, --help      show this help and exit\n"
     "      --version   show the version and exit\n"
     "\n"
     "Exit status: 0 when all went well, 1 when a file or value is wrong or a folder\n"
     "could not be written, 2 when the command line is wrong.\n";
 
+// The options, and the commands that take them.
+struct Option {
+    std::string_view name;
+    bool takesValue;
+    std::array<bool, 3> takenBy;  // show, check, write
+};
+constexpr std::array<Option, 5> kOptions{{
+    {"--kind", true, {true, true, false}},
+    {"--raw", false, {true, false, false}},
+    {"--json", false, {true, true, false}},
+    {"--from", true, {false, false, true}},
+    {"--set", true, {false, false, true}},
+}};
+constexpr std::array<std::string_view, 3> kCommandNames{"show", "check", "write"};
+
 // Reads the arguments after the command (and after write's KIND) into `invocation`.
 std::optional<std::string> ReadOptions(std::span<const std::string_view> arguments,
                                        Invocation& invocation) {
-    const bool writing = invocation.command == Command::Write;
+    const std::string_view command = kCommandNames[static_cast<std::size_t>(invocation.command)];
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--") {
@@ -47,15 +67,20 @@ std::optional<std::string> ReadOptions(std::span<const std::string_view> argumen
             continue;
         }
         const std::string_view name = argument.substr(0, argument.find('='));
-        const bool takesValue = name == "--kind" || name == "--from" || name == "--set";
-        const bool allowed =
-            (!writing && (name == "--kind" || name == "--raw" || name == "--json")) ||
-            (writing && (name == "--from" || name == "--set"));
-        if (!allowed || (!takesValue && name != argument)) {
+        const auto option = std::ranges::find(kOptions, name, &Option::name);
+        if (option == kOptions.end() || (!option->takesValue && name != argument)) {
             return "unknown option '" + std::string(argument) + "'";
         }
-        if (!takesValue) {
-            invocation.format = name == "--raw" ? Format::Raw : Format::Json;
+        if (!option->takenBy[static_cast<std::size_t>(invocation.command)]) {
+            return std::string(command) + " takes no " + std::string(name) +
+                   (name == "--kind" ? ": the KIND comes right after write" : "");
+        }
+        if (!option->takesValue) {
+            const Format format = name == "--raw" ? Format::Raw : Format::Json;
+            if (invocation.format != Format::Labelled && invocation.format != format) {
+                return "--raw and --json cannot be given together";
+            }
+            invocation.format = format;
             continue;
         }
         std::string value;
@@ -67,10 +92,14 @@ std::optional<std::string> ReadOptions(std::span<const std::string_view> argumen
             return std::string(name) + " needs a value";
         }
         if (name == "--kind") {
-            invocation.kind = KindNamed(value);
-            if (invocation.kind == nullptr) {
+            const SettingsKind* kind = KindNamed(value);
+            if (kind == nullptr) {
                 return "unknown kind '" + value + "': camera, mms or smtp";
             }
+            if (invocation.kind != nullptr && invocation.kind != kind) {
+                return "--kind may be given once";
+            }
+            invocation.kind = kind;
         } else if (name == "--from") {
             if (invocation.from) {
                 return "--from may be given once";
@@ -88,21 +117,15 @@ std::optional<std::string> ReadOptions(std::span<const std::string_view> argumen
 }
 
 Parsed<Invocation> ReadInvocation(std::span<const std::string_view> arguments) {
-    static constexpr std::array<std::pair<std::string_view, Command>, 3> kCommands{{
-        {"show", Command::Show},
-        {"check", Command::Check},
-        {"write", Command::Write},
-    }};
     if (arguments.empty()) {
         return Parsed<Invocation>::Refused("no command given");
     }
-    const auto command = std::find_if(kCommands.begin(), kCommands.end(),
-                                      [&](const auto& c) { return c.first == arguments[0]; });
-    if (command == kCommands.end()) {
+    const auto command = std::ranges::find(kCommandNames, arguments[0]);
+    if (command == kCommandNames.end()) {
         return Parsed<Invocation>::Refused("unknown command '" + std::string(arguments[0]) + "'");
     }
     Invocation invocation;
-    invocation.command = command->second;
+    invocation.command = static_cast<Command>(command - kCommandNames.begin());
     std::span<const std::string_view> rest = arguments.subspan(1);
     if (invocation.command == Command::Write) {
         invocation.kind = rest.empty() ? nullptr : KindNamed(rest[0]);
@@ -148,11 +171,11 @@ int RunCardCommand(std::span<const std::string_view> arguments, std::ostream& ou
     const auto end = std::find(arguments.begin(), arguments.end(), "--");
     if (std::find_if(arguments.begin(), end,
                      [](std::string_view a) { return a == "--help" || a == "-h"; }) != end) {
-        out << kHelp;
+        out << kHelp << '\n' << notice::kReportBugs;
         return kExitDone;
     }
     if (std::find(arguments.begin(), end, "--version") != end) {
-        out << "trailcam-card " << TRAILCAM_VERSION << '\n';
+        out << "trailcam-card " << notice::kVersion << '\n' << notice::kCopyrightAndLicence;
         return kExitDone;
     }
     const Parsed<Invocation> invocation = ReadInvocation(arguments);
@@ -163,7 +186,7 @@ int RunCardCommand(std::span<const std::string_view> arguments, std::ostream& ou
         case Command::Show:
             return ShowSettingsFiles(*invocation, out, err);
         case Command::Check:
-            return CheckSettingsFiles(*invocation, out);
+            return CheckSettingsFiles(*invocation, out, err);
         case Command::Write:
             return WriteSettingsFiles(*invocation, out, err);
     }

@@ -23,8 +23,8 @@ struct Invocation {
     enum class Format { Labelled, Raw, Json };
 
     Command command = Command::Show;
-    const SettingsKind* kind = nullptr;  // --kind, or the kind that write writes
-    Format format = Format::Labelled;
+    const SettingsKind* kind = nullptr;                     // --kind, or the kind that write writes
+    Format format = Format::Labelled;                       // show --raw or --json, check --json
     std::optional<std::string> from;                        // write --from FILE
     std::vector<std::pair<std::string, std::string>> sets;  // write --set KEY=VALUE, in order
     std::vector<std::string> operands;                      // the FILEs or FOLDERs
@@ -36,7 +36,7 @@ int RunCardCommand(std::span<const std::string_view> arguments, std::ostream& ou
 
 // The commands, with the invocation read from a correct command line.
 int ShowSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err);
-int CheckSettingsFiles(const Invocation& invocation, std::ostream& out);
+int CheckSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err);
 int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err);
 
 // Why `misuse` makes the command line wrong, on one line of `err`; gives the exit code for it.

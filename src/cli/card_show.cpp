@@ -1,23 +1,41 @@
 // trailcam-card show and check: what a card's settings files hold, and whether their forms could
 // have made them.
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
 #include "cli/card_command.h"
 #include "cli/form_lines.h"
 
 namespace {
+
+using Format = Invocation::Format;
 
 struct SettingsFile {
     const SettingsKind* kind;
     std::string text;
 };
 
-// The file at `path` read as the kind that `given` (--kind) or else its name says; with neither,
+std::vector<Input> InputsOf(const Invocation& invocation) {
+    std::vector<Input> inputs;
+    for (const std::string& operand : invocation.operands) {
+        std::ranges::move(InputsOf(operand, invocation.kind), std::back_inserter(inputs));
+    }
+    return inputs;
+}
+
+// The file of `input` read as the kind that --kind, its folder or else its name says; with none,
 // as the kind it reads as. The file is read once.
-Parsed<SettingsFile> ReadAnySettingsFile(const std::string& path, const SettingsKind* given) {
-    const Parsed<std::string> bytes = ReadInput(path);
+Parsed<SettingsFile> ReadAnySettingsFile(const Input& input) {
+    if (input.problem) {
+        return Parsed<SettingsFile>::Refused(*input.problem);
+    }
+    const Parsed<std::string> bytes = ReadInput(input.path);
     if (!bytes) {
         return Parsed<SettingsFile>::Refused(bytes.Reason());
     }
-    const SettingsKind* named = given != nullptr ? given : KindOfFile(path);
+    const SettingsKind* named = input.kind != nullptr ? input.kind : KindOfFile(input.path);
     if (named != nullptr) {
         const Parsed<std::string> text = SettingsTextOf(*bytes, *named);
         return text ? Parsed<SettingsFile>(SettingsFile{named, *text})
@@ -34,45 +52,78 @@ Parsed<SettingsFile> ReadAnySettingsFile(const std::string& path, const Settings
                          "reads as none of them");
 }
 
-// A text as a JSON string; bytes from 0x80 on are left as they are.
+// The length of the UTF-8 sequence at the start of `text`, or 0 where it is none: cut short, too
+// long for its code point, a surrogate or beyond U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0xC2   ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || text.size() < length) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    const unsigned char second = byte(1);
+    const bool fits = (lead != 0xE0 || second >= 0xA0) && (lead != 0xED || second < 0xA0) &&
+                      (lead != 0xF0 || second >= 0x90) && (lead != 0xF4 || second < 0x90);
+    return fits ? length : 0;
+}
+
+// A text as a JSON string. Valid UTF-8 stays as it is; each byte that is not part of a valid
+// UTF-8 sequence, as a file name on a card may hold, becomes U+FFFD, so the output is always
+// valid JSON.
 std::string Json(std::string_view text) {
     std::string json = "\"";
-    for (const char c : text) {
+    while (!text.empty()) {
+        const unsigned char c = static_cast<unsigned char>(text[0]);
+        std::size_t taken = 1;
         if (c == '"' || c == '\\') {
             json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
+            json += static_cast<char>(c);
+        } else if (c < 0x20 || c == 0x7F) {
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
             json += escaped;
+        } else if (c < 0x80) {
+            json += static_cast<char>(c);
+        } else if ((taken = Utf8SequenceLength(text)) != 0) {
+            json += text.substr(0, taken);
         } else {
-            json += c;
+            json += "\\ufffd";
+            taken = 1;
         }
+        text.remove_prefix(taken);
     }
     return json + "\"";
 }
 
-void PrintJson(const std::string& path, const Parsed<SettingsFile>& file, bool first,
-               std::ostream& out) {
-    out << (first ? "[\n" : ",\n") << "  {\"file\": " << Json(path);
-    if (!file) {
-        out << ", \"problem\": " << Json(file.Reason()) << "}";
-        return;
-    }
-    const SettingsKind& kind = *file->kind;
+// The members of a file's JSON object that say what it is: its kind and form.
+void PrintJsonKind(const SettingsKind& kind, std::ostream& out) {
     out << ", \"kind\": " << Json(kind.name) << ", \"form\": " << Json(kind.Title());
+}
+
+void PrintJsonLines(const SettingsFile& file, std::ostream& out) {
+    const SettingsKind& kind = *file.kind;
+    PrintJsonKind(kind, out);
     if (kind.modeOf != nullptr) {
-        out << ", \"mode\": " << Json(kind.modeOf(file->text));
+        out << ", \"mode\": " << Json(kind.modeOf(file.text));
     }
     out << ", \"lines\": [";
-    const std::vector<SettingsLine> lines = SplitSettingsLines(file->text);
+    const std::vector<SettingsLine> lines = SplitSettingsLines(file.text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ShownLine shown = ShowLine(kind, kind.lines[i], lines[i].value);
         out << (i == 0 ? "\n" : ",\n") << "    {\"key\": " << Json(lines[i].key)
             << ", \"value\": " << Json(lines[i].value) << ", \"label\": " << Json(shown.label)
             << ", \"shown\": " << Json(shown.shown) << "}";
     }
-    out << "\n  ]}";
+    out << "\n  ]";
 }
 
 void PrintLines(const std::string& path, const SettingsFile& file, bool raw, std::ostream& out) {
@@ -89,51 +140,91 @@ void PrintLines(const std::string& path, const SettingsFile& file, bool raw, std
     }
 }
 
-}  // namespace
+// What check finds in a file that reads as its kind: each value and each record its form would
+// not make.
+std::vector<std::string> CheckProblems(const SettingsFile& file) {
+    std::vector<std::string> problems = ValueProblems(*file.kind, SplitSettingsLines(file.text));
+    std::ranges::move(file.kind->recordProblems(file.text), std::back_inserter(problems));
+    return problems;
+}
 
-int ShowSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+// Runs `report` on every input: results on `out`, and each file that could not be read as a
+// settings file an error on `err` with the program's name. With --json, `out` holds an array
+// of one object a file, beginning with its path, and one that could not be read says why in it.
+template <class Report>
+int ForEachInput(const Invocation& invocation, std::ostream& out, std::ostream& err,
+                 Report report) {
+    const bool json = invocation.format == Format::Json;
     int exitCode = kExitDone;
-    for (std::size_t i = 0; i < invocation.operands.size(); ++i) {
-        const std::string& path = invocation.operands[i];
-        const Parsed<SettingsFile> file = ReadAnySettingsFile(path, invocation.kind);
-        exitCode = file ? exitCode : kExitProblem;
-        if (invocation.format == Invocation::Format::Json) {
-            PrintJson(path, file, i == 0, out);
-        } else if (file) {
-            // Flushed, so that what the files hold and their problems come in the files' order.
-            PrintLines(path, *file, invocation.format == Invocation::Format::Raw, out);
-            out.flush();
+    std::vector<std::string> errors;
+    bool first = true;
+    for (const Input& input : InputsOf(invocation)) {
+        const Parsed<SettingsFile> file = ReadAnySettingsFile(input);
+        if (json) {
+            out << (first ? "[\n" : ",\n") << "  {\"file\": " << Json(input.path);
+        }
+        first = false;
+        if (file) {
+            exitCode = report(input.path, *file) ? exitCode : kExitProblem;
         } else {
-            err << "trailcam-card: " << path << ": " << file.Reason() << '\n';
+            exitCode = kExitProblem;
+            errors.push_back("trailcam-card: " + input.path + ": " + file.Reason() + "\n");
+            if (json) {
+                out << ", \"problem\": " << Json(file.Reason());
+            } else {
+                // Flushed, so that what the files hold and their problems come in the files'
+                // order.
+                out.flush();
+                err << errors.back();
+            }
+        }
+        if (json) {
+            out << "}";
         }
     }
-    if (invocation.format == Invocation::Format::Json) {
-        out << "\n]\n";
+    if (json) {
+        // The errors after the whole array, so that a terminal shows it unbroken.
+        out << "\n]\n" << std::flush;
+        for (const std::string& error : errors) {
+            err << error;
+        }
     }
     return exitCode;
 }
 
-int CheckSettingsFiles(const Invocation& invocation, std::ostream& out) {
-    int exitCode = kExitDone;
-    for (const std::string& path : invocation.operands) {
-        const Parsed<SettingsFile> file = ReadAnySettingsFile(path, invocation.kind);
-        std::vector<std::string> problems;
-        if (!file) {
-            problems.push_back(file.Reason());
-        } else {
-            problems = ValueProblems(*file->kind, SplitSettingsLines(file->text));
-            for (std::string& problem : file->kind->recordProblems(file->text)) {
-                problems.push_back(std::move(problem));
+}  // namespace
+
+int ShowSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+    return ForEachInput(invocation, out, err,
+                        [&](const std::string& path, const SettingsFile& file) {
+                            if (invocation.format == Format::Json) {
+                                PrintJsonLines(file, out);
+                            } else {
+                                PrintLines(path, file, invocation.format == Format::Raw, out);
+                            }
+                            return true;
+                        });
+}
+
+int CheckSettingsFiles(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+    return ForEachInput(
+        invocation, out, err, [&](const std::string& path, const SettingsFile& file) {
+            const std::vector<std::string> problems = CheckProblems(file);
+            if (invocation.format == Format::Json) {
+                PrintJsonKind(*file.kind, out);
+                out << ", \"ok\": " << (problems.empty() ? "true" : "false") << ", \"problems\": [";
+                for (std::size_t i = 0; i < problems.size(); ++i) {
+                    out << (i == 0 ? "" : ", ") << Json(problems[i]);
+                }
+                out << "]";
+            } else if (problems.empty()) {
+                out << path << ": OK, " << file.kind->Title() << " (" << file.kind->BareFileName()
+                    << ")\n";
+            } else {
+                for (const std::string& problem : problems) {
+                    out << path << ": " << problem << '\n';
+                }
             }
-        }
-        for (const std::string& problem : problems) {
-            out << path << ": " << problem << '\n';
-        }
-        if (problems.empty()) {
-            out << path << ": OK, " << file->kind->Title() << " (" << file->kind->BareFileName()
-                << ")\n";
-        }
-        exitCode = problems.empty() ? exitCode : kExitProblem;
-    }
-    return exitCode;
+            return problems.empty();
+        });
 }

@@ -164,18 +164,23 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
     const SettingsKind& kind = *invocation.kind;
     // The cards are the devices that the folders are on now: a card pulled while the command
     // runs leaves a folder on another device, which is then not written.
+    std::vector<std::string> folders;
     std::vector<std::optional<FolderDevice>> cards;
     for (const std::string& folder : invocation.operands) {
-        cards.push_back(ReadFolderDevice(folder));
+        folders.push_back(WithoutTrailingSeparators(folder));
+        cards.push_back(ReadFolderDevice(folders.back()));
     }
 
     std::string text = kind.defaults();
     if (invocation.from) {
-        const Parsed<std::string> bytes = ReadInput(*invocation.from);
+        // A card given as --from stands for its file of this kind.
+        const Input input = InputsOf(*invocation.from, &kind).front();
+        const Parsed<std::string> bytes =
+            input.problem ? Parsed<std::string>::Refused(*input.problem) : ReadInput(input.path);
         const Parsed<std::string> from =
             bytes ? SettingsTextOf(*bytes, kind) : Parsed<std::string>::Refused(bytes.Reason());
         if (!from) {
-            err << "trailcam-card: " << *invocation.from << ": " << from.Reason() << '\n';
+            err << "trailcam-card: " << input.path << ": " << from.Reason() << '\n';
             return kExitProblem;
         }
         text = *from;
@@ -190,10 +195,14 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
             return RefuseCommandLine(err, std::string(kind.BareFileName()) + " has no key '" + key +
                                               "'; its keys are " + KeysOf(lines));
         }
-        if (std::optional<std::string> problem = SetProblem(kind, text, *line, value)) {
+        const FormLine& formLine = kind.lines[static_cast<std::size_t>(line - lines.begin())];
+        const Parsed<std::string> given = ValueGiven(kind, formLine, value);
+        if (!given) {
+            problems.push_back(given.Reason());
+        } else if (std::optional<std::string> problem = SetProblem(kind, text, *line, *given)) {
             problems.push_back(std::move(*problem));
         }
-        line->value = value;
+        line->value = given ? *given : value;
     }
     if (problems.empty()) {
         problems = ProblemsOfTheWhole(kind, invocation, lines, text);
@@ -206,10 +215,10 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
     }
 
     const std::vector<SettingsFileOutcome> outcomes =
-        WriteIntoEveryFolder(kind, text, invocation.operands, cards);
+        WriteIntoEveryFolder(kind, text, folders, cards);
     int exitCode = kExitDone;
-    for (std::size_t i = 0; i < invocation.operands.size(); ++i) {
-        const std::string& folder = invocation.operands[i];
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const std::string& folder = folders[i];
         const std::string path = ComposeSettingsFilePath(folder, kind.fileName);
         const SettingsFileOutcome& outcome = outcomes[i];
         if (outcome.Written()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cctype>
 #include <optional>
 
 #include "core/clock_text.h"
@@ -174,6 +175,88 @@ std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text
         shown.push_back(ShowLine(kind, kind.lines[i], lines[i].value));
     }
     return shown;
+}
+
+Parsed<std::string> ValueGiven(const SettingsKind& kind, const FormLine& line,
+                               const std::string& given) {
+    const bool number =
+        !given.empty() && std::ranges::all_of(given, [](char c) { return c >= '0' && c <= '9'; });
+    if (line.shape != Shape::Position || number) {
+        return given;
+    }
+    const res::ListItems& items = ControlOf(kind.form, line.controls[0]).items;
+    if (const std::optional<std::size_t> exact = ItemIndex(items, given)) {
+        return std::to_string(*exact);
+    }
+    std::vector<std::size_t> alike;
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+        const std::string item = items.Text(i);
+        if (std::ranges::equal(item, given, [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
+            })) {
+            alike.push_back(i);
+        }
+    }
+    if (alike.size() == 1) {
+        return std::to_string(alike.front());
+    }
+    return Parsed<std::string>::Refused(std::string(line.key) + "=" + given +
+                                        ": allowed values are " + AllowedPositions(items));
+}
+
+std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
+    const auto items = [&](std::size_t i) -> const res::ListItems& {
+        return ControlOf(kind.form, line.controls[i]).items;
+    };
+    switch (line.shape) {
+        case Shape::Position:
+            return AllowedPositions(items(0));
+        case Shape::Text:
+            return "the text of the edit, in printable ASCII";
+        case Shape::Clock: {
+            std::string layouts = "a date and time as ";
+            for (std::size_t i = 0; i < kClockLayouts.size(); ++i) {
+                layouts += (i == 0 ? "" : ", ") + std::string(kClockLayouts[i]) + " for " +
+                           std::string(line.orderKey) + "=" + std::to_string(i);
+            }
+            return layouts + "; taken when the file is written unless given";
+        }
+        case Shape::Times: {
+            std::string allowed;
+            for (std::size_t i = 0; i < line.ControlCount(); ++i) {
+                const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
+                allowed += (i == 0 ? "" : ", ") + std::string(unit) + (unit.empty() ? "" : " ") +
+                           TwoDigits(items(i).Text(0)) + " to " +
+                           TwoDigits(items(i).Text(items(i).Count() - 1));
+            }
+            return std::string(line.ControlCount() == 2 ? "as 00:00" : "as 00:00 00:00") + ": " +
+                   allowed;
+        }
+        case Shape::Characters: {
+            std::string allowed = std::to_string(line.ControlCount()) + " characters, each one of ";
+            for (std::size_t i = 0; i < items(0).Count(); ++i) {
+                allowed += items(0).Text(i);
+            }
+            return allowed;
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> ListValues(const SettingsKind& kind, const FormLine& line) {
+    if (line.shape != Shape::Position) {
+        return {};
+    }
+    const res::ListItems& items = ControlOf(kind.form, line.controls[0]).items;
+    std::vector<std::string> values;
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+        values.push_back(std::to_string(i));
+    }
+    for (std::size_t i = 0; i < items.Count() && !items.texts.empty(); ++i) {
+        values.push_back(items.Text(i));
+    }
+    return values;
 }
 
 std::vector<std::string> ValueProblems(const SettingsKind& kind,

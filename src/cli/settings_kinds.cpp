@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 
 #include "camera/camera_settings.h"
 #include "core/file_handle.h"
@@ -259,6 +260,59 @@ const SettingsKind* KindOfFile(const std::string& path) {
         }
     }
     return nullptr;
+}
+
+std::string WithoutTrailingSeparators(std::string folder) {
+#if defined(_WIN32)
+    constexpr std::string_view kSeparators = "/\\";
+#else
+    constexpr std::string_view kSeparators = "/";
+#endif
+    while (folder.size() > 1 && kSeparators.find(folder.back()) != std::string_view::npos) {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+std::vector<Input> InputsOf(const std::string& operand, const SettingsKind* given) {
+    std::error_code error;
+    if (operand == kStandardInput || !std::filesystem::is_directory(operand, error)) {
+        return {{operand, given, std::nullopt}};
+    }
+    const std::string folder = WithoutTrailingSeparators(operand);
+    std::vector<std::pair<const SettingsKind*, std::string>> found;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const SettingsKind* kind = KindOfFile(name);
+        if (kind != nullptr && (given == nullptr || given == kind)) {
+            found.emplace_back(kind, name);
+        }
+    }
+    if (error) {
+        return {{folder, given, "the folder cannot be read: " + error.message()}};
+    }
+    if (found.empty()) {
+        std::string names;
+        const std::span<const SettingsKind> kinds =
+            given != nullptr ? std::span<const SettingsKind>(given, 1) : SettingsKinds();
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            names += (i == 0                  ? ""
+                      : i + 1 == kinds.size() ? " or "
+                                              : ", ") +
+                     std::string(kinds[i].BareFileName());
+        }
+        return {{folder, given, "it is a folder without " + names}};
+    }
+    std::ranges::sort(found, [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second < b.second;
+    });
+    const std::string separator = folder.back() == '/' ? "" : "/";
+    std::vector<Input> inputs;
+    for (const auto& [kind, name] : found) {
+        inputs.push_back({folder + separator + name, kind, std::nullopt});
+    }
+    return inputs;
 }
 
 Parsed<std::string> ReadInput(const std::string& operand) {

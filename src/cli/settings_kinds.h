@@ -69,6 +69,23 @@ const SettingsKind* KindOfFile(const std::string& path);
 // The operand that stands for the process's standard input.
 inline constexpr std::string_view kStandardInput = "-";
 
+// A folder's name without the separators at its end, so that "CARD/" names its files
+// "CARD/CameraSet.dat"; the root stays the root.
+std::string WithoutTrailingSeparators(std::string folder);
+
+// One file to read: its path as the output names it, and the kind that --kind or the folder it
+// was found in says it is; or why a folder given holds none.
+struct Input {
+    std::string path;
+    const SettingsKind* kind = nullptr;
+    std::optional<std::string> problem;
+};
+
+// The inputs that `operand` stands for: a folder stands for every settings file in it (only
+// those of `given`, where that is set), found in any case of letters, in the order of the kinds;
+// anything else for itself.
+std::vector<Input> InputsOf(const std::string& operand, const SettingsKind* given);
+
 // The bytes of the input that `operand` names: standard input for "-", else the regular file of
 // that name. Each input is read once, and never more than a settings file can hold.
 Parsed<std::string> ReadInput(const std::string& operand);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/build_info.h"
+#include "core/program_notice.h"
 #include "tests/support/run_program.h"
 
 namespace {
@@ -27,12 +28,18 @@ TEST(CommandLine, AnswersHelpAndVersionWithoutAnyDisplay) {
         EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
         EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: trailcam-setup [OPTION]...\n")));
         EXPECT_TRUE(help.out.contains(QStringLiteral("--version")));
+        EXPECT_TRUE(help.out.endsWith(QString::fromUtf8(notice::kReportBugs)))
+            << help.out.toStdString();
         EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
     }
 
     const Outcome version = RunWithoutDisplay({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
-    EXPECT_EQ(version.out, QStringLiteral("trailcam-setup %1\n").arg(build::kProgramVersion));
+    EXPECT_EQ(version.out, QStringLiteral("trailcam-setup %1\n").arg(build::kProgramVersion) +
+                               QString::fromUtf8(notice::kCopyrightAndLicence));
+    EXPECT_TRUE(
+        version.out.contains(QStringLiteral("Copyright (C) 2026 the trailcam-setup developers\n"
+                                            "License GPL-3.0-or-later")));
     EXPECT_TRUE(version.err.isEmpty()) << version.err.toStdString();
 }
 
@@ -42,9 +49,8 @@ TEST(CommandLine, TakesQtsOwnOptionsAndRefusesAnyOtherArgument) {
         {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--verbose")});
     EXPECT_EQ(refused.exitCode, 2);
     // Qt may warn about the desktop before the refusal.
-    EXPECT_TRUE(
-        refused.err.endsWith(QStringLiteral("trailcam-setup: unknown argument '--verbose'\n"
-                                            "Try 'trailcam-setup --help' for more information.\n")))
+    EXPECT_TRUE(refused.err.endsWith(QStringLiteral(
+        "trailcam-setup: unknown argument '--verbose' (see trailcam-setup --help)\n")))
         << refused.err.toStdString();
     EXPECT_TRUE(refused.out.isEmpty());
 
@@ -74,8 +80,8 @@ TEST(CommandLine, RefusesAnUnknownArgumentEvenWithoutAnyDisplay) {
         const Outcome refused = RunWithoutDisplay(arguments);
         EXPECT_EQ(refused.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_EQ(refused.err,
-                  QStringLiteral("trailcam-setup: unknown argument '--bogus'\n"
-                                 "Try 'trailcam-setup --help' for more information.\n"));
+                  QStringLiteral(
+                      "trailcam-setup: unknown argument '--bogus' (see trailcam-setup --help)\n"));
     }
 }
 

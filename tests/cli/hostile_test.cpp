@@ -46,7 +46,7 @@ const std::vector<HostileInput> kHostileInputs = {
          dir.mkdir(QStringLiteral("folder"));
          return dir.filePath(QStringLiteral("folder"));
      },
-     "directory"},
+     "it is a folder without CameraSet.dat"},
     {"endless device", [](const QDir&) { return QStringLiteral("/dev/zero"); }, "device"},
     {"100 MB file",
      [](const QDir& dir) {

@@ -16,8 +16,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "it starts (CameraSet.dat, and MmsSet.dat and SmtpSet.dat for the cameras"
     "that send pictures by MMS or e-mail)."
     ""
-    "It needs no network, keeps no settings between runs and only reports success"
-    "once the file is completely on the card."
+    "It needs no network, keeps no settings of its own (only the file dialog's"
+    "list of recent folders) and only reports success once the file is"
+    "completely on the card."
     ""
     "The command trailcam-card shows and checks what a card holds and sets up"
     "many cards at once from a terminal.")

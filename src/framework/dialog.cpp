@@ -193,6 +193,10 @@ void CDialog::ShowMessage(const QString& text) {
     Platform::Current().ShowMessage(this, text);
 }
 
+bool CDialog::AskYesNo(const QString& text) {
+    return Platform::Current().AskYesNo(this, text);
+}
+
 void CDialog::SetFrameMargins(const QMargins& margins) {
     m_frameMargins = margins;
     if (m_created) {

@@ -36,6 +36,19 @@ void DesktopPlatform::ShowMessage(QWidget* owner, const QString& text) {
     box.exec();
 }
 
+bool DesktopPlatform::AskYesNo(QWidget* owner, const QString& text) {
+    QMessageBox box(owner);
+    box.setWindowTitle(ApplicationName());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    // A stray Enter or Escape leaves everything as it is.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::vector<RemovableVolume> Platform::RemovableVolumes() {
     std::vector<RemovableVolume> volumes;
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {

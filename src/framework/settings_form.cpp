@@ -4,7 +4,10 @@
 #include <QLineEdit>
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
+#include "core/file_handle.h"
 #include "framework/command_table.h"
 #include "framework/platform.h"
 #include "framework/typed_text_check.h"
@@ -31,8 +34,18 @@ void CSettingsForm::DoDataExchange(bool save) {
 }
 
 void CSettingsForm::OnSelect() {
-    if (SelectTargetFolder(*this, m_commands.folder)) {
-        m_selectedDevice = ReadFolderDevice(FolderPath());
+    if (!SelectTargetFolder(*this, m_commands.folder)) {
+        return;
+    }
+    m_selectedDevice = ReadFolderDevice(FolderPath());
+    // A card that holds the form's file already is most often one to start from.
+    const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(NativePath(path), error) &&
+        AskYesNo(
+            QFile::decodeName(QByteArray::fromStdString(path)) +
+            QStringLiteral("\nThis folder holds settings already. Load them into the form?"))) {
+        OnLoadFromCard();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "framework/settings_form.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -184,6 +185,41 @@ TEST_F(SettingsFormTest, LoadFromCardReadsTheFileInTheTargetFolderAndSaysWhatBec
               QStringLiteral("/media/Kärtchen/Test.dat\nLine 7: expected key CLK, found "
                              "\"CLOCK\".\nNothing in the form was changed."));
     EXPECT_TRUE(form.folders.empty());
+}
+
+// "Select" offers what "Load from card" does, once, when the chosen folder holds the form's file.
+TEST_F(SettingsFormTest, SelectAsksOnceToLoadTheFileTheFolderHolds) {
+    const QString file = dir.filePath(QStringLiteral("Test.dat"));
+    const QString question =
+        file + QStringLiteral("\nThis folder holds settings already. Load them into the form?");
+    // A folder of that name is no file to load.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Test.dat")));
+    ChooseFolder(dir.path());
+    EXPECT_TRUE(platform.questions.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("Test.dat")));
+
+    WriteFileBytes(file, "on the card");
+    Type(23, QStringLiteral("typed"));
+    platform.answer = false;
+    ChooseFolder(dir.path());
+    EXPECT_EQ(platform.questions, QStringList{question});
+    EXPECT_TRUE(form.pathsRead.empty());
+    EXPECT_EQ(Shown(23), QStringLiteral("typed"));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(form.TargetFolder(), dir.path());
+
+    platform.answer = true;
+    ChooseFolder(dir.path());
+    EXPECT_EQ(platform.questions, QStringList({question, question}));
+    EXPECT_EQ(form.pathsRead, std::vector<std::string>{file.toStdString()});
+    EXPECT_EQ(Shown(23), QStringLiteral("loaded"));
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Settings loaded from %1.").arg(file)});
+    EXPECT_EQ(platform.owners, std::vector<QWidget*>(3, &form));
+
+    // Cancelling the browser asks nothing.
+    platform.nextFolder.reset();
+    Click(30);
+    EXPECT_EQ(platform.questions.size(), 2);
 }
 
 TEST_F(SettingsFormTest, ExitEndsTheFormAsCancelled) {

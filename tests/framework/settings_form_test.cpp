@@ -1,6 +1,7 @@
 #include "framework/settings_form.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,21 +171,45 @@ TEST_F(SettingsFormTest, EnableRulesFollowTheirSwitchBothWays) {
 }
 
 TEST_F(SettingsFormTest, LoadFromCardReadsTheFileInTheTargetFolderAndSaysWhatBecameOfIt) {
-    ChooseFolder(QStringLiteral("/media/Kärtchen"));
+    const QString folder = dir.filePath(QStringLiteral("Kärtchen"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = QDir(folder).filePath(QStringLiteral("Test.dat"));
+    WriteFileBytes(file, "on the card");
+    ChooseFolder(folder);
     LoadFromCard();
-    EXPECT_EQ(form.pathsRead, std::vector<std::string>{"/media/K\xc3\xa4rtchen/Test.dat"});
+    EXPECT_EQ(form.pathsRead, std::vector<std::string>{QFile::encodeName(file).toStdString()});
     EXPECT_EQ(Shown(23), QStringLiteral("loaded"));
-    EXPECT_EQ(platform.messages,
-              QStringList{QStringLiteral("Settings loaded from /media/Kärtchen/Test.dat.")});
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Settings loaded from %1.").arg(file)});
 
     form.unreadable = "line 7: expected key CLK, found \"CLOCK\"";
     Type(23, QStringLiteral("typed"));
     LoadFromCard();
     EXPECT_EQ(Shown(23), QStringLiteral("typed"));
     EXPECT_EQ(platform.messages.last(),
-              QStringLiteral("/media/Kärtchen/Test.dat\nLine 7: expected key CLK, found "
-                             "\"CLOCK\".\nNothing in the form was changed."));
+              file + QStringLiteral("\nLine 7: expected key CLK, found \"CLOCK\".\nNothing in the "
+                                    "form was changed."));
     EXPECT_TRUE(form.folders.empty());
+}
+
+// Where there is nothing to load, the form says so without reading anything.
+TEST_F(SettingsFormTest, LoadFromCardWithoutAFileSaysWhereTheFileWasLookedFor) {
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              QStringLiteral("//Test.dat\nThis folder holds no such file: choose the card's folder "
+                             "with \"Select\" first.\nNothing in the form was changed."));
+    ChooseFolder(dir.path());
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              dir.filePath(QStringLiteral("Test.dat")) +
+                  QStringLiteral("\nThis folder holds no such file: is it the card's folder?\n"
+                                 "Nothing in the form was changed."));
+    ASSERT_TRUE(dir.remove());
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              dir.filePath(QStringLiteral("Test.dat")) +
+                  QStringLiteral("\nThere is no such folder: is the card in its slot, or was "
+                                 "another folder meant?\nNothing in the form was changed."));
+    EXPECT_TRUE(form.pathsRead.empty());
 }
 
 // "Select" offers what "Load from card" does, once, when the chosen folder holds the form's file.

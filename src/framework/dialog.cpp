@@ -132,6 +132,7 @@ void CDialog::ConnectDefaultButton() {
 }
 
 void CDialog::InstallWorkingWindowBehaviour() {
+    AccessibleWorkingWindow::Install(CDialog::staticMetaObject.className());
     m_systemMenu = new WindowMenu(*this);
     connect(m_systemMenu, &WindowMenu::Command, this, &CDialog::OnSysCommand);
     new KeyFilter(*this);

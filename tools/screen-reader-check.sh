@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program=${1:-}
 
-"$root/tools/install-deps.sh" openbox x11-utils xdotool dbus at-spi2-core python3-pyatspi
+"$root/tools/install-deps.sh" openbox x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi
 if [ -z "$program" ]; then
     build="$root/build-run"
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAILCAM_TESTS=OFF \

@@ -1,8 +1,11 @@
 #include "framework/settings_form.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QUrl>
@@ -266,6 +269,34 @@ TEST(FolderBrowser, OffersEveryCardAndOpensInTheOnlyOne) {
     EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(first.path())));
     EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(second.path())));
     EXPECT_EQ(two->directory().absolutePath(), QStringLiteral("/"));
+    // Each card by its label and size, as the sidebar shows it.
+    QStringList shown;
+    const QAbstractItemModel* places =
+        two->findChild<QAbstractItemView*>(QStringLiteral("sidebar"))->model();
+    for (int row = 0; row < places->rowCount(); ++row) {
+        shown << places->index(row, 0).data().toString();
+    }
+    const QStringList named{QStringLiteral("/"), QStringLiteral("CARD1 (8.6 GB)"),
+                            QStringLiteral("CARD2 (17.2 GB)")};
+    EXPECT_EQ(shown, named);
+    // Qt names a place by its folder again once it has read the folder's own folder.
+    auto* files = two->findChild<QFileSystemModel*>();
+    ASSERT_NE(files, nullptr);
+    bool loaded = false;
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, files,
+                     [&loaded, &first](const QString& folder) {
+                         loaded = loaded || QFileInfo(folder) == QFileInfo(first.path() + "/..");
+                     });
+    two->setDirectory(first.path() + QStringLiteral("/.."));
+    two->show();
+    ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }));
+    QCoreApplication::processEvents();
+    shown.clear();
+    for (int row = 0; row < places->rowCount(); ++row) {
+        shown << places->index(row, 0).data().toString();
+    }
+    EXPECT_EQ(shown, named);
+    two->close();
 
     std::unique_ptr<QFileDialog> one(
         MakeFolderBrowser(nullptr, QStringLiteral("Select :"), QStringLiteral("/"), {card2}));

@@ -1,6 +1,7 @@
 #include "core/settings_file.h"
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -17,8 +18,16 @@ SettingsFileOutcome Outcome(Status status, std::string message) {
     return SettingsFileOutcome{status, std::move(message)};
 }
 
-SettingsFileOutcome Failure(const std::string& path, const std::error_code& reason) {
-    return Outcome(Status::Failed, path + "\nThe file could not be written: " + reason.message());
+// Where a file that had been created was left unfinished, and what it was written for.
+struct Unfinished {
+    const std::string& path;
+    const std::string& targetFolder;
+    std::optional<FolderDevice> card;
+};
+
+SettingsFileOutcome Failure(const Unfinished& file, const std::error_code& reason) {
+    return Outcome(Status::Failed,
+                   file.path + "\n" + WhyNotWritten(file.targetFolder, file.card, reason));
 }
 
 // As opening the file fails: the message is exactly the path, the reason is kept beside it.
@@ -33,9 +42,9 @@ SettingsFileOutcome CardGone(const std::string& path) {
                    path + "\nThe selected card is no longer there: nothing was written.");
 }
 
-SettingsFileOutcome Unchecked(const std::string& path, const std::string& reason) {
+SettingsFileOutcome Unchecked(const Unfinished& file, const std::error_code& reason) {
     return Outcome(Status::WrittenUnchecked,
-                   path + "\nThe file was written but could not be checked: " + reason);
+                   file.path + "\n" + WhyNotChecked(file.targetFolder, file.card, reason));
 }
 
 // What lies at the file's name before the write.
@@ -71,8 +80,9 @@ OlderFile InspectOlderFile(const fs::path& target) {
 
 // What reading the name back after the rename finds.
 struct ReadBack {
-    bool replaced = false;               // another file has taken the name since
-    std::optional<std::string> problem;  // why the name does not hold exactly what was written
+    bool replaced = false;    // another file has taken the name since
+    bool different = false;   // the name holds other bytes than were written
+    std::error_code problem;  // why the name could not be read back
 };
 
 ReadBack ReadBackFile(const fs::path& target, const std::string& bytes,
@@ -80,23 +90,113 @@ ReadBack ReadBackFile(const fs::path& target, const std::string& bytes,
     FileHandle file;
     std::error_code error = file.OpenForReading(target);
     if (!error && written && file.Identity() && file.Identity() != written) {
-        return {true, std::nullopt};
+        ReadBack replaced;
+        replaced.replaced = true;
+        return replaced;
     }
     std::string read;
     if (!error) {
         // One byte more than was written tells a longer file.
         error = file.ReadAll(read, bytes.size() + 1);
     }
-    if (error) {
-        return {false, error.message()};
-    }
-    if (read != bytes) {
-        return {false, "it reads back differently from what was written"};
-    }
-    return {};
+    ReadBack readBack;
+    readBack.problem = error;
+    readBack.different = !error && read != bytes;
+    return readBack;
 }
 
 }  // namespace
+
+namespace {
+
+// The system's own words for `reason`, to follow a colon.
+std::string SystemWords(const std::error_code& reason) {
+    std::string words = reason.message();
+    if (!words.empty()) {
+        words[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(words[0])));
+    }
+    return words;
+}
+
+// Whether the card went while its file was made: the medium is gone, or the folder is no longer
+// there or no longer on the card's device.
+bool CardWentAway(const std::string& targetFolder, std::optional<FolderDevice> card,
+                  const std::error_code& reason) {
+    if (reason == std::errc::no_such_device || reason == std::errc::no_such_device_or_address) {
+        return true;
+    }
+#if defined(ENOMEDIUM)
+    if (reason == std::error_code(ENOMEDIUM, std::generic_category())) {
+        return true;
+    }
+#endif
+    if (NoCardMountedAt(targetFolder)) {
+        return true;
+    }
+    const std::optional<FolderDevice> now = ReadFolderDevice(targetFolder);
+    return !now || (card && *now != *card);
+}
+
+constexpr const char* kCardRemoved =
+    "The card was removed before the file was complete: put it back and press Generate again.";
+constexpr const char* kReadsBackDifferently =
+    "The file was written but reads back differently, as a failing card does: press Generate "
+    "again, or use another card.";
+
+}  // namespace
+
+std::string WhyNotWritten(const std::string& targetFolder, std::optional<FolderDevice> card,
+                          const std::error_code& reason) {
+    if (CardWentAway(targetFolder, card, reason)) {
+        return kCardRemoved;
+    }
+    const std::string failed = "The file could not be written: ";
+    bool full = reason == std::errc::no_space_on_device;
+#if defined(EDQUOT)
+    full = full || reason == std::error_code(EDQUOT, std::generic_category());
+#endif
+    if (full) {
+        return failed + "the card is full. Make room on it, or use another card.";
+    }
+    if (reason == std::errc::file_too_large) {
+        return failed + "the system lets this program write no file that large.";
+    }
+    if (reason == std::errc::io_error) {
+        return failed +
+               "the card did not take it, as a loose or failing card does. Put it back firmly "
+               "and press Generate again, or use another card.";
+    }
+    if (reason == std::errc::read_only_file_system) {
+        return failed +
+               "the card turned read-only while it was written, as a failing card does. Use "
+               "another card, or check this one on a computer.";
+    }
+    if (reason == std::errc::filename_too_long) {
+        return failed +
+               "the folder's path is too long. Choose a folder nearer the top of the card.";
+    }
+    if (reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted) {
+        return failed + "the file there belongs to another user and may not be replaced.";
+    }
+    return failed + SystemWords(reason) + ".";
+}
+
+std::string WhyNotChecked(const std::string& targetFolder, std::optional<FolderDevice> card,
+                          const std::error_code& reason) {
+    if (CardWentAway(targetFolder, card, reason)) {
+        return kCardRemoved;
+    }
+    const std::string unchecked = "The file was written but could not be checked: ";
+    if (reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted) {
+        return unchecked + "this program may not read it back from that folder.";
+    }
+    if (reason == std::errc::io_error) {
+        return unchecked +
+               "the card did not answer, as a loose or failing card does. Put it back firmly "
+               "and press Generate again.";
+    }
+    return unchecked + SystemWords(reason) + ".";
+}
 
 std::string WhyNotCreated(const std::string& targetFolder, const std::error_code& reason) {
     std::error_code error;
@@ -171,6 +271,10 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
     }
 
     ScrambleSettingsText(text.data(), text.size(), key);
+    // A failure from here on is told apart from the card going away by the device the folder
+    // lies on now.
+    const Unfinished unfinished{path, targetFolder,
+                                selectedDevice ? selectedDevice : ReadFolderDevice(targetFolder)};
     // Until the rename the older file stays untouched; giving up removes the new one.
     TemporaryFile file;
     if (const std::error_code error = file.Create(target, older.mode, selectedDevice)) {
@@ -179,26 +283,26 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
         }
         // Only the name beside the file can be too long when the file's own name is not.
         if (error == std::errc::filename_too_long) {
-            return Failure(path, error);
+            return Failure(unfinished, error);
         }
         return CannotOpen(path, error);
     }
     if (const std::error_code error = file.WriteAndSync(text)) {
-        return Failure(path, error);
+        return Failure(unfinished, error);
     }
     if (const std::error_code error = file.TakeFinalName()) {
-        return Failure(path, error);
+        return Failure(unfinished, error);
     }
 
     // From here on the new file has the name, whatever else goes wrong. It stays open until it
     // has been read back: a closed file that another writer has replaced can free its number on
     // the medium for that writer's next file, which would then pass for this one.
     if (const std::error_code error = SyncFolder(target.parent_path())) {
-        return Unchecked(path, error.message());
+        return Unchecked(unfinished, error);
     }
     const ReadBack readBack = ReadBackFile(target, text, file.Identity());
     if (const std::error_code error = file.Close()) {
-        return Unchecked(path, error.message());
+        return Unchecked(unfinished, error);
     }
     if (readBack.replaced) {
         return Outcome(Status::Replaced,
@@ -207,7 +311,10 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
                            "since: the folder now holds that program's file.");
     }
     if (readBack.problem) {
-        return Unchecked(path, *readBack.problem);
+        return Unchecked(unfinished, readBack.problem);
+    }
+    if (readBack.different) {
+        return Outcome(Status::WrittenUnchecked, path + "\n" + kReadsBackDifferently);
     }
     RemoveLeftoverTemporaries(target);
     return Outcome(Status::Written, kGeneratedMessage);

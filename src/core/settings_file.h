@@ -48,6 +48,16 @@ struct SettingsFileOutcome {
 // its path, with a hint where one helps: "The card is read-only: is its lock switch set?".
 std::string WhyNotCreated(const std::string& targetFolder, const std::error_code& reason);
 
+// Why a settings file that had been created in `targetFolder` was not completed (written,
+// synced, given its name), in plain words for the line after its path, with a hint where one
+// helps: "The file could not be written: the card is full. ...". `card` is the device the folder
+// lay on when the file was made; when the folder has left it, the card was removed.
+std::string WhyNotWritten(const std::string& targetFolder, std::optional<FolderDevice> card,
+                          const std::error_code& reason);
+// The same for a file that has its name on the card but could not be checked afterwards.
+std::string WhyNotChecked(const std::string& targetFolder, std::optional<FolderDevice> card,
+                          const std::error_code& reason);
+
 // Target folder and file name side by side, nothing added or removed.
 std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::string& fileName);
 

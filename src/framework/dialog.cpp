@@ -132,6 +132,7 @@ void CDialog::ConnectDefaultButton() {
 }
 
 void CDialog::InstallWorkingWindowBehaviour() {
+    AccessibleWorkingWindow::Install(CDialog::staticMetaObject.className());
     m_systemMenu = new WindowMenu(*this);
     connect(m_systemMenu, &WindowMenu::Command, this, &CDialog::OnSysCommand);
     new KeyFilter(*this);
@@ -191,6 +192,10 @@ int CDialog::ControlId(const QWidget* control) {
 
 void CDialog::ShowMessage(const QString& text) {
     Platform::Current().ShowMessage(this, text);
+}
+
+bool CDialog::AskYesNo(const QString& text) {
+    return Platform::Current().AskYesNo(this, text);
 }
 
 void CDialog::SetFrameMargins(const QMargins& margins) {

@@ -60,6 +60,8 @@ public:
     void UpdateData(bool save) { DoDataExchange(save); }
     // A message box owned by this dialog.
     void ShowMessage(const QString& text);
+    // A Yes/No question owned by this dialog; true for Yes.
+    bool AskYesNo(const QString& text);
 
     // Pixels of a length in dialog units of this dialog's font.
     int DialogUnitsToPixelsX(int units) const { return m_units.ToPixelsX(units); }

@@ -25,6 +25,9 @@ public:
     // A modal message owned by `owner`, with an OK button only, no icon and the program's
     // name as caption.
     virtual void ShowMessage(QWidget* owner, const QString& text) = 0;
+    // A modal question owned by `owner`, captioned as the messages are, with the buttons Yes and
+    // No; true for Yes. Closing it without an answer is No.
+    virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
     // A folder chosen by the user, or nothing when the browser was cancelled.
     virtual std::optional<QString> BrowseForFolder(QWidget* owner, const QString& title,
                                                    const QString& startFolder) = 0;
@@ -42,6 +45,7 @@ public:
 class DesktopPlatform : public Platform {
 public:
     void ShowMessage(QWidget* owner, const QString& text) override;
+    bool AskYesNo(QWidget* owner, const QString& text) override;
     std::optional<QString> BrowseForFolder(QWidget* owner, const QString& title,
                                            const QString& startFolder) override;
     std::tm Now() override;

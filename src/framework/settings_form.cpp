@@ -4,7 +4,10 @@
 #include <QLineEdit>
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
+#include "core/file_handle.h"
 #include "framework/command_table.h"
 #include "framework/platform.h"
 #include "framework/typed_text_check.h"
@@ -31,8 +34,18 @@ void CSettingsForm::DoDataExchange(bool save) {
 }
 
 void CSettingsForm::OnSelect() {
-    if (SelectTargetFolder(*this, m_commands.folder)) {
-        m_selectedDevice = ReadFolderDevice(FolderPath());
+    if (!SelectTargetFolder(*this, m_commands.folder)) {
+        return;
+    }
+    m_selectedDevice = ReadFolderDevice(FolderPath());
+    // A card that holds the form's file already is most often one to start from.
+    const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(NativePath(path), error) &&
+        AskYesNo(
+            QFile::decodeName(QByteArray::fromStdString(path)) +
+            QStringLiteral("\nThis folder holds settings already. Load them into the form?"))) {
+        OnLoadFromCard();
     }
 }
 
@@ -65,15 +78,42 @@ void CSettingsForm::OnExit() {
     reject();
 }
 
+namespace {
+
+// Why there is no file at `path` to load from `folder`, in plain words; nothing when there is
+// something of that name, which reading then judges.
+std::optional<std::string> WhyNothingToLoad(const std::string& folder, const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::symlink_status(NativePath(path), error).type() !=
+        std::filesystem::file_type::not_found) {
+        return std::nullopt;
+    }
+    const std::filesystem::file_type type =
+        std::filesystem::status(NativePath(folder), error).type();
+    if (type == std::filesystem::file_type::not_found) {
+        return "There is no such folder: is the card in its slot, or was another folder meant?";
+    }
+    if (folder == kDefaultTargetFolder) {
+        return "This folder holds no such file: choose the card's folder with \"Select\" first.";
+    }
+    return "This folder holds no such file: is it the card's folder?";
+}
+
+}  // namespace
+
 void CSettingsForm::OnLoadFromCard() {
     const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
     const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    if (const std::optional<std::string> reason = LoadSettingsFileFrom(path)) {
+    std::optional<std::string> reason = WhyNothingToLoad(FolderPath(), path);
+    if (!reason) {
+        reason = LoadSettingsFileFrom(path);
+    }
+    if (reason) {
         QString sentence = QString::fromStdString(*reason);
         if (!sentence.isEmpty()) {
             sentence[0] = sentence[0].toUpper();
         }
-        if (!sentence.endsWith(u'.')) {
+        if (!sentence.endsWith(u'.') && !sentence.endsWith(u'?')) {
             sentence += u'.';
         }
         ShowMessage(shownPath + u'\n' + sentence +

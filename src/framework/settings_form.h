@@ -55,6 +55,8 @@ protected:
     // What to say beside "Settings loaded from ..." of the file just loaded; empty for nothing.
     virtual std::string AboutWhatWasLoaded() const { return {}; }
 
+    // Chooses the target folder; when the chosen folder holds the form's file, asks once whether
+    // to load it, and Yes does what "Load from card" does.
     void OnSelect();
     void OnGenerate();
     void OnExit();

@@ -81,8 +81,41 @@ TEST_P(EveryWindow, TabWalksTheLayoutInOrderAndSpacePressesEachButton) {
     EXPECT_EQ(QApplication::focusWidget(), first);  // and round again
 }
 
-INSTANTIATE_TEST_SUITE_P(Accessibility, EveryWindow, testing::ValuesIn(kEveryWindow),
-                         WindowName);
+// The window menu is a window of its own: while it is open, a screen reader walking the window
+// meets it as the window's last child, with its items by name, and no longer once it has closed.
+TEST_P(EveryWindow, OpenWindowMenuStandsInItsWindowWithItsItems) {
+    if (!GetParam().skinned) {
+        GTEST_SKIP() << "the window manager's frame gives the window menu";
+    }
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(window.get());
+    ASSERT_NE(access, nullptr);
+    const int closed = access->childCount();
+    QTest::keyClick(window.get(), Qt::Key_Space, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->SystemMenu()->isVisible(); }));
+
+    ASSERT_EQ(access->childCount(), closed + 1);
+    QAccessibleInterface* menu = access->child(closed);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->role(), QAccessible::PopupMenu);
+    EXPECT_EQ(menu->text(QAccessible::Name), QStringLiteral("Window menu"));
+    EXPECT_EQ(access->indexOfChild(menu), closed);
+    QStringList items;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        if (menu->child(i)->role() == QAccessible::MenuItem) {
+            items << menu->child(i)->text(QAccessible::Name);
+        }
+    }
+    ASSERT_EQ(items.size(), 5) << items.join(u',').toStdString();
+    EXPECT_EQ(items.first(4), QStringList({QStringLiteral("Restore"), QStringLiteral("Minimize"),
+                                           QStringLiteral("Maximize"), QStringLiteral("Close")}));
+    EXPECT_FALSE(items.last().isEmpty());
+
+    QTest::keyClick(window->SystemMenu(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->SystemMenu()->isVisible(); }));
+    EXPECT_EQ(access->childCount(), closed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Accessibility, EveryWindow, testing::ValuesIn(kEveryWindow), WindowName);
 
 TEST(ScreenReaderNames, FollowTheLocalisedLabels) {
     const ScopedLocalisationFile texts("[String]\nIDD105_1076=Modus\nIDD105_1091=Adresse\n");

@@ -50,12 +50,15 @@ constexpr std::array<SettingsFileKind, 3> kKinds{{
     {&kSmtpSetFileName, &kSmtpScrambleKey},
 }};
 
-std::string CouldNotBeWritten(const std::string& path, int error) {
-    return path + "\nThe file could not be written: " + std::strerror(error);
+// The message of a file that was created but not completed: its path, then why.
+std::string CouldNotBeWritten(const std::string& path, const std::string& why) {
+    return path + "\nThe file could not be written: " + why;
 }
 
-std::string WrittenButUnchecked(const std::string& path, int error) {
-    return path + "\nThe file was written but could not be checked: " + std::strerror(error);
+std::string WrittenButUnchecked(const std::string& path) {
+    return path +
+           "\nThe file was written but could not be checked: this program may not read it back "
+           "from that folder.";
 }
 
 class WriteSettingsFileTest : public testing::TestWithParam<SettingsFileKind> {
@@ -196,14 +199,17 @@ TEST_P(WriteSettingsFileTest, FileSizeLimitReportsPathAndReasonAndKeepsTheOlderF
     text = std::string(200, 'A');
     const FileSizeLimit full(100);
     ExpectFailure(dir.path(), Status::Failed,
-                  CouldNotBeWritten(FileIn(dir.path()).toStdString(), EFBIG));
+                  CouldNotBeWritten(FileIn(dir.path()).toStdString(),
+                                    "the system lets this program write no file that large."));
 }
 
 TEST_P(WriteSettingsFileTest, FullMediumReportsPathAndReasonAndKeepsTheOlderFile) {
     SKIP_UNLESS_MOUNTING_WORKS();
     ExpectFailureOnSpoiltCard(
-        &ScratchMount::FillBlocks, Status::Failed,
-        [](const std::string& path) { return CouldNotBeWritten(path, ENOSPC); });
+        &ScratchMount::FillBlocks, Status::Failed, [](const std::string& path) {
+            return CouldNotBeWritten(path,
+                                     "the card is full. Make room on it, or use another card.");
+        });
 }
 
 TEST_P(WriteSettingsFileTest, NoFreeInodesShowsExactlyThePathAndKeepsTheOlderFile) {
@@ -235,6 +241,38 @@ TEST_P(WriteSettingsFileTest, WhyAFileWasNotCreatedIsSaidInPlainWords) {
     EXPECT_EQ(locked.status, Status::CannotOpen);
     EXPECT_EQ(WhyNotCreated(card.toStdString(), locked.reason),
               "The card is read-only: is its lock switch set?");
+}
+
+// Failures the system gives only on a real card that fails or is pulled, each in plain words;
+// a card pulled while its file is made is told by its folder, whatever the system said.
+TEST(WhyNotCompleted, SaysWhatACardThatFailedOrWentAwayDid) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const std::optional<FolderDevice> card = ReadFolderDevice(folder);
+    ASSERT_TRUE(card);
+    const std::error_code io = std::make_error_code(std::errc::io_error);
+    EXPECT_EQ(WhyNotWritten(folder, card, io),
+              "The file could not be written: the card did not take it, as a loose or failing "
+              "card does. Put it back firmly and press Generate again, or use another card.");
+    EXPECT_EQ(WhyNotChecked(folder, card, io),
+              "The file was written but could not be checked: the card did not answer, as a loose "
+              "or failing card does. Put it back firmly and press Generate again.");
+    EXPECT_EQ(WhyNotWritten(folder, card, std::make_error_code(std::errc::read_only_file_system)),
+              "The file could not be written: the card turned read-only while it was written, as "
+              "a failing card does. Use another card, or check this one on a computer.");
+
+    const std::string removed =
+        "The card was removed before the file was complete: put it back and press Generate again.";
+    EXPECT_EQ(WhyNotWritten(folder, card, std::make_error_code(std::errc::no_such_device)),
+              removed);
+    // The folder now lies on another device, or is gone.
+    const std::optional<FolderDevice> proc = ReadFolderDevice("/proc");
+    EXPECT_EQ(WhyNotWritten(folder, proc, io), removed);
+    EXPECT_EQ(WhyNotChecked(folder, proc, io), removed);
+    ASSERT_TRUE(dir.remove());
+    EXPECT_EQ(WhyNotWritten(folder, card, io), removed);
+    EXPECT_EQ(WhyNotChecked(folder, card, std::make_error_code(std::errc::permission_denied)),
+              removed);
 }
 
 TEST_P(WriteSettingsFileTest, LinkInPlaceOfTheFileIsReplacedAndNeverWrittenThrough) {
@@ -273,7 +311,9 @@ TEST_P(WriteSettingsFileTest, FailedRenameReportsPathAndReasonAndKeepsTheOlderFi
     SetMode(FileIn(shared), 0666);
     const QMap<QString, QByteArray> before = FolderContents(shared);
     ExpectAsOrdinaryUser(shared, Status::Failed,
-                         CouldNotBeWritten(FileIn(shared).toStdString(), EPERM));
+                         CouldNotBeWritten(FileIn(shared).toStdString(),
+                                           "the file there belongs to another user and may not be "
+                                           "replaced."));
     EXPECT_EQ(FolderContents(shared), before);
 }
 
@@ -282,7 +322,7 @@ TEST_P(WriteSettingsFileTest, FolderThatCannotBeSyncedAfterTheRenameIsReportedAs
     const QString card = MakeFolder(QStringLiteral("card"));
     SetMode(card, 0333);
     ExpectAsOrdinaryUser(card, Status::WrittenUnchecked,
-                         WrittenButUnchecked(FileIn(card).toStdString(), EACCES));
+                         WrittenButUnchecked(FileIn(card).toStdString()));
     SetMode(card, 0777);
     EXPECT_EQ(Unscrambled(FileIn(card)), text);
     EXPECT_EQ(FolderEntries(card), QStringList{Name()});
@@ -293,7 +333,7 @@ TEST_P(WriteSettingsFileTest, FileThatCannotBeReadBackIsReportedAsUnchecked) {
     WriteFileBytes(FileIn(dir.path()), "older settings");
     SetMode(FileIn(dir.path()), 0222);
     ExpectAsOrdinaryUser(dir.path(), Status::WrittenUnchecked,
-                         WrittenButUnchecked(FileIn(dir.path()).toStdString(), EACCES));
+                         WrittenButUnchecked(FileIn(dir.path()).toStdString()));
     SetMode(FileIn(dir.path()), 0666);
     EXPECT_EQ(Unscrambled(FileIn(dir.path())), text);
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{Name()});
@@ -314,7 +354,9 @@ TEST_P(WriteSettingsFileTest, PathAtTheLengthLimitGivesTheSystemsReason) {
     WriteFileBytes(FileIn(folder), "older settings");
     ASSERT_EQ(ReadFileBytes(FileIn(folder)), "older settings");
     ExpectFailure(folder, Status::Failed,
-                  CouldNotBeWritten(FileIn(folder).toStdString(), ENAMETOOLONG));
+                  CouldNotBeWritten(FileIn(folder).toStdString(),
+                                    "the folder's path is too long. Choose a folder nearer the top "
+                                    "of the card."));
 }
 
 TEST_P(WriteSettingsFileTest, CardPulledBetweenSelectAndGenerateWritesNothing) {

@@ -1,6 +1,11 @@
 #include "framework/settings_form.h"
 
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QUrl>
@@ -169,21 +174,80 @@ TEST_F(SettingsFormTest, EnableRulesFollowTheirSwitchBothWays) {
 }
 
 TEST_F(SettingsFormTest, LoadFromCardReadsTheFileInTheTargetFolderAndSaysWhatBecameOfIt) {
-    ChooseFolder(QStringLiteral("/media/Kärtchen"));
+    const QString folder = dir.filePath(QStringLiteral("Kärtchen"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = QDir(folder).filePath(QStringLiteral("Test.dat"));
+    WriteFileBytes(file, "on the card");
+    ChooseFolder(folder);
     LoadFromCard();
-    EXPECT_EQ(form.pathsRead, std::vector<std::string>{"/media/K\xc3\xa4rtchen/Test.dat"});
+    EXPECT_EQ(form.pathsRead, std::vector<std::string>{QFile::encodeName(file).toStdString()});
     EXPECT_EQ(Shown(23), QStringLiteral("loaded"));
-    EXPECT_EQ(platform.messages,
-              QStringList{QStringLiteral("Settings loaded from /media/Kärtchen/Test.dat.")});
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Settings loaded from %1.").arg(file)});
 
     form.unreadable = "line 7: expected key CLK, found \"CLOCK\"";
     Type(23, QStringLiteral("typed"));
     LoadFromCard();
     EXPECT_EQ(Shown(23), QStringLiteral("typed"));
     EXPECT_EQ(platform.messages.last(),
-              QStringLiteral("/media/Kärtchen/Test.dat\nLine 7: expected key CLK, found "
-                             "\"CLOCK\".\nNothing in the form was changed."));
+              file + QStringLiteral("\nLine 7: expected key CLK, found \"CLOCK\".\nNothing in the "
+                                    "form was changed."));
     EXPECT_TRUE(form.folders.empty());
+}
+
+// Where there is nothing to load, the form says so without reading anything.
+TEST_F(SettingsFormTest, LoadFromCardWithoutAFileSaysWhereTheFileWasLookedFor) {
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              QStringLiteral("//Test.dat\nThis folder holds no such file: choose the card's folder "
+                             "with \"Select\" first.\nNothing in the form was changed."));
+    ChooseFolder(dir.path());
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              dir.filePath(QStringLiteral("Test.dat")) +
+                  QStringLiteral("\nThis folder holds no such file: is it the card's folder?\n"
+                                 "Nothing in the form was changed."));
+    ASSERT_TRUE(dir.remove());
+    LoadFromCard();
+    EXPECT_EQ(platform.messages.last(),
+              dir.filePath(QStringLiteral("Test.dat")) +
+                  QStringLiteral("\nThere is no such folder: is the card in its slot, or was "
+                                 "another folder meant?\nNothing in the form was changed."));
+    EXPECT_TRUE(form.pathsRead.empty());
+}
+
+// "Select" offers what "Load from card" does, once, when the chosen folder holds the form's file.
+TEST_F(SettingsFormTest, SelectAsksOnceToLoadTheFileTheFolderHolds) {
+    const QString file = dir.filePath(QStringLiteral("Test.dat"));
+    const QString question =
+        file + QStringLiteral("\nThis folder holds settings already. Load them into the form?");
+    // A folder of that name is no file to load.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Test.dat")));
+    ChooseFolder(dir.path());
+    EXPECT_TRUE(platform.questions.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("Test.dat")));
+
+    WriteFileBytes(file, "on the card");
+    Type(23, QStringLiteral("typed"));
+    platform.answer = false;
+    ChooseFolder(dir.path());
+    EXPECT_EQ(platform.questions, QStringList{question});
+    EXPECT_TRUE(form.pathsRead.empty());
+    EXPECT_EQ(Shown(23), QStringLiteral("typed"));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(form.TargetFolder(), dir.path());
+
+    platform.answer = true;
+    ChooseFolder(dir.path());
+    EXPECT_EQ(platform.questions, QStringList({question, question}));
+    EXPECT_EQ(form.pathsRead, std::vector<std::string>{file.toStdString()});
+    EXPECT_EQ(Shown(23), QStringLiteral("loaded"));
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Settings loaded from %1.").arg(file)});
+    EXPECT_EQ(platform.owners, std::vector<QWidget*>(3, &form));
+
+    // Cancelling the browser asks nothing.
+    platform.nextFolder.reset();
+    Click(30);
+    EXPECT_EQ(platform.questions.size(), 2);
 }
 
 TEST_F(SettingsFormTest, ExitEndsTheFormAsCancelled) {
@@ -205,6 +269,34 @@ TEST(FolderBrowser, OffersEveryCardAndOpensInTheOnlyOne) {
     EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(first.path())));
     EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(second.path())));
     EXPECT_EQ(two->directory().absolutePath(), QStringLiteral("/"));
+    // Each card by its label and size, as the sidebar shows it.
+    QStringList shown;
+    const QAbstractItemModel* places =
+        two->findChild<QAbstractItemView*>(QStringLiteral("sidebar"))->model();
+    for (int row = 0; row < places->rowCount(); ++row) {
+        shown << places->index(row, 0).data().toString();
+    }
+    const QStringList named{QStringLiteral("/"), QStringLiteral("CARD1 (8.6 GB)"),
+                            QStringLiteral("CARD2 (17.2 GB)")};
+    EXPECT_EQ(shown, named);
+    // Qt names a place by its folder again once it has read the folder's own folder.
+    auto* files = two->findChild<QFileSystemModel*>();
+    ASSERT_NE(files, nullptr);
+    bool loaded = false;
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, files,
+                     [&loaded, &first](const QString& folder) {
+                         loaded = loaded || QFileInfo(folder) == QFileInfo(first.path() + "/..");
+                     });
+    two->setDirectory(first.path() + QStringLiteral("/.."));
+    two->show();
+    ASSERT_TRUE(QTest::qWaitFor([&loaded] { return loaded; }));
+    QCoreApplication::processEvents();
+    shown.clear();
+    for (int row = 0; row < places->rowCount(); ++row) {
+        shown << places->index(row, 0).data().toString();
+    }
+    EXPECT_EQ(shown, named);
+    two->close();
 
     std::unique_ptr<QFileDialog> one(
         MakeFolderBrowser(nullptr, QStringLiteral("Select :"), QStringLiteral("/"), {card2}));

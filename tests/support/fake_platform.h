@@ -9,7 +9,8 @@
 #include "framework/platform.h"
 
 // Stands in for the desktop while installed: records messages instead of showing them, answers
-// the folder browser with a chosen folder (or a cancel) and tells a fixed time.
+// questions with a chosen answer, the folder browser with a chosen folder (or a cancel) and tells
+// a fixed time.
 class FakePlatform : public Platform {
 public:
     FakePlatform() { Platform::Install(this); }
@@ -20,6 +21,11 @@ public:
     void ShowMessage(QWidget* owner, const QString& text) override {
         messages << text;
         owners.push_back(owner);
+    }
+    bool AskYesNo(QWidget* owner, const QString& text) override {
+        questions << text;
+        owners.push_back(owner);
+        return answer;
     }
     std::optional<QString> BrowseForFolder(QWidget*, const QString& title,
                                            const QString& startFolder) override {
@@ -42,7 +48,10 @@ public:
     }
 
     QStringList messages;
+    QStringList questions;
+    // Of every message and question.
     std::vector<QWidget*> owners;
+    bool answer = false;
     QStringList browserTitles;
     QStringList browserStarts;
     std::optional<QString> nextFolder;

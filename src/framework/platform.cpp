@@ -1,6 +1,7 @@
 #include "framework/platform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -79,7 +80,8 @@ std::optional<QString> DesktopPlatform::BrowseForFolder(QWidget* owner, const QS
     browser->setAttribute(Qt::WA_DeleteOnClose, false);
     std::optional<QString> folder;
     if (browser->exec() == QDialog::Accepted && !browser->selectedFiles().isEmpty()) {
-        folder = browser->selectedFiles().front();
+        // As the system writes it: "E:\" for a card on Windows, not Qt's "E:/".
+        folder = QDir::toNativeSeparators(browser->selectedFiles().front());
     }
     delete browser;
     return folder;

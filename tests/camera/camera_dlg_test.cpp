@@ -270,7 +270,8 @@ TEST_F(CameraDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBackWithANewClo
     LoadFromCard();
     EXPECT_EQ(
         platform.messages,
-        QStringList{QStringLiteral("Settings loaded from %1.").arg(InFolder(dir.path(), kCameraSet))});
+        QStringList{
+            QStringLiteral("Settings loaded from %1.").arg(InFolder(dir.path(), kCameraSet))});
     EXPECT_EQ(Shown(IDC_CAMERA_MODE), QStringLiteral("Camera+Video"));
     EXPECT_EQ(Shown(IDC_CAMERA_SERIAL_CHAR4), QStringLiteral("Y"));
     EXPECT_EQ(Shown(IDC_CAMERA_WINDOW3_END_MINUTE), QStringLiteral("12"));
@@ -361,9 +362,10 @@ TEST_F(CameraDlgTest, MissingFolderShowsThePathAndKeepsEveryValue) {
     ChooseFolder(missing);
     Pick(IDC_CAMERA_PHOTO_RESOLUTION, QStringLiteral("8M"));
     Generate();
-    const QString shown = InFolder(missing, kCameraSet) +
-                          QStringLiteral("\nThere is no such folder: is the card in "
-                                         "its slot, or was another folder meant?");
+    const QString shown =
+        InFolder(missing, kCameraSet) + QStringLiteral(
+                                            "\nThere is no such folder: is the card in "
+                                            "its slot, or was another folder meant?");
     EXPECT_EQ(platform.messages, QStringList{shown});
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(FolderShown(), missing);

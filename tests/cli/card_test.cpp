@@ -81,9 +81,8 @@ TEST_F(CardOnTheFormsFileTest, ShowSaysTheFormsDefaultsAndWriteMakesTheSameBytes
     QDir().mkpath(card);
     const ProgramOutcome write = Card({QStringLiteral("write"), QStringLiteral("camera"), card});
     EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
-    EXPECT_EQ(
-        write.out,
-        InFolder(card, kCameraSet) + QStringLiteral(": System configuration file has been generated.\n"));
+    EXPECT_EQ(write.out, InFolder(card, kCameraSet) +
+                             QStringLiteral(": System configuration file has been generated.\n"));
     EXPECT_TRUE(write.err.isEmpty());
     // The same 218 bytes but the clock's, taken now in the default date order.
     const std::string written =

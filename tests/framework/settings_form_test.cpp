@@ -205,8 +205,8 @@ TEST(FolderBrowser, OffersEveryCardAndOpensInTheOnlyOne) {
     QTemporaryDir second;
     const RemovableVolume card1{first.path(), QStringLiteral("CARD1"), 8LL << 30};
     const RemovableVolume card2{second.path(), QStringLiteral("CARD2"), 16LL << 30};
-    std::unique_ptr<QFileDialog> two(MakeFolderBrowser(nullptr, QStringLiteral("Select :"),
-                                                       DefaultFolder(), {card1, card2}));
+    std::unique_ptr<QFileDialog> two(
+        MakeFolderBrowser(nullptr, QStringLiteral("Select :"), DefaultFolder(), {card1, card2}));
     const QList<QUrl> sidebar = two->sidebarUrls();
     EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(first.path())));
     EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(second.path())));

@@ -97,7 +97,7 @@ if [ $test = yes ]; then
     cmake -S "$root" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAILCAM_TESTS=OFF \
         -DTRAILCAM_SANITIZE=OFF >/dev/null
     cmake --build "$host" --parallel 2 --target trailcam-card
-    "$root/tools/windows/same-bytes.sh" "$host/trailcam-card" "$build/trailcam-card.exe"
+    "$root/tools/windows/same-bytes.sh" "$host/src/trailcam-card" "$build/trailcam-card.exe"
 fi
 
 if [ $package = yes ]; then

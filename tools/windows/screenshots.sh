@@ -2,6 +2,8 @@
 # Pictures of the Windows build's windows as Wine draws them, taken by the desktop check on its
 # virtual screen: the program deployed by tools/windows.sh, run by Wine with its X11 driver and
 # Qt's windows platform. Saves windows-NAME.png in docs/screenshots (or the folder given).
+# Wine has no SimSun; through Wine's own text drawing the small texts of the Song face it finds
+# instead (AR PL UMing) come out cut off at the top, so Qt draws them with its FreeType engine.
 #   tools/windows/screenshots.sh [FOLDER]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -19,7 +21,7 @@ wineserver --wait
 cat >"$work/trailcam-setup" <<PROGRAM
 #!/bin/sh
 export WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEQT_QPA_PLATFORM=windows
+export WINEQT_QPA_PLATFORM=windows:fontengine=freetype
 exec wine "$deploy/trailcam-setup.exe"
 PROGRAM
 chmod +x "$work/trailcam-setup"

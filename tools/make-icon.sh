@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Renders the trailcam-setup icon, a trail camera strapped to a tree trunk, from its one
 # drawing: the scalable picture in data/icons/hicolor/scalable/apps. It makes the program's own
-# icon (src/res/app_icon.png: 48x48, 8-bit RGB without alpha) and the sizes that desktops pick
-# from the icon theme (data/icons/hicolor/SIZExSIZE/apps). The results are committed, so the
-# build needs no renderer; run this after changing the drawing.
+# icon (src/res/app_icon.png: 48x48, 8-bit RGB without alpha), the sizes that desktops pick
+# from the icon theme (data/icons/hicolor/SIZExSIZE/apps) and the Windows icon
+# (src/res/app_icon.ico). The results are committed, so the build needs no renderer; run this
+# after changing the drawing.
 #
 # Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick.
 set -euo pipefail
@@ -23,3 +24,15 @@ done
 rsvg-convert -w 48 -h 48 "${drawing[0]}" |
     convert - -strip -alpha off -depth 8 -type TrueColor -define png:color-type=2 \
         "PNG24:$root/src/res/app_icon.png"
+
+# The Windows program's icon (src/res/app_icon.ico): the rendered sizes, and the small ones that
+# Explorer and the Start menu show, scaled down from the largest.
+ico_sizes=()
+for size in 256 128 64 48; do
+    ico_sizes+=("$icons/${size}x${size}/apps/$name.png")
+done
+convert "${ico_sizes[@]}" \
+    \( "$icons/256x256/apps/$name.png" -resize 32x32 \) \
+    \( "$icons/256x256/apps/$name.png" -resize 24x24 \) \
+    \( "$icons/256x256/apps/$name.png" -resize 16x16 \) \
+    -strip "$root/src/res/app_icon.ico"

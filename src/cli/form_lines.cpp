@@ -157,7 +157,8 @@ ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::st
             if (unit.empty()) {
                 return shown;
             }
-            units += (i == 0 ? "" : i % 2 == 1 ? ":" : " ") + std::string(unit);
+            units += i == 0 ? "" : i % 2 == 1 ? ":" : " ";
+            units += unit;
         }
         shown.shown += " (" + units + ")";
     }

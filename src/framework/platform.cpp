@@ -160,7 +160,8 @@ std::optional<QString> DesktopPlatform::BrowseForFolder(QWidget* owner, const QS
     browser->setAttribute(Qt::WA_DeleteOnClose, false);
     std::optional<QString> folder;
     if (browser->exec() == QDialog::Accepted && !browser->selectedFiles().isEmpty()) {
-        folder = browser->selectedFiles().front();
+        // As the system writes it: "E:\" for a card on Windows, not Qt's "E:/".
+        folder = QDir::toNativeSeparators(browser->selectedFiles().front());
     }
     delete browser;
     return folder;

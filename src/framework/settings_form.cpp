@@ -65,7 +65,8 @@ void CSettingsForm::OnGenerate() {
     std::string message = outcome.message;
     // A file that could not be created is named by its path; the reason goes on the next line.
     if (outcome.status == SettingsFileOutcome::Status::CannotOpen) {
-        message += "\n" + WhyNotCreated(FolderPath(), outcome.reason);
+        message += '\n';
+        message += WhyNotCreated(FolderPath(), outcome.reason);
     }
     ShowMessage(QFile::decodeName(QByteArray::fromStdString(message)));
 }

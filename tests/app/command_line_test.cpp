@@ -68,7 +68,7 @@ TEST(CommandLine, AnAnswerThatCannotBeWrittenIsAWriteError) {
     process.start(QStringLiteral(TRAILCAM_SETUP_PROGRAM), {QStringLiteral("--help")});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 1);
-    EXPECT_EQ(process.readAllStandardError(), "trailcam-setup: write error\n");
+    EXPECT_EQ(Lines(process.readAllStandardError()), "trailcam-setup: write error\n");
 }
 
 TEST(CommandLine, RefusesAnUnknownArgumentEvenWithoutAnyDisplay) {

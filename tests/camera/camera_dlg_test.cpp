@@ -70,7 +70,7 @@ TEST_F(CameraDlgTest, OpensWithEveryDefault) {
     }
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Camera Setup"));
     EXPECT_EQ(ClockShown(), QStringLiteral("06-12-2026 14:05:09"));
-    EXPECT_EQ(FolderShown(), QStringLiteral("/"));
+    EXPECT_EQ(FolderShown(), DefaultFolder());
     EXPECT_FALSE(Enabled(IDC_CAMERA_CLOCK));
     EXPECT_FALSE(Enabled(IDC_CAMERA_FOLDER));
 }
@@ -270,7 +270,8 @@ TEST_F(CameraDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBackWithANewClo
     LoadFromCard();
     EXPECT_EQ(
         platform.messages,
-        QStringList{QStringLiteral("Settings loaded from %1/CameraSet.dat.").arg(dir.path())});
+        QStringList{
+            QStringLiteral("Settings loaded from %1.").arg(InFolder(dir.path(), kCameraSet))});
     EXPECT_EQ(Shown(IDC_CAMERA_MODE), QStringLiteral("Camera+Video"));
     EXPECT_EQ(Shown(IDC_CAMERA_SERIAL_CHAR4), QStringLiteral("Y"));
     EXPECT_EQ(Shown(IDC_CAMERA_WINDOW3_END_MINUTE), QStringLiteral("12"));
@@ -296,9 +297,9 @@ TEST_F(CameraDlgTest, AFileTheFormCannotShowChangesNothing) {
     EXPECT_EQ(
         platform.messages.last(),
         QStringLiteral(
-            "%1/CameraSet.dat\nIt holds a value that the form does not offer: the "
+            "%1\nIt holds a value that the form does not offer: the "
             "list \"Serial number character 3\" has no item $.\nNothing in the form was changed.")
-            .arg(dir.path()));
+            .arg(InFolder(dir.path(), kCameraSet)));
     EXPECT_EQ(form.ReadSettings(), before);
 
     onCard = CameraSettings{};
@@ -316,9 +317,9 @@ TEST_F(CameraDlgTest, AFileTheFormCannotShowChangesNothing) {
     PutOnCard(kCameraSet, kCameraScrambleKey, ComposeCameraSettingsText(onCard));
     LoadFromCard();
     EXPECT_EQ(platform.messages.last(),
-              QStringLiteral("%1/CameraSet.dat\nTimer 1 set error !\nStar time need < End time "
+              QStringLiteral("%1\nTimer 1 set error !\nStar time need < End time "
                              ".\nNothing in the form was changed.")
-                  .arg(dir.path()));
+                  .arg(InFolder(dir.path(), kCameraSet)));
     EXPECT_EQ(form.ReadSettings(), before);
 }
 
@@ -361,9 +362,10 @@ TEST_F(CameraDlgTest, MissingFolderShowsThePathAndKeepsEveryValue) {
     ChooseFolder(missing);
     Pick(IDC_CAMERA_PHOTO_RESOLUTION, QStringLiteral("8M"));
     Generate();
-    const QString shown = missing + QStringLiteral(
-                                        "/CameraSet.dat\nThere is no such folder: is the card in "
-                                        "its slot, or was another folder meant?");
+    const QString shown =
+        InFolder(missing, kCameraSet) + QStringLiteral(
+                                            "\nThere is no such folder: is the card in "
+                                            "its slot, or was another folder meant?");
     EXPECT_EQ(platform.messages, QStringList{shown});
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(FolderShown(), missing);
@@ -427,7 +429,7 @@ TEST(CameraDlg, EveryOpeningStartsFromTheDefaults) {
     }
     CCameraDlg second;
     second.Create();
-    EXPECT_EQ(second.TargetFolder(), QStringLiteral("/"));
+    EXPECT_EQ(second.TargetFolder(), DefaultFolder());
     EXPECT_EQ(second.List(IDC_CAMERA_MODE)->currentIndex(), 0);
 }
 

@@ -94,8 +94,14 @@ TEST(ReadSettingsText, UnscramblesTheFileOrSaysWhyItCannot) {
 
     EXPECT_EQ(ReadSettingsText(path + ".missing", kMmsScrambleKey).Reason(),
               "it cannot be read: No such file or directory");
+    // Windows refuses to open a folder as a file without saying more.
+#if defined(_WIN32)
+    EXPECT_EQ(ReadSettingsText(dir.path().toStdString(), kMmsScrambleKey).Reason(),
+              "it cannot be read: Permission denied");
+#else
     EXPECT_EQ(ReadSettingsText(dir.path().toStdString(), kMmsScrambleKey).Reason(),
               "it cannot be read: Is a directory");
+#endif
     WriteFileBytes(QString::fromStdString(path), QByteArray(kSettingsTextCapacity, 'x'));
     EXPECT_EQ(ReadSettingsText(path, kMmsScrambleKey).Reason(),
               "it is longer than the 2999 bytes a settings file holds");

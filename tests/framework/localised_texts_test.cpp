@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -272,6 +273,32 @@ TEST(ShippedGermanTexts, EveryKeyNamesARealControlAndEveryCaptionHasOne) {
     }
 }
 
+#if defined(_WIN32)
+// The user's file lies in %LOCALAPPDATA%\<program>\, else the file beside the program serves.
+TEST(FindLocalisationFile, TheUsersFileComesBeforeTheOneBesideTheProgram) {
+    const QString besideProgram =
+        QDir(QCoreApplication::applicationDirPath()).filePath(kLocalisationFileName);
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString user = QDir(userFolder).filePath(kLocalisationFileName);
+    if (QFile::exists(besideProgram) || QFile::exists(user)) {
+        GTEST_SKIP() << "a localisation file is set up already";
+    }
+    EXPECT_TRUE(userFolder.startsWith(
+        QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA")) + u'/'))
+        << userFolder.toStdString();
+    EXPECT_EQ(FindLocalisationFile(), QString());
+    WriteFileBytes(besideProgram, "[String]\n");
+    EXPECT_EQ(QDir::cleanPath(FindLocalisationFile()), QDir::cleanPath(besideProgram));
+    const bool madeFolder = !QDir(userFolder).exists() && QDir().mkpath(userFolder);
+    WriteFileBytes(user, "[String]\n");
+    EXPECT_EQ(QDir::cleanPath(FindLocalisationFile()), QDir::cleanPath(user));
+    QFile::remove(user);
+    if (madeFolder) {
+        QDir().rmdir(userFolder);
+    }
+    QFile::remove(besideProgram);
+}
+#else
 // Points the user's and the system's configuration folders at folders of a test.
 class ConfigurationFolders {
 public:
@@ -345,5 +372,7 @@ TEST(FindLocalisationFile, TheProgramsOwnTextsServeTheUsersLanguageWhenNoFileIsS
     const QString user = folders.Place(QStringLiteral("user"));
     EXPECT_EQ(FindLocalisationFile({QStringLiteral("de-DE")}), user);
 }
+
+#endif
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(MmsDlgTest, OpensWithTheDefaults) {
     EXPECT_FALSE(Enabled(IDC_MMS_HOUR));
     EXPECT_TRUE(Enabled(IDC_MMS_COUNTRY));
     EXPECT_TRUE(Enabled(IDC_MMS_OPERATOR));
-    EXPECT_EQ(Shown(IDC_MMS_FOLDER), QStringLiteral("/"));
+    EXPECT_EQ(Shown(IDC_MMS_FOLDER), DefaultFolder());
     EXPECT_FALSE(Enabled(IDC_MMS_FOLDER));
     EXPECT_EQ(form.Edit(IDC_MMS_PASSWORD)->echoMode(), QLineEdit::Normal);
     EXPECT_EQ(QApplication::focusWidget(), form.Item(IDC_MMS_MODE));
@@ -132,7 +132,7 @@ TEST_F(MmsDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
         LoadFromCard();
         const bool isAuto = onCard.mode == kMmsModeAuto;
         EXPECT_EQ(platform.messages.last(),
-                  QStringLiteral("Settings loaded from %1/MmsSet.dat.").arg(dir.path()) +
+                  QStringLiteral("Settings loaded from %1.").arg(InFolder(dir.path(), kMmsSet)) +
                       (isAuto ? QString()
                               : QStringLiteral("\nIts network values are those of no operator in "
                                                "the lists, so the form shows them in \"Manual\" "

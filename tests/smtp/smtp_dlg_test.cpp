@@ -49,7 +49,7 @@ TEST_F(SmtpDlgTest, OpensWithTheDefaults) {
         EXPECT_TRUE(Shown(id).isEmpty()) << id;
     }
     EXPECT_FALSE(Enabled(IDC_SMTP_HOUR));
-    EXPECT_EQ(Shown(IDC_SMTP_FOLDER), QStringLiteral("/"));
+    EXPECT_EQ(Shown(IDC_SMTP_FOLDER), DefaultFolder());
     EXPECT_FALSE(Enabled(IDC_SMTP_FOLDER));
 }
 
@@ -132,10 +132,10 @@ TEST_F(SmtpDlgTest, LoadFromCardShowsTheFileAndGenerateWritesItBack) {
     PutOnCard(kSmtpSet, kSmtpScrambleKey, text);
     LoadFromCard();
     EXPECT_EQ(platform.messages.last(),
-              QStringLiteral("Settings loaded from %1/SmtpSet.dat.\nIts network values are those "
+              QStringLiteral("Settings loaded from %1.\nIts network values are those "
                              "of no operator in the lists, so the form shows them in \"Manual\" "
                              "mode.")
-                  .arg(dir.path()));
+                  .arg(InFolder(dir.path(), kSmtpSet)));
     EXPECT_EQ(Shown(IDC_SMTP_MODE), QStringLiteral("Manual"));
     EXPECT_EQ(Shown(IDC_SMTP_APN), QStringLiteral("internet.example"));
     EXPECT_TRUE(Enabled(IDC_SMTP_APN));

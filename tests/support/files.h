@@ -17,6 +17,21 @@
 #include <unistd.h>
 #endif
 
+// A settings file's path as the program composes it: the chosen folder as it was chosen, the
+// system's separator, the file's name.
+inline QString InFolder(const QString& folder, const QString& name) {
+    return folder + QDir::separator() + name;
+}
+
+// The folder a form starts with: the root of the system drive.
+inline QString DefaultFolder() {
+#if defined(_WIN32)
+    return QStringLiteral("C:\\");
+#else
+    return QStringLiteral("/");
+#endif
+}
+
 // Whole contents of a file; empty if it cannot be read.
 inline QByteArray ReadFileBytes(const QString& path) {
     QFile file(path);

@@ -16,6 +16,15 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
+// A program's output as text. On Windows the programs write their output in text mode, as
+// console programs there do, so each line ends in a carriage return and a line feed.
+inline QByteArray Lines(QByteArray bytes) {
+#if defined(_WIN32)
+    bytes.replace("\r\n", "\n");
+#endif
+    return bytes;
+}
+
 struct ProgramOutcome {
     int exitCode = -1;  // -1: crashed or had to be killed
     QString out;
@@ -36,7 +45,7 @@ inline ProgramOutcome RunProgram(
     } else if (process.exitStatus() == QProcess::NormalExit) {
         outcome.exitCode = process.exitCode();
     }
-    outcome.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    outcome.err = QString::fromLocal8Bit(process.readAllStandardError());
+    outcome.out = QString::fromLocal8Bit(Lines(process.readAllStandardOutput()));
+    outcome.err = QString::fromLocal8Bit(Lines(process.readAllStandardError()));
     return outcome;
 }

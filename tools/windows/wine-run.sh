@@ -24,6 +24,15 @@ if [ "${1:-}" = "--setup" ]; then
 fi
 WINEPATH="$(windows_path "$build/deploy");$(windows_path "$qt/bin")"
 export WINEPATH
+# Wine keeps every QT_ variable of the Unix side from the Windows program (they are meant for the
+# host's Qt) and hands on WINEQT_ ones under their QT_ name instead. Without this the program
+# never sees QT_QPA_PLATFORM or QT_PLUGIN_PATH, finds no platform plugin, and waits for ever on
+# the message box that says so, which the null display driver never shows.
 QT_PLUGIN_PATH=$(windows_path "$qt/plugins")
 export QT_PLUGIN_PATH
+for name in $(compgen -e); do
+    case $name in
+    QT_*) export "WINE$name=${!name}" ;;
+    esac
+done
 exec wine "$@"

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include <array>
 #include <memory>
@@ -90,11 +91,23 @@ void CMainDlg::ApplyModelRule() {
 }
 
 // The form lives for this one opening; the main window steps aside meanwhile and comes back
-// however the form ends.
+// however the form ends. While it is hidden it gives up its window and the picture of it that the
+// window system keeps, and makes both again when it is shown, where it stood. The form is placed
+// over it as over an owner but is not its child: making a child's window would make the main
+// window's again.
 void CMainDlg::OpenForm(MakeForm make) {
+    const QPoint place = pos();
+    const Qt::WindowStates state = windowState();
     hide();
-    make(this)->DoModal();
+    destroy();
+    const std::unique_ptr<CDialog> form = make(nullptr);
+    form->Create();
+    form->PlaceOver(*this);
+    form->DoModal();
     m_returning = true;
+    move(place);
+    create();
+    windowHandle()->setWindowStates(state);
     show();
 }
 

@@ -34,6 +34,8 @@ public:
 
     // Builds the window and its controls and runs the initialisation; later calls do nothing.
     void Create();
+    // Places the dialog over `owner` as over its parent, centred, within the screen.
+    void PlaceOver(QWidget& owner) { adjustPosition(&owner); }
     // Creates the window if needed, shows it and runs its modal loop until it ends. Hiding the
     // dialog meanwhile does not end the loop.
     int DoModal();

@@ -37,10 +37,6 @@ constexpr std::array<SetupForm, 3> kSetupForms{{
     {res::IDC_SMTP_SETUP, 2, &Make<CSmtpDlg>},
 }};
 
-constexpr std::array<int, 6> kMainFontControls{res::IDC_MODEL_LABEL,  res::IDC_MODEL,
-                                               res::IDC_CAMERA_SETUP, res::IDC_MMS_SETUP,
-                                               res::IDC_SMTP_SETUP,   res::IDC_EXIT};
-
 }  // namespace
 
 QFont MainWindowFont() {
@@ -55,18 +51,15 @@ QFont MainWindowFont() {
 
 CMainDlg::CMainDlg(QWidget* owner)
     : CDialog(res::kMainDialog, Frame::Skinned, Texts::Fixed, owner),
-      m_icon(ResourcePicture(QString::fromUtf8(res::kAppIconPath))) {}
+      m_icon(ResourcePicture(QString::fromUtf8(res::kAppIconPath))) {
+    SetControlFont(MainWindowFont());
+}
 
 void CMainDlg::OnInitDialog() {
     AppendSystemMenuItem(res::IDM_ABOUTBOX,
                          QString::fromUtf8(res::kAboutMenuText.data(),
                                            static_cast<qsizetype>(res::kAboutMenuText.size())));
     setWindowIcon(m_icon);
-
-    const QFont font = MainWindowFont();
-    for (const int id : kMainFontControls) {
-        Item(id)->setFont(font);
-    }
 
     List(res::IDC_MODEL)->setCurrentIndex(0);
     ApplyModelRule();

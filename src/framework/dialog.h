@@ -5,6 +5,7 @@
 // that every dialog takes, in one fixed order, when its window is created.
 #include <QColor>
 #include <QDialog>
+#include <QFont>
 #include <QMargins>
 
 #include <optional>
@@ -81,6 +82,11 @@ public:
     void SendSysCommand(int command) { OnSysCommand(command); }
 
 protected:
+    // The font of the controls, where it is not the layout's (frames keep the layout's): set
+    // before the window is created, so the controls are made in it rather than changed to it,
+    // and a list need not build its drop-down part before it is first opened.
+    void SetControlFont(const QFont& font) { m_controlFont = font; }
+
     virtual void OnInitDialog() {}
     virtual void DoDataExchange(bool save) { (void)save; }
     virtual void OnSysCommand(int command);
@@ -109,6 +115,7 @@ private:
     QWidget* m_client = nullptr;
     WindowMenu* m_systemMenu = nullptr;
     QMargins m_frameMargins;
+    std::optional<QFont> m_controlFont;
     std::optional<QPoint> m_normalPosition;  // where the window stood before it was maximised
     std::vector<QWidget*> m_controls;
 };

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include <array>
 #include <memory>
@@ -36,10 +37,6 @@ constexpr std::array<SetupForm, 3> kSetupForms{{
     {res::IDC_SMTP_SETUP, 2, &Make<CSmtpDlg>},
 }};
 
-constexpr std::array<int, 6> kMainFontControls{res::IDC_MODEL_LABEL,  res::IDC_MODEL,
-                                               res::IDC_CAMERA_SETUP, res::IDC_MMS_SETUP,
-                                               res::IDC_SMTP_SETUP,   res::IDC_EXIT};
-
 }  // namespace
 
 QFont MainWindowFont() {
@@ -54,18 +51,15 @@ QFont MainWindowFont() {
 
 CMainDlg::CMainDlg(QWidget* owner)
     : CDialog(res::kMainDialog, Frame::Skinned, Texts::Fixed, owner),
-      m_icon(ResourcePicture(QString::fromUtf8(res::kAppIconPath))) {}
+      m_icon(ResourcePicture(QString::fromUtf8(res::kAppIconPath))) {
+    SetControlFont(MainWindowFont());
+}
 
 void CMainDlg::OnInitDialog() {
     AppendSystemMenuItem(res::IDM_ABOUTBOX,
                          QString::fromUtf8(res::kAboutMenuText.data(),
                                            static_cast<qsizetype>(res::kAboutMenuText.size())));
     setWindowIcon(m_icon);
-
-    const QFont font = MainWindowFont();
-    for (const int id : kMainFontControls) {
-        Item(id)->setFont(font);
-    }
 
     List(res::IDC_MODEL)->setCurrentIndex(0);
     ApplyModelRule();
@@ -90,11 +84,23 @@ void CMainDlg::ApplyModelRule() {
 }
 
 // The form lives for this one opening; the main window steps aside meanwhile and comes back
-// however the form ends.
+// however the form ends. While it is hidden it gives up its window and the picture of it that the
+// window system keeps, and makes both again when it is shown, where it stood. The form is placed
+// over it as over an owner but is not its child: making a child's window would make the main
+// window's again.
 void CMainDlg::OpenForm(MakeForm make) {
+    const QPoint place = pos();
+    const Qt::WindowStates state = windowState();
     hide();
-    make(this)->DoModal();
+    destroy();
+    const std::unique_ptr<CDialog> form = make(nullptr);
+    form->Create();
+    form->PlaceOver(*this);
+    form->DoModal();
     m_returning = true;
+    move(place);
+    create();
+    windowHandle()->setWindowStates(state);
     show();
 }
 

@@ -72,8 +72,16 @@ void CDialog::ApplyLayoutLook() {
 
 void CDialog::CreateControls() {
     m_client = new QWidget(this);
+    if (m_controlFont) {
+        m_client->setFont(*m_controlFont);
+    }
     for (const res::ControlTemplate& control : m_layout.controls) {
-        m_controls.push_back(CreateControl(control, *m_client, m_units, IsSkinned()));
+        QWidget* widget = CreateControl(control, *m_client, m_units, IsSkinned());
+        // A frame's line stands as high as the layout's font places it, whatever its controls'.
+        if (m_controlFont && control.kind == res::ControlKind::GroupBox) {
+            widget->setFont(font());
+        }
+        m_controls.push_back(widget);
     }
 }
 

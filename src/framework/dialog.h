@@ -5,6 +5,7 @@
 // that every dialog takes, in one fixed order, when its window is created.
 #include <QColor>
 #include <QDialog>
+#include <QFont>
 #include <QMargins>
 
 #include <optional>
@@ -34,6 +35,8 @@ public:
 
     // Builds the window and its controls and runs the initialisation; later calls do nothing.
     void Create();
+    // Places the dialog over `owner` as over its parent, centred, within the screen.
+    void PlaceOver(QWidget& owner) { adjustPosition(&owner); }
     // Creates the window if needed, shows it and runs its modal loop until it ends. Hiding the
     // dialog meanwhile does not end the loop.
     int DoModal();
@@ -81,6 +84,11 @@ public:
     void SendSysCommand(int command) { OnSysCommand(command); }
 
 protected:
+    // The font of the controls, where it is not the layout's (frames keep the layout's): set
+    // before the window is created, so the controls are made in it rather than changed to it,
+    // and a list need not build its drop-down part before it is first opened.
+    void SetControlFont(const QFont& font) { m_controlFont = font; }
+
     virtual void OnInitDialog() {}
     virtual void DoDataExchange(bool save) { (void)save; }
     virtual void OnSysCommand(int command);
@@ -109,6 +117,7 @@ private:
     QWidget* m_client = nullptr;
     WindowMenu* m_systemMenu = nullptr;
     QMargins m_frameMargins;
+    std::optional<QFont> m_controlFont;
     std::optional<QPoint> m_normalPosition;  // where the window stood before it was maximised
     std::vector<QWidget*> m_controls;
 };

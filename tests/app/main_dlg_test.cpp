@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -185,6 +187,41 @@ TEST_F(MainDlgTest, EachSetupButtonHidesTheMainWindowUntilItsFormEnds) {
             EXPECT_TRUE(window.findChildren<CDialog*>().isEmpty()) << formClass << " " << name;
         }
     }
+}
+
+// While a form is open the main window holds no window of its own; it comes back where it stood,
+// maximised or not, with the focus where it was and painted as before, and restores to where it
+// stood before it was maximised.
+TEST_F(MainDlgTest, ComesBackAfterAFormAsItWasWithoutKeepingItsWindowMeanwhile) {
+    window.move(125, 100);
+    for (const bool maximised : {false, true}) {
+        if (maximised) {
+            window.SendSysCommand(SC_MAXIMIZE);
+        }
+        QWidget* button = window.Button(res::IDC_CAMERA_SETUP);
+        button->setFocus();
+        QTest::qWait(20);
+        const QRect place = window.geometry();
+        const QImage before = window.screen()->grabWindow(window.winId()).toImage();
+        bool released = false;
+        WhenModal([&](QWidget* modal) {
+            released = window.windowHandle() == nullptr;
+            qobject_cast<CDialog*>(modal)->SendSysCommand(SC_CLOSE);
+        });
+        QTest::keyClick(button, Qt::Key_Space);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
+        EXPECT_TRUE(released) << maximised;
+        EXPECT_EQ(window.geometry(), place) << maximised;
+        EXPECT_EQ(window.windowHandle()->geometry(), place) << maximised;
+        EXPECT_EQ(window.isMaximized(), maximised);
+        EXPECT_EQ(window.windowHandle()->windowStates().testFlag(Qt::WindowMaximized), maximised);
+        EXPECT_FALSE(window.windowHandle()->mask().isEmpty()) << maximised;
+        EXPECT_EQ(window.focusWidget(), button) << maximised;
+        EXPECT_EQ(window.screen()->grabWindow(window.winId()).toImage(), before) << maximised;
+    }
+    window.SendSysCommand(SC_RESTORE);
+    EXPECT_EQ(window.pos(), QPoint(125, 100));
 }
 
 TEST_F(MainDlgTest, ExitEndsTheMainWindowAtOnce) {

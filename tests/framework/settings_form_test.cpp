@@ -205,18 +205,19 @@ TEST_F(SettingsFormTest, LoadFromCardReadsTheFileInTheTargetFolderAndSaysWhatBec
 TEST_F(SettingsFormTest, LoadFromCardWithoutAFileSaysWhereTheFileWasLookedFor) {
     LoadFromCard();
     EXPECT_EQ(platform.messages.last(),
-              QStringLiteral("//Test.dat\nThis folder holds no such file: choose the card's folder "
-                             "with \"Select\" first.\nNothing in the form was changed."));
+              InFolder(DefaultFolder(), QStringLiteral("Test.dat")) +
+                  QStringLiteral("\nThis folder holds no such file: choose the card's folder "
+                                 "with \"Select\" first.\nNothing in the form was changed."));
     ChooseFolder(dir.path());
     LoadFromCard();
     EXPECT_EQ(platform.messages.last(),
-              dir.filePath(QStringLiteral("Test.dat")) +
+              InFolder(dir.path(), QStringLiteral("Test.dat")) +
                   QStringLiteral("\nThis folder holds no such file: is it the card's folder?\n"
                                  "Nothing in the form was changed."));
     ASSERT_TRUE(dir.remove());
     LoadFromCard();
     EXPECT_EQ(platform.messages.last(),
-              dir.filePath(QStringLiteral("Test.dat")) +
+              InFolder(dir.path(), QStringLiteral("Test.dat")) +
                   QStringLiteral("\nThere is no such folder: is the card in its slot, or was "
                                  "another folder meant?\nNothing in the form was changed."));
     EXPECT_TRUE(form.pathsRead.empty());
@@ -224,7 +225,7 @@ TEST_F(SettingsFormTest, LoadFromCardWithoutAFileSaysWhereTheFileWasLookedFor) {
 
 // "Select" offers what "Load from card" does, once, when the chosen folder holds the form's file.
 TEST_F(SettingsFormTest, SelectAsksOnceToLoadTheFileTheFolderHolds) {
-    const QString file = dir.filePath(QStringLiteral("Test.dat"));
+    const QString file = InFolder(dir.path(), QStringLiteral("Test.dat"));
     const QString question =
         file + QStringLiteral("\nThis folder holds settings already. Load them into the form?");
     // A folder of that name is no file to load.
@@ -246,7 +247,7 @@ TEST_F(SettingsFormTest, SelectAsksOnceToLoadTheFileTheFolderHolds) {
     platform.answer = true;
     ChooseFolder(dir.path());
     EXPECT_EQ(platform.questions, QStringList({question, question}));
-    EXPECT_EQ(form.pathsRead, std::vector<std::string>{file.toStdString()});
+    EXPECT_EQ(form.pathsRead, std::vector<std::string>{EightBit(file)});
     EXPECT_EQ(Shown(23), QStringLiteral("loaded"));
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Settings loaded from %1.").arg(file)});
     EXPECT_EQ(platform.owners, std::vector<QWidget*>(3, &form));

@@ -7,45 +7,12 @@
 # PROGRAM defaults to the one tools/run.sh builds.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-program=${1:-}
 
 "$root/tools/install-deps.sh" openbox x11-utils xdotool dbus-daemon at-spi2-core python3-pyatspi
-if [ -z "$program" ]; then
-    build="$root/build-run"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAILCAM_TESTS=OFF \
-        -DTRAILCAM_SANITIZE=OFF >/dev/null
-    cmake --build "$build" --target trailcam-setup >/dev/null
-    program="$build/src/trailcam-setup"
-fi
+source "$root/tools/desktop-session.sh"
+desktop_program "${1:-}"
 program=$(realpath "$program")
-
-# A display and a session bus of our own, whatever else runs.
-display=""
-for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
+start_desktop
 
 cat >"$work/check.py" <<'EOF'
 import subprocess, sys, time

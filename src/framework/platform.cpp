@@ -21,6 +21,15 @@ namespace {
 
 Platform* g_installed = nullptr;
 
+// A message box of the program, captioned with its name, without an icon.
+void PrepareMessageBox(QMessageBox& box, const QString& text) {
+    box.setWindowTitle(ApplicationName());
+    box.setIcon(QMessageBox::NoIcon);
+    // Paths and typed values are shown as they stand, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
+
 }  // namespace
 
 Platform& Platform::Current() {
@@ -34,21 +43,14 @@ void Platform::Install(Platform* platform) {
 
 void DesktopPlatform::ShowMessage(QWidget* owner, const QString& text) {
     QMessageBox box(owner);
-    box.setWindowTitle(ApplicationName());
-    box.setIcon(QMessageBox::NoIcon);
-    // Paths and typed values are shown as they stand, never as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    PrepareMessageBox(box, text);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
 
 bool DesktopPlatform::AskYesNo(QWidget* owner, const QString& text) {
     QMessageBox box(owner);
-    box.setWindowTitle(ApplicationName());
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    PrepareMessageBox(box, text);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     // A stray Enter or Escape leaves everything as it is.
     box.setDefaultButton(QMessageBox::No);

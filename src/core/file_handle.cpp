@@ -10,6 +10,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <sys/file.h>
 #include <unistd.h>
 #endif
@@ -161,6 +162,13 @@ std::error_code FileHandle::OpenForReading(const std::filesystem::path& path) {
     }
 #endif
     return {};
+}
+
+std::error_code FileHandle::OpenToReadBack(const std::filesystem::path& path) {
+    // Whatever the name leads to, opening it does not wait, and reading a regular file ignores
+    // that it was opened so.
+    m_fd = OpenFile(path, kReadFlags, 0);
+    return m_fd < 0 ? LastError() : std::error_code();
 }
 
 std::error_code FileHandle::OpenStandardInput() {
@@ -343,21 +351,58 @@ void RemoveIfAbandoned(const std::filesystem::path& path) {
 #endif
 }
 
-std::error_code SyncFolder(const std::filesystem::path& folder) {
+FolderHandle::~FolderHandle() {
+#if !defined(_WIN32)
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+#endif
+}
+
+std::error_code FolderHandle::Open(const std::filesystem::path& folder) {
+    m_path = folder;
 #if defined(_WIN32)
-    // The system keeps no separate folder entry to sync; the file's own sync covers it.
-    (void)folder;
+    // Nothing is held there: the folder is synced with its files and listed by its name.
     return {};
 #else
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
+    m_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return m_fd < 0 ? LastError() : std::error_code();
+#endif
+}
+
+std::error_code FolderHandle::Sync() {
+#if defined(_WIN32)
+    // The system keeps no separate folder entry to sync; the file's own sync covers it.
+    return {};
+#else
+    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
         return LastError();
     }
-    std::error_code error;
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
-        error = LastError();
-    }
-    ::close(fd);
-    return error;
+    return {};
 #endif
+}
+
+std::vector<std::string> FolderHandle::TakeNames() {
+    std::vector<std::string> names;
+#if defined(_WIN32)
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(m_path, error), end; !error && entry != end;
+         entry.increment(error)) {
+        names.push_back(entry->path().filename().string());
+    }
+#else
+    DIR* const folder = m_fd < 0 ? nullptr : ::fdopendir(m_fd);
+    if (folder == nullptr) {
+        return names;
+    }
+    m_fd = -1;  // the listing owns it now
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.emplace_back(name);
+        }
+    }
+    ::closedir(folder);
+#endif
+    return names;
 }

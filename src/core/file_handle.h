@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 // Why a file was not taken, beyond the reasons the system itself gives.
 enum class FileProblem {
@@ -50,6 +51,9 @@ public:
     // Opens the regular file `path` for reading. Opening never waits: a named pipe, a device, a
     // socket or a folder is refused with its reason, before anything is read from it.
     std::error_code OpenForReading(const std::filesystem::path& path);
+    // Opens `path` for reading without waiting, whatever it is, for a caller that tells by the
+    // handle's Identity whether it is the file it wrote.
+    std::error_code OpenToReadBack(const std::filesystem::path& path);
     // Reads from the process's standard input, whatever it is: the user said so.
     std::error_code OpenStandardInput();
 
@@ -88,6 +92,24 @@ bool CanWriteTo(const std::filesystem::path& path);
 // gone. A file in use, a link or anything but a regular file stays.
 void RemoveIfAbandoned(const std::filesystem::path& path);
 
-// Makes the names in `folder` durable on the medium, so a file renamed there is found under its
-// new name after the medium is pulled. File systems that cannot sync a folder are no failure.
-std::error_code SyncFolder(const std::filesystem::path& folder);
+// A folder held open, so that syncing it and then listing it take one opening.
+class FolderHandle {
+public:
+    FolderHandle() = default;
+    ~FolderHandle();
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    std::error_code Open(const std::filesystem::path& folder);
+    // Makes the names in the folder durable on the medium, so a file renamed there is found under
+    // its new name after the medium is pulled. File systems that cannot sync a folder are no
+    // failure.
+    std::error_code Sync();
+    // The names in the folder, "." and ".." left out; nothing when it cannot be read. This
+    // closes the folder.
+    std::vector<std::string> TakeNames();
+
+private:
+    std::filesystem::path m_path;
+    int m_fd = -1;
+};

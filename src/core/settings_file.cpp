@@ -85,23 +85,12 @@ struct ReadBack {
     std::error_code problem;  // why the name could not be read back
 };
 
-ReadBack ReadBackFile(const fs::path& target, const std::string& bytes,
-                      const std::optional<FileIdentity>& written) {
-    FileHandle file;
-    std::error_code error = file.OpenForReading(target);
-    if (!error && written && file.Identity() && file.Identity() != written) {
-        ReadBack replaced;
-        replaced.replaced = true;
-        return replaced;
-    }
-    std::string read;
-    if (!error) {
-        // One byte more than was written tells a longer file.
-        error = file.ReadAll(read, bytes.size() + 1);
-    }
+ReadBack ReadBackFile(TemporaryFile& file, const std::string& bytes) {
     ReadBack readBack;
-    readBack.problem = error;
-    readBack.different = !error && read != bytes;
+    std::string read;
+    // One byte more than was written tells a longer file.
+    readBack.problem = file.ReadBack(read, bytes.size() + 1, readBack.replaced);
+    readBack.different = !readBack.problem && !readBack.replaced && read != bytes;
     return readBack;
 }
 
@@ -294,13 +283,16 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
         return Failure(unfinished, error);
     }
 
-    // From here on the new file has the name, whatever else goes wrong. It stays open until it
-    // has been read back: a closed file that another writer has replaced can free its number on
-    // the medium for that writer's next file, which would then pass for this one.
-    if (const std::error_code error = SyncFolder(target.parent_path())) {
-        return Unchecked(unfinished, error);
+    // From here on the new file has the name, whatever else goes wrong.
+    FolderHandle folder;
+    std::error_code synced = folder.Open(target.parent_path());
+    if (!synced) {
+        synced = folder.Sync();
     }
-    const ReadBack readBack = ReadBackFile(target, text, file.Identity());
+    if (synced) {
+        return Unchecked(unfinished, synced);
+    }
+    const ReadBack readBack = ReadBackFile(file, text);
     if (const std::error_code error = file.Close()) {
         return Unchecked(unfinished, error);
     }
@@ -316,6 +308,6 @@ SettingsFileOutcome WriteSettingsFile(const std::string& targetFolder, const std
     if (readBack.different) {
         return Outcome(Status::WrittenUnchecked, path + "\n" + kReadsBackDifferently);
     }
-    RemoveLeftoverTemporaries(target);
+    RemoveLeftoverTemporaries(target, folder);
     return Outcome(Status::Written, kGeneratedMessage);
 }

@@ -113,17 +113,31 @@ std::error_code TemporaryFile::TakeFinalName() {
     return error;
 }
 
+std::error_code TemporaryFile::ReadBack(std::string& bytes, std::size_t limit, bool& replaced) {
+    replaced = false;
+    // Read by its name, as the camera reads it: a file system may serve a handle opened before
+    // the rename from what it knew then (a FAT driver in user space reads zeros through it).
+    FileHandle named;
+    if (const std::error_code error = named.OpenToReadBack(m_target)) {
+        return error;
+    }
+    const std::optional<FileIdentity> now = named.Identity();
+    if (m_identity && now && *now != *m_identity) {
+        replaced = true;
+        return {};
+    }
+    return named.ReadAll(bytes, limit);
+}
+
 std::error_code TemporaryFile::Close() {
     return m_file.Close();
 }
 
-void RemoveLeftoverTemporaries(const fs::path& target) {
+void RemoveLeftoverTemporaries(const fs::path& target, FolderHandle& folder) {
     const std::string fileName = target.filename().string();
-    std::error_code error;
-    for (fs::directory_iterator entry(target.parent_path(), error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (IsTemporaryNameOf(fileName, entry->path().filename().string())) {
-            RemoveIfAbandoned(entry->path());
+    for (const std::string& name : folder.TakeNames()) {
+        if (IsTemporaryNameOf(fileName, name)) {
+            RemoveIfAbandoned(target.parent_path() / name);
         }
     }
 }

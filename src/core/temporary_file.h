@@ -35,6 +35,12 @@ public:
     std::error_code WriteAndSync(std::string_view bytes);
     // Renames the file over its target in one step.
     std::error_code TakeFinalName();
+    // Reads back what the final name holds, at most `limit` bytes; `replaced` tells that another
+    // file has taken the name since the rename, and then nothing is read. The file stays open
+    // and locked until it has been read back: a closed file that another writer has replaced
+    // can free its number on the medium for that writer's next file, which would then pass for
+    // this one.
+    std::error_code ReadBack(std::string& bytes, std::size_t limit, bool& replaced);
     // Closes the file, which lets go of its lock.
     std::error_code Close();
 
@@ -48,7 +54,7 @@ private:
     std::optional<FileIdentity> m_identity;
 };
 
-// Removes the temporary files of `target` that cut-off writes left in its folder: plain files
-// whose names match exactly and that no writer holds, nothing else. What cannot be removed is
-// left alone.
-void RemoveLeftoverTemporaries(const std::filesystem::path& target);
+// Removes the temporary files of `target` that cut-off writes left in its folder, listed through
+// `folder`: plain files whose names match exactly and that no writer holds, nothing else. What
+// cannot be removed is left alone.
+void RemoveLeftoverTemporaries(const std::filesystem::path& target, FolderHandle& folder);

@@ -9,7 +9,18 @@
 #include "res/dialogs.h"
 #include "skin/skin.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 void CSetupApp::InitInstance() {
+#if defined(__GLIBC__)
+    // A window's drawing surface is given back to the system when the window lets go of it.
+    // Left to itself, the allocator would keep every block up to the size of the last surface
+    // freed, the main window's, in its heap for reuse, and a form would then cost its surface
+    // on top of what the main window held.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     // The program lives in nested modal loops: a form closing while the main window is hidden
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -267,13 +267,17 @@ std::filesystem::path NativePath(const std::string& path) {
 #endif
 }
 
-std::optional<FileIdentity> FileHandle::Identity() const {
+std::optional<FileIdentity> FileHandle::Identity(unsigned* mode) const {
 #if defined(_WIN32)
+    (void)mode;
     return IdentityOfHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(m_fd)));
 #else
     struct stat info {};
     if (::fstat(m_fd, &info) != 0) {
         return std::nullopt;
+    }
+    if (mode != nullptr) {
+        *mode = static_cast<unsigned>(info.st_mode & 07777);
     }
     return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
                         static_cast<std::uint64_t>(info.st_ino)};

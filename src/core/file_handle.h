@@ -68,8 +68,9 @@ public:
     // Closes the file if it is open.
     std::error_code Close();
 
-    // Which file is open; nothing when the system cannot say.
-    std::optional<FileIdentity> Identity() const;
+    // Which file is open; nothing when the system cannot say. Where files have permission bits,
+    // `mode` (if given) gets the file's.
+    std::optional<FileIdentity> Identity(unsigned* mode = nullptr) const;
     // Takes this process's exclusive lock on the file, waiting while another process holds it.
     // Other processes see the lock until the file is closed.
     std::error_code Lock();

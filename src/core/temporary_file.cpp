@@ -18,8 +18,8 @@ constexpr unsigned kNumbers = 1u << (4 * kDigits);
 constexpr int kCreateAttempts = 16;
 
 constexpr unsigned kNewFileMode = 0666;
-// Until it has the older file's bits, the new file is for this user's eyes only.
-constexpr unsigned kPrivateMode = 0600;
+// The bits a file is created with; the others (set-user-ID and the like) are set after.
+constexpr unsigned kAccessBits = 0777;
 
 bool IsLowerHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
@@ -56,10 +56,12 @@ std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsi
     m_target = target;
     std::random_device random;
     std::error_code error = std::make_error_code(std::errc::file_exists);
+    unsigned mode = 0;
     for (int attempt = 0; attempt < kCreateAttempts && error == std::errc::file_exists; ++attempt) {
         m_path =
             target.parent_path() / TemporaryNameOf(target.filename().string(), random() % kNumbers);
-        error = m_file.CreateNew(m_path, olderMode ? kPrivateMode : kNewFileMode);
+        // Made with no more access than the older file gives, and usually with just that.
+        error = m_file.CreateNew(m_path, olderMode ? *olderMode & kAccessBits : kNewFileMode);
         if (error) {
             continue;
         }
@@ -67,7 +69,7 @@ std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsi
         m_file.Lock();
         // Another write may have taken the file for a leftover before the lock was held; then
         // the name is gone or someone else's, and a fresh one will do.
-        m_identity = m_file.Identity();
+        m_identity = m_file.Identity(&mode);
         if (!m_identity || m_identity != IdentityOfName(m_path)) {
             m_file.Close();
             error = std::make_error_code(std::errc::file_exists);
@@ -83,9 +85,10 @@ std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsi
     if (card && (!m_identity || m_identity->device != *card)) {
         return FileProblem::NotOnTheCard;
     }
-    if (olderMode) {
-        // A medium without permission bits refuses the change, and rightly so: the new file
-        // then has the bits the medium gives every file, as the older one had.
+    if (olderMode && mode != *olderMode) {
+        // The process's mask took bits away. A medium without permission bits refuses the
+        // change, and rightly so: the new file then has the bits the medium gives every file,
+        // as the older one had.
         m_file.SetMode(*olderMode);
     }
     return {};

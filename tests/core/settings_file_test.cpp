@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -149,14 +150,20 @@ TEST_P(WriteSettingsFileTest, WritesTheScrambledTextAndNothingElse) {
 }
 
 TEST_P(WriteSettingsFileTest, ReplacesAnOlderFileAsAWholeAndKeepsItsPermissions) {
-    WriteFileBytes(FileIn(dir.path()), QByteArray(500, 'x'));
-    SetMode(FileIn(dir.path()), 0640);
-    ASSERT_TRUE(Write(dir.path()).Written());
-    EXPECT_EQ(Unscrambled(FileIn(dir.path())), text);
-    EXPECT_EQ(QFileInfo(FileIn(dir.path())).permissions(), QFile::ReadOwner | QFile::ReadUser |
-                                                               QFile::WriteOwner |
-                                                               QFile::WriteUser | QFile::ReadGroup);
-    EXPECT_EQ(FolderEntries(dir.path()), QStringList{Name()});
+    // 0640 passes the usual mask unchanged; 0666 loses bits to it that are given back.
+    const mode_t mask = ::umask(022);
+    for (const unsigned mode : {0640u, 0666u}) {
+        SCOPED_TRACE(mode);
+        WriteFileBytes(FileIn(dir.path()), QByteArray(500, 'x'));
+        ASSERT_EQ(::chmod(QFile::encodeName(FileIn(dir.path())).constData(), mode), 0);
+        ASSERT_TRUE(Write(dir.path()).Written());
+        EXPECT_EQ(Unscrambled(FileIn(dir.path())), text);
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(FileIn(dir.path())).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        EXPECT_EQ(FolderEntries(dir.path()), QStringList{Name()});
+    }
+    ::umask(mask);
 }
 
 TEST_P(WriteSettingsFileTest, MissingFolderShowsExactlyThePath) {

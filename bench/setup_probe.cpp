@@ -3,11 +3,15 @@
 //   trailcam-setup-probe            start, show the main window, end
 //   trailcam-setup-probe --forms    the same, but first open and close each setup form in turn,
 //                                   pressing the main window's buttons as a person does
+//   trailcam-setup-probe --sizes    as --forms, and prints the face of the forms' text and each
+//                                   form's size and points, as the floor dialog program takes them
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QPushButton>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -30,10 +34,19 @@ constexpr std::array<int, 3> kFormButtons{res::IDC_CAMERA_SETUP, res::IDC_MMS_SE
 // as soon as it is on screen; when no form is left, the program ends.
 class FormWalk {
 public:
-    explicit FormWalk(bool openForms) : m_next(openForms ? 0 : kFormButtons.size()) {}
+    FormWalk(bool openForms, bool printSizes)
+        : m_next(openForms ? 0 : kFormButtons.size()), m_printSizes(printSizes) {}
 
     void Shown(QWidget& window) {
         if (auto* form = qobject_cast<CSettingsForm*>(&window)) {
+            if (m_printSizes) {
+                const QFontInfo text(form->font());
+                if (m_next == 1) {
+                    std::printf("%s\n", text.family().toLocal8Bit().constData());
+                }
+                std::printf("%dx%dx%d\n", form->width(), form->height(), text.pointSize());
+                std::fflush(stdout);
+            }
             form->reject();
             return;
         }
@@ -50,16 +63,18 @@ public:
 
 private:
     std::size_t m_next;
+    bool m_printSizes;
 };
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool openForms = argc > 1 && std::strcmp(argv[1], "--forms") == 0;
+    const bool printSizes = argc > 1 && std::strcmp(argv[1], "--sizes") == 0;
+    const bool openForms = printSizes || (argc > 1 && std::strcmp(argv[1], "--forms") == 0);
     QApplication application(argc, argv);
     SilenceToolkitMessages();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(build::kDesktopAppId));
-    FormWalk walk(openForms);
+    FormWalk walk(openForms, printSizes);
     const WindowShownWatch watch([&walk](QWidget& window) { walk.Shown(window); });
     CSetupApp setup;
     return setup.Run();

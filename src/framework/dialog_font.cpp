@@ -37,6 +37,12 @@ constexpr std::array<const char*, 10> kFallbackFaces{
     "DejaVu Sans",
 };
 
+// Whether `face` is among the installed `families`. Asking the font database for one name at a
+// time would run the system's alias rules for every name asked, a millisecond each at start-up.
+bool Installed(const QStringList& families, const QString& face) {
+    return families.contains(face, Qt::CaseInsensitive);
+}
+
 QFont FontOf(const QString& family, int pointSize) {
     QFont font(family);
     font.setPointSize(pointSize);
@@ -51,7 +57,7 @@ QSize SongBaseUnits(int pointSize) {
     return {(em + 1) / 2, em};
 }
 
-QString ClosestFallback(int pointSize) {
+QString ClosestFallback(const QStringList& families, int pointSize) {
     const QSize target = SongBaseUnits(pointSize);
     QString best;
     QString narrowest;
@@ -59,7 +65,7 @@ QString ClosestFallback(int pointSize) {
     QSize narrowestUnits;
     for (const char* face : kFallbackFaces) {
         const QString family = QString::fromUtf8(face);
-        if (!QFontDatabase::hasFamily(family)) {
+        if (!Installed(families, family)) {
             continue;
         }
         const DialogUnits units(FontOf(family, pointSize));
@@ -90,15 +96,16 @@ QString LayoutFaceFamily(int pointSize) {
     if (const auto known = resolved.find(pointSize); known != resolved.end()) {
         return known->second;
     }
+    const QStringList families = QFontDatabase::families();
     QString family;
     for (const char* face : kSongFaces) {
-        if (QFontDatabase::hasFamily(QString::fromUtf8(face))) {
+        if (Installed(families, QString::fromUtf8(face))) {
             family = QString::fromUtf8(face);
             break;
         }
     }
     if (family.isEmpty()) {
-        family = ClosestFallback(pointSize);
+        family = ClosestFallback(families, pointSize);
     }
     resolved.emplace(pointSize, family);
     return family;

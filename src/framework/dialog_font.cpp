@@ -1,7 +1,6 @@
 #include "framework/dialog_font.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -119,7 +118,9 @@ QFont LayoutFont(int pointSize) {
     const bool song = std::any_of(kSongFaces.begin(), kSongFaces.end(), [&](const char* face) {
         return family == QString::fromUtf8(face);
     });
-    if (song && QFontInfo(font).pixelSize() < kSmoothFromPixels) {
+    // Its em in pixels is reckoned from the points as the face itself would be, so the smooth
+    // version of the face is never loaded just to be asked its size.
+    if (song && SongBaseUnits(pointSize).height() < kSmoothFromPixels) {
         font.setStyleStrategy(QFont::NoAntialias);
     }
     return font;

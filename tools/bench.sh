@@ -33,5 +33,8 @@ echo
 echo "== generating a file"
 "$build/bench/trailcam-generate-bench" ${1:+"$1"}
 echo
+echo "== generating a file on a FAT file system in user space"
+"$root/bench/fat_card.sh" "$build/bench/trailcam-generate-bench"
+echo
 echo "== trailcam-card onto several slow cards at once"
 "$root/bench/many_cards.sh" "$build/src/trailcam-card" "$build/bench/libtrailcam-slow-sync.so"

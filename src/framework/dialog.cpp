@@ -67,7 +67,7 @@ void CDialog::ApplyLayoutLook() {
         QString::fromUtf8(m_layout.title.data(), static_cast<qsizetype>(m_layout.title.size())));
     const QFont dialogFont = LayoutFont(m_layout.pointSize);
     setFont(dialogFont);
-    m_units = DialogUnits(dialogFont);
+    m_units = LayoutUnits(m_layout.pointSize);
 }
 
 void CDialog::CreateControls() {

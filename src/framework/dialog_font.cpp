@@ -86,6 +86,11 @@ QString ClosestFallback(const QStringList& families, int pointSize) {
     return narrowest.isEmpty() ? QGuiApplication::font().family() : narrowest;
 }
 
+bool IsSongFace(const QString& family) {
+    return std::any_of(kSongFaces.begin(), kSongFaces.end(),
+                       [&](const char* face) { return family == QString::fromUtf8(face); });
+}
+
 }  // namespace
 
 QString LayoutFaceFamily(int pointSize) {
@@ -115,13 +120,19 @@ QFont LayoutFont(int pointSize) {
     QFont font = FontOf(family, pointSize);
     // A Song face is drawn from its hinted outlines without smoothing at the sizes of the
     // layouts, as its makers set it up, which keeps its thin strokes black and whole.
-    const bool song = std::any_of(kSongFaces.begin(), kSongFaces.end(), [&](const char* face) {
-        return family == QString::fromUtf8(face);
-    });
+    const bool song = IsSongFace(family);
     // Its em in pixels is reckoned from the points as the face itself would be, so the smooth
     // version of the face is never loaded just to be asked its size.
     if (song && SongBaseUnits(pointSize).height() < kSmoothFromPixels) {
         font.setStyleStrategy(QFont::NoAntialias);
     }
     return font;
+}
+
+DialogUnits LayoutUnits(int pointSize) {
+    if (IsSongFace(LayoutFaceFamily(pointSize))) {
+        const QSize base = SongBaseUnits(pointSize);
+        return DialogUnits(base.width(), base.height());
+    }
+    return DialogUnits(LayoutFont(pointSize));
 }

@@ -7,7 +7,10 @@
 class DialogUnits {
 public:
     DialogUnits() = default;
+    // Measured from the letters of `font`.
     explicit DialogUnits(const QFont& font);
+    // Of a font whose average character is `baseX` pixels across and whose line is `baseY` high.
+    DialogUnits(int baseX, int baseY) : m_baseX(baseX), m_baseY(baseY) {}
 
     int ToPixelsX(int units) const;
     int ToPixelsY(int units) const;

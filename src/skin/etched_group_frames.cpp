@@ -14,8 +14,7 @@ bool EtchedGroupFrames::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     // The frame's top line runs through the middle of the title's line.
-    const QFontMetrics metrics(box->font());
-    const QRect frame = box->rect().adjusted(0, metrics.height() / 2, -2, -2);
+    const QRect frame = box->rect().adjusted(0, m_lineHeight / 2, -2, -2);
     const QPalette& colours = box->palette();
     QPainter painter(box);
     painter.setBrush(Qt::NoBrush);
@@ -24,6 +23,7 @@ bool EtchedGroupFrames::eventFilter(QObject* watched, QEvent* event) {
     painter.setPen(colours.color(QPalette::Active, QPalette::Light));
     painter.drawRect(frame.translated(1, 1));
     if (!box->title().isEmpty()) {
+        const QFontMetrics metrics(box->font());
         const QRect title(8, 0, metrics.horizontalAdvance(box->title()) + 4, metrics.height());
         painter.fillRect(title, colours.color(QPalette::Window));
         painter.setPen(colours.color(QPalette::WindowText));

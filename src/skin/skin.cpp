@@ -55,7 +55,8 @@ void ApplyColours(CDialog& dialog) {
 }
 
 void EtchGroupBoxes(CDialog& dialog) {
-    auto* frames = new EtchedGroupFrames(&dialog);
+    // Frames are in the window's own font, whose line is 8 dialog units high.
+    auto* frames = new EtchedGroupFrames(dialog.DialogUnitsToPixelsY(8), &dialog);
     for (QWidget* control : dialog.Controls()) {
         if (auto* box = qobject_cast<QGroupBox*>(control)) {
             frames->Paint(box);

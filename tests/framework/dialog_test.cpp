@@ -15,6 +15,7 @@
 #include <array>
 
 #include "framework/controls.h"
+#include "framework/dialog_font.h"
 #include "framework/dialog_skin.h"
 #include "framework/platform.h"
 #include "tests/support/fake_platform.h"
@@ -107,6 +108,18 @@ TEST_F(DialogTest, DialogUnitsFollowTheFontAndKeepProportions) {
     EXPECT_EQ(dialog.DialogUnitsToPixelsY(800), metrics.height() * 100);
     EXPECT_EQ(dialog.ClientArea()->size(),
               QSize(dialog.DialogUnitsToPixelsX(200), dialog.DialogUnitsToPixelsY(100)));
+}
+
+TEST(LayoutUnits, AreTheUnitsTheLayoutFontMeasures) {
+    // Reckoned for a Song face without loading it, they must be what its letters measure, at
+    // every size the layouts use.
+    for (const int points : {9, 10}) {
+        SCOPED_TRACE(points);
+        const DialogUnits reckoned = LayoutUnits(points);
+        const DialogUnits measured(LayoutFont(points));
+        EXPECT_EQ(reckoned.BaseX(), measured.BaseX());
+        EXPECT_EQ(reckoned.BaseY(), measured.BaseY());
+    }
 }
 
 TEST_F(DialogTest, FrameMarginsSurroundTheClientArea) {

@@ -40,7 +40,9 @@ constexpr std::array<SetupForm, 3> kSetupForms{{
 }  // namespace
 
 QFont MainWindowFont() {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    // Liberation Sans, Arial's metric twin, where no Arial is installed (Wine).
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     // A cell height of 24 pixels is an em of 21 pixels in Arial's proportions.
     font.setPixelSize(21);

@@ -1,5 +1,6 @@
 #include "framework/dialog_font.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
@@ -42,9 +43,34 @@ bool Installed(const QStringList& families, const QString& face) {
     return families.contains(face, Qt::CaseInsensitive);
 }
 
+// Whether the text goes through Qt's own FreeType engine, whose hinting a font may choose: on every
+// platform but Windows' own, where GDI draws unless "fontengine=freetype" asks for FreeType.
+// (Qt's offscreen platform draws with FreeType on Windows too.)
+bool DrawnByFreeType() {
+#ifdef Q_OS_WIN
+    if (QGuiApplication::platformName() != QLatin1String("windows")) {
+        return true;
+    }
+    const QString asked =
+        qEnvironmentVariable("QT_QPA_PLATFORM") + QCoreApplication::arguments().join(u' ');
+    return asked.contains(QLatin1String("fontengine=freetype"));
+#else
+    return true;
+#endif
+}
+
 QFont FontOf(const QString& family, int pointSize) {
     QFont font(family);
     font.setPointSize(pointSize);
+    // The layouts were drawn for letters at their designed widths. Fully hinted, as Qt's FreeType
+    // engine hints on Windows unless asked otherwise, a Song face's half-em letters round down to
+    // whole pixels (6 instead of 6.5 at 13 pixels): the dialog units shrink by a seventh and the
+    // captions no longer fit their places. Hinted only upright, as FreeType elsewhere hints by
+    // default, they keep their widths. Windows' own engines are left to themselves: there this
+    // wish would swap GDI for DirectWrite.
+    if (DrawnByFreeType()) {
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+    }
     return font;
 }
 

@@ -44,7 +44,9 @@ QPixmap CaptionImage(int number) {
 
 // The title font: bold Arial with a cell height of 18 pixels, an em of 16.
 QFont TitleFont() {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    // Liberation Sans, Arial's metric twin, where no Arial is installed (Wine).
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(16);
     font.setBold(true);

@@ -14,7 +14,6 @@
 
 #include "framework/dialog_font.h"
 #include "tests/support/every_window.h"
-#include "tests/support/wine.h"
 
 namespace {
 
@@ -60,14 +59,7 @@ Room RoomOf(QWidget* control) {
 
 using EveryLayout = ShownWindow;
 
-// Wine has no SimSun, and Qt's offscreen platform on Windows sees no fonts at all (it looks only
-// in Qt's own font folder), so there is no Song face to measure the layouts in.
-constexpr const char* kNoSongFaceUnderWine = "no Song face under Wine's offscreen platform";
-
 TEST_P(EveryLayout, NoTextIsClippedByItsControl) {
-    if (RunningUnderWine()) {
-        GTEST_SKIP() << kNoSongFaceUnderWine;
-    }
     const auto& layout = window->Layout().controls;
     for (std::size_t i = 0; i < layout.size(); ++i) {
         QWidget* control = window->Controls()[i];
@@ -87,9 +79,6 @@ TEST_P(EveryLayout, NoTextIsClippedByItsControl) {
 }
 
 TEST_P(EveryLayout, ComesOutAtItsDrawnSizeInASongFace) {
-    if (RunningUnderWine()) {
-        GTEST_SKIP() << kNoSongFaceUnderWine;
-    }
     const QFontInfo face(window->font());
     ASSERT_TRUE(face.family().startsWith(QStringLiteral("AR PL UMing")) ||
                 face.family() == QStringLiteral("SimSun"))

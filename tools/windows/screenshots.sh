@@ -3,7 +3,9 @@
 # virtual screen: the program deployed by tools/windows.sh, run by Wine with its X11 driver and
 # Qt's windows platform. Saves windows-NAME.png in docs/screenshots (or the folder given).
 # Wine has no SimSun; through Wine's own text drawing the small texts of the Song face it finds
-# instead (AR PL UMing) come out cut off at the top, so Qt draws them with its FreeType engine.
+# instead (AR PL UMing) come out cut off at the top, so Qt draws them with its FreeType engine,
+# hinted as on Linux (the program asks for that wherever FreeType draws), and the windows come out
+# at the Linux build's sizes.
 #   tools/windows/screenshots.sh [FOLDER]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)

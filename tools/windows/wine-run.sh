@@ -16,6 +16,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 windows_path() { winepath -w "$1" 2>/dev/null; }
 if [ "${1:-}" = "--setup" ]; then
     wineboot --init
+    # Debian's Song face, which the layouts are measured in, and Liberation Sans for Arial (both
+    # installed by tools/install-deps.sh).
+    mkdir -p "$WINEPREFIX/qt-fonts"
+    ln -sf /usr/share/fonts/truetype/arphic/uming.ttc \
+        /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf \
+        /usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf "$WINEPREFIX/qt-fonts/"
     if [ -z "${DISPLAY:-}" ]; then
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
     fi
@@ -30,6 +36,13 @@ export WINEPATH
 # the message box that says so, which the null display driver never shows.
 QT_PLUGIN_PATH=$(windows_path "$qt/plugins")
 export QT_PLUGIN_PATH
+# Qt's offscreen platform on Windows draws with its own FreeType and finds fonts only in one
+# folder (Qt's own, or QT_QPA_FONTDIR), where there are none: the prefix's folder of the faces the
+# Linux build draws in.
+if [ -z "${QT_QPA_FONTDIR:-}" ] && [ -d "$WINEPREFIX/qt-fonts" ]; then
+    QT_QPA_FONTDIR=$(windows_path "$WINEPREFIX/qt-fonts")
+    export QT_QPA_FONTDIR
+fi
 for name in $(compgen -e); do
     case $name in
     QT_*) export "WINE$name=${!name}" ;;

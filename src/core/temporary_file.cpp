@@ -54,7 +54,9 @@ TemporaryFile::~TemporaryFile() {
 std::error_code TemporaryFile::Create(const fs::path& target, std::optional<unsigned> olderMode,
                                       std::optional<FolderDevice> card) {
     m_target = target;
-    std::random_device random;
+    // Seeded once for each thread: setting up the system's source of randomness costs more than
+    // the rest of a write on some machines, and a taken number only means another try.
+    thread_local std::minstd_rand random(std::random_device{}());
     std::error_code error = std::make_error_code(std::errc::file_exists);
     unsigned mode = 0;
     for (int attempt = 0; attempt < kCreateAttempts && error == std::errc::file_exists; ++attempt) {

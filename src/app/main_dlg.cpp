@@ -11,6 +11,7 @@
 #include "app/about_dlg.h"
 #include "camera/camera_dlg.h"
 #include "framework/controls.h"
+#include "framework/dialog_font.h"
 #include "framework/resource_picture.h"
 #include "mms/mms_dlg.h"
 #include "res/main_dialog.h"
@@ -40,9 +41,7 @@ constexpr std::array<SetupForm, 3> kSetupForms{{
 }  // namespace
 
 QFont MainWindowFont() {
-    QFont font;
-    // Liberation Sans, Arial's metric twin, where no Arial is installed (Wine).
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    QFont font(ArialFamily());
     font.setStyleHint(QFont::SansSerif);
     // A cell height of 24 pixels is an em of 21 pixels in Arial's proportions.
     font.setPixelSize(21);

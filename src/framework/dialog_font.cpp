@@ -162,3 +162,16 @@ DialogUnits LayoutUnits(int pointSize) {
     }
     return DialogUnits(LayoutFont(pointSize));
 }
+
+QString ArialFamily() {
+    static const QString family = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const QString& face : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
+            if (Installed(families, face)) {
+                return face;
+            }
+        }
+        return QStringLiteral("Arial");
+    }();
+    return family;
+}

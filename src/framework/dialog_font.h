@@ -19,3 +19,9 @@ QFont LayoutFont(int pointSize);
 // em across and an em high, so the face is not loaded before it draws anything (the main window
 // draws nothing in it); any other face's are measured.
 DialogUnits LayoutUnits(int pointSize);
+
+// The family of the skin's Arial texts: Arial where it is installed, else its metric twin
+// Liberation Sans where that is (Wine has no Arial, and no alias for it), else Arial, for the
+// system's font matching to stand in for. Chosen from the installed families, without the
+// system's alias rules a font of several families would run for each.
+QString ArialFamily();

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "framework/dialog.h"
+#include "framework/dialog_font.h"
 #include "framework/resource_picture.h"
 #include "res/dialogs.h"
 #include "skin/rounded_outline.h"
@@ -44,9 +45,7 @@ QPixmap CaptionImage(int number) {
 
 // The title font: bold Arial with a cell height of 18 pixels, an em of 16.
 QFont TitleFont() {
-    QFont font;
-    // Liberation Sans, Arial's metric twin, where no Arial is installed (Wine).
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    QFont font(ArialFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(16);
     font.setBold(true);

@@ -394,7 +394,7 @@ std::vector<std::string> FolderHandle::TakeNames() {
          entry.increment(error)) {
         names.push_back(entry->path().filename().string());
     }
-#elif defined(__linux__)
+#else
     // Read straight from the handle: a directory stream would first ask the system about the
     // handle three times over.
     alignas(dirent64) char buffer[16 * 1024];
@@ -409,21 +409,10 @@ std::vector<std::string> FolderHandle::TakeNames() {
             at += entry->d_reclen;
         }
     }
-    ::close(m_fd);
-    m_fd = -1;
-#else
-    DIR* const folder = m_fd < 0 ? nullptr : ::fdopendir(m_fd);
-    if (folder == nullptr) {
-        return names;
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
     }
-    m_fd = -1;  // the listing owns it now
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string_view name = entry->d_name;
-        if (name != "." && name != "..") {
-            names.emplace_back(name);
-        }
-    }
-    ::closedir(folder);
 #endif
     return names;
 }

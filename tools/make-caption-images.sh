@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws the caption-button images of the skinned windows, 148 to 155: 16x15, 8-bit RGB without
+# Draws the caption-button images of the skinned windows, 148 to 155: 16x15, 24-bit BMP without
 # alpha. Each is a 14x13 coloured square in a one-pixel near-white ring whose corner pixels take
 # the title band's colour, so the squares look rounded on the band, with a white glyph inside.
 # Uses ImageMagick drawing primitives only, so the images can be regenerated from this file alone.
@@ -34,8 +34,7 @@ draw() {  # draw NUMBER COLOUR GLYPH...
         -fill "$band" -draw "point 0,0" -draw "point 15,0" -draw "point 0,14" -draw "point 15,14" \
         -fill "$colour" -draw "rectangle 1,1 14,13" \
         -fill white -stroke none "$@" \
-        -alpha off -depth 8 -type TrueColor -define png:color-type=2 \
-        "PNG24:$out/caption_$number.png"
+        -alpha off -depth 8 -type TrueColor "BMP3:$out/caption_$number.bmp"
 }
 
 draw 148 "$orange" "${cross[@]}"     # close at rest

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the trailcam-setup icon, a trail camera strapped to a tree trunk, from its one
 # drawing: the scalable picture in data/icons/hicolor/scalable/apps. It makes the program's own
-# icon (src/res/app_icon.png: 48x48, 8-bit RGB without alpha), the sizes that desktops pick
+# icon (src/res/app_icon.bmp: 48x48, 24-bit BMP without alpha), the sizes that desktops pick
 # from the icon theme (data/icons/hicolor/SIZExSIZE/apps) and the Windows icon
 # (src/res/app_icon.ico). The results are committed, so the build needs no renderer; run this
 # after changing the drawing.
@@ -22,8 +22,7 @@ for size in 48 64 128 256; do
 done
 
 rsvg-convert -w 48 -h 48 "${drawing[0]}" |
-    convert - -strip -alpha off -depth 8 -type TrueColor -define png:color-type=2 \
-        "PNG24:$root/src/res/app_icon.png"
+    convert - -strip -alpha off -depth 8 -type TrueColor "BMP3:$root/src/res/app_icon.bmp"
 
 # The Windows program's icon (src/res/app_icon.ico): the rendered sizes, and the small ones that
 # Explorer and the Start menu show, scaled down from the largest.

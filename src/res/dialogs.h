@@ -21,6 +21,6 @@ inline constexpr int IDC_EXIT = 1172;
 inline constexpr std::string_view kAboutMenuText = "关于 Kestrivo(&A)...";
 
 // Where the application icon lives among the compiled-in resources.
-inline constexpr const char* kAppIconPath = ":/trailcam/app_icon.png";
+inline constexpr const char* kAppIconPath = ":/trailcam/app_icon.bmp";
 
 }  // namespace res

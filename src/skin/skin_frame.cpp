@@ -40,7 +40,7 @@ constexpr std::array<CaptionButtonLook, 3> kCaptionButtons{{
 }};
 
 QPixmap CaptionImage(int number) {
-    return ResourcePicture(QStringLiteral(":/trailcam/caption_%1.png").arg(number));
+    return ResourcePicture(QStringLiteral(":/trailcam/caption_%1.bmp").arg(number));
 }
 
 // The title font: bold Arial with a cell height of 18 pixels, an em of 16.

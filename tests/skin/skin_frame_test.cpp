@@ -33,7 +33,7 @@ QRect ButtonRect(Button button, int width) {
 }
 
 QImage CaptionImage(int number) {
-    return QImage(QStringLiteral(":/trailcam/caption_%1.png").arg(number));
+    return QImage(QStringLiteral(":/trailcam/caption_%1.bmp").arg(number));
 }
 
 bool SamePixels(const QImage& a, const QImage& b) {
@@ -98,7 +98,7 @@ TEST(CaptionImages, AreColouredSquaresInANearWhiteRingWithBandColouredCorners) {
     const QColor sage(159, 175, 127);
     const std::array<QColor, 8> squares{orange, sage, sage, orange, orange, sage, orange, sage};
     for (int number = 148; number <= 155; ++number) {
-        const QImage image(QStringLiteral(":/trailcam/caption_%1.png").arg(number));
+        const QImage image(QStringLiteral(":/trailcam/caption_%1.bmp").arg(number));
         ASSERT_EQ(image.size(), QSize(16, 15)) << number;
         EXPECT_FALSE(image.hasAlphaChannel()) << number;
         EXPECT_EQ(image.pixelColor(2, 2), squares[static_cast<std::size_t>(number - 148)])

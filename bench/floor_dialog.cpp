@@ -2,15 +2,18 @@
 // like the main window, one list and four buttons in a window of the main window's size, ending
 // as soon as its window is on screen.
 //   trailcam-floor-dialog
-//   trailcam-floor-dialog --forms FACE WIDTHxHEIGHTxPOINTS...
-//       the floor of a program that shows the same windows in the same faces: the main window's
-//       buttons in bold italic Arial, then in turn, with the main window hidden and its native
-//       window let go, one window of each size given, with a bold Arial title, text in the face
-//       FACE at POINTS and a list, a line of text and a button; it ends when the main window is
-//       back on screen after the last.
+//   trailcam-floor-dialog --faces WIDTHxHEIGHT
+//       the same at the main window's size, in the faces the program's main window draws in: a
+//       title in bold Arial and the list and buttons in bold italic Arial
+//   trailcam-floor-dialog --forms WIDTHxHEIGHT FACE WIDTHxHEIGHTxPOINTS...
+//       the floor of a program that shows the same windows in the same faces: that main window,
+//       then in turn, with the main window hidden and its native window let go, one window of
+//       each size given, with a bold Arial title, text in the face FACE at POINTS and a list, a
+//       line of text and a button; it ends when the main window is back on screen after the last.
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,8 +46,17 @@ struct FormWindow {
     int points;
 };
 
+// Arial, or its metric twin where no Arial is installed, found among the installed families as
+// the program finds it.
+QString ArialFamily() {
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Arial"))
+                                      ? QStringLiteral("Arial")
+                                      : QStringLiteral("Liberation Sans");
+    return family;
+}
+
 QFont ArialFont(int pixels, bool italic) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(ArialFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     font.setBold(true);
@@ -87,10 +99,16 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication application(argc, argv);
     SilenceToolkitMessages();
-    const bool forms = argc > 2 && std::strcmp(argv[1], "--forms") == 0;
-    const QString face = forms ? QString::fromLocal8Bit(argv[2]) : QString();
+    const bool forms = argc > 3 && std::strcmp(argv[1], "--forms") == 0;
+    const bool faces = forms || (argc > 2 && std::strcmp(argv[1], "--faces") == 0);
+    QSize mainSize(640, 465);
+    if (faces && std::sscanf(argv[2], "%dx%d", &mainSize.rwidth(), &mainSize.rheight()) != 2) {
+        std::fprintf(stderr, "not WIDTHxHEIGHT: %s\n", argv[2]);
+        return 2;
+    }
+    const QString face = forms ? QString::fromLocal8Bit(argv[3]) : QString();
     std::vector<FormWindow> sizes;
-    for (int i = 3; forms && i < argc; ++i) {
+    for (int i = 4; forms && i < argc; ++i) {
         FormWindow size{};
         if (std::sscanf(argv[i], "%dx%dx%d", &size.width, &size.height, &size.points) != 3) {
             std::fprintf(stderr, "not WIDTHxHEIGHTxPOINTS: %s\n", argv[i]);
@@ -121,17 +139,28 @@ int main(int argc, char* argv[]) {
         ShowForm(form, face, sizes[next++]);
     });
 
+    // Laid out on the plain floor's 640 x 465 pixels, and scaled to the size asked for.
+    const auto x = [&mainSize](int pixels) { return pixels * mainSize.width() / 640; };
+    const auto y = [&mainSize](int pixels) { return pixels * mainSize.height() / 465; };
     dialog.setWindowTitle(QStringLiteral("Floor"));
-    dialog.setFixedSize(640, 465);
+    dialog.setFixedSize(mainSize);
+    if (faces) {
+        auto* title = new QLabel(QStringLiteral("Setup  V2.1"), &dialog);
+        title->setFont(ArialFont(16, false));
+        title->setGeometry(x(30), 4, x(400), 24);
+    }
     auto* list = new QComboBox(&dialog);
+    if (faces) {
+        list->setFont(ArialFont(21, true));
+    }
     list->addItems(
         {QStringLiteral("CAMERA"), QStringLiteral("MMS-CAMERA"), QStringLiteral("SMTP-CAMERA")});
-    list->setGeometry(330, 40, 250, 40);
+    list->setGeometry(x(330), y(40), x(250), y(40));
     const std::array<const char*, 4> buttons{"Camera Setup", "MMS Setup", "Smtp Setup", "Exit"};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = new QPushButton(QString::fromLatin1(buttons[i]), &dialog);
-        button->setGeometry(200, 120 + static_cast<int>(i) * 75, 240, 50);
-        if (forms) {
+        button->setGeometry(x(200), y(120 + static_cast<int>(i) * 75), x(240), y(50));
+        if (faces) {
             button->setFont(ArialFont(21, true));
         }
     }

@@ -3,8 +3,9 @@
 //   trailcam-setup-probe            start, show the main window, end
 //   trailcam-setup-probe --forms    the same, but first open and close each setup form in turn,
 //                                   pressing the main window's buttons as a person does
-//   trailcam-setup-probe --sizes    as --forms, and prints the face of the forms' text and each
-//                                   form's size and points, as the floor dialog program takes them
+//   trailcam-setup-probe --sizes    as --forms, and prints the main window's size, the face of the
+//                                   forms' text and each form's size and points, as the floor
+//                                   dialog program takes them
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
@@ -53,6 +54,9 @@ public:
         auto* main = qobject_cast<CMainDlg*>(&window);
         if (main == nullptr) {
             return;
+        }
+        if (m_printSizes && m_next == 0) {
+            std::printf("%dx%d\n", main->width(), main->height());
         }
         if (m_next == kFormButtons.size()) {
             std::_Exit(0);

@@ -1,10 +1,14 @@
 // Start-up and memory of the whole program against the floor dialog program, measured from
 // outside in the same run: each program is started many times in turn, and for each start the
 // time until its window is on screen (wall and processor time) and its peak resident memory are
-// taken. The figures are medians; the ratios are the program's over the floor's. Memory after the
-// forms is measured against two floors: the floor dialog program as it starts, and the same
-// program showing what the program shows, windows of the forms' sizes in the forms' faces.
-//   trailcam-startup-bench [ROUNDS]     40 starts of each unless given
+// taken. The figures are medians, and so are the ratios: each the median of the program's over
+// the floor's in starts made one beside the other.
+// Each figure is measured against two floors. The look floor draws what the program's look
+// needs and nothing more: its main window's texts in the faces the main window draws in (a
+// title in bold Arial, the list and buttons in bold italic Arial), and after it windows of the
+// forms' sizes with their text in the forms' face. The plain floor is the smallest dialog program
+// of the main window's size, in the toolkit's own face, and opens no form.
+//   trailcam-startup-bench [ROUNDS]     100 starts of each unless given
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -86,10 +90,20 @@ Figures Medians(const std::vector<Start>& starts) {
     return {Median(wall), Median(cpu), Median(peak)};
 }
 
-// Starts the program and the floor in turn, after a few starts of each that warm the caches, and
-// gives the medians of each.
-std::pair<Figures, Figures> Compare(const std::vector<std::string>& program,
-                                    const std::vector<std::string>& floor, int rounds) {
+// The program's and the floor's medians, and the median of the ratios of the starts made one
+// beside the other.
+struct Comparison {
+    Figures program;
+    Figures floor;
+    Figures ratio;
+};
+
+// Starts the program and the floor in pairs, after a few starts of each that warm the caches.
+// Each pair is started one right after the other, the program first in one pair and the floor
+// first in the next, so that what the machine does besides weighs on both alike; the ratio of
+// each pair is taken, and the median of those is the figure.
+Comparison Compare(const std::vector<std::string>& program, const std::vector<std::string>& floor,
+                   int rounds) {
     constexpr int kWarmUps = 3;
     for (int i = 0; i < kWarmUps; ++i) {
         Run(program);
@@ -97,54 +111,82 @@ std::pair<Figures, Figures> Compare(const std::vector<std::string>& program,
     }
     std::vector<Start> programStarts;
     std::vector<Start> floorStarts;
+    std::vector<Start> ratios;
     for (int i = 0; i < rounds; ++i) {
-        programStarts.push_back(Run(program));
-        floorStarts.push_back(Run(floor));
+        Start programStart{};
+        Start floorStart{};
+        if (i % 2 == 0) {
+            programStart = Run(program);
+            floorStart = Run(floor);
+        } else {
+            floorStart = Run(floor);
+            programStart = Run(program);
+        }
+        programStarts.push_back(programStart);
+        floorStarts.push_back(floorStart);
+        ratios.push_back({programStart.wallMs / floorStart.wallMs,
+                          programStart.cpuMs / floorStart.cpuMs,
+                          programStart.peakKiB / floorStart.peakKiB});
     }
-    return {Medians(programStarts), Medians(floorStarts)};
+    return {Medians(programStarts), Medians(floorStarts), Medians(ratios)};
 }
 
-void PrintRow(const char* what, double program, double floor) {
-    std::printf("%-44s %9.1f %9.1f %7.2f\n", what, program, floor, program / floor);
+void PrintRow(const char* what, double program, double floor, double ratio) {
+    std::printf("%-44s %9.1f %9.1f %7.2f\n", what, program, floor, ratio);
 }
 
-// The floor dialog program that shows the windows the program shows, as the probe tells them:
-// the face of the forms' text, then each form's size and points.
-std::vector<std::string> FloorLikeForms(const std::string& probe, const std::string& floor) {
-    std::vector<std::string> command{floor, "--forms"};
-    FILE* const sizes = popen(("'" + probe + "' --sizes").c_str(), "r");
+// What the probe tells of the windows the program shows: the main window's size, the face of the
+// forms' text, then each form's size and points, as the floor dialog program takes them.
+std::vector<std::string> WindowSizes(const std::string& probe) {
+    std::vector<std::string> sizes;
+    FILE* const output = popen(("'" + probe + "' --sizes").c_str(), "r");
     std::array<char, 256> line{};
-    while (sizes != nullptr && std::fgets(line.data(), line.size(), sizes) != nullptr) {
+    while (output != nullptr && std::fgets(line.data(), line.size(), output) != nullptr) {
         std::string word(line.data());
         word.erase(word.find_last_not_of('\n') + 1);
-        command.push_back(word);
+        sizes.push_back(word);
     }
-    if (sizes == nullptr || pclose(sizes) != 0 || command.size() < 4) {
-        std::fprintf(stderr, "%s --sizes did not tell the forms\n", probe.c_str());
+    if (output == nullptr || pclose(output) != 0 || sizes.size() < 3) {
+        std::fprintf(stderr, "%s --sizes did not tell the windows\n", probe.c_str());
         std::exit(2);
     }
-    return command;
+    return sizes;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 40;
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 100;
     if (getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     const std::string probe = TRAILCAM_SETUP_PROBE;
     const std::string floor = TRAILCAM_FLOOR_DIALOG;
     std::printf("platform: %s, %d starts of each, medians\n\n", getenv("QT_QPA_PLATFORM"), rounds);
-    const auto [shown, floorShown] = Compare({probe}, {floor}, rounds);
-    const auto [forms, floorAgain] = Compare({probe, "--forms"}, {floor}, rounds);
-    const auto [formsAgain, floorForms] =
-        Compare({probe, "--forms"}, FloorLikeForms(probe, floor), rounds);
+    const std::vector<std::string> sizes = WindowSizes(probe);
+    std::vector<std::string> lookFloorForms{floor, "--forms"};
+    lookFloorForms.insert(lookFloorForms.end(), sizes.begin(), sizes.end());
+    const Comparison shown = Compare({probe}, {floor, "--faces", sizes[0]}, rounds);
+    const Comparison shownPlain = Compare({probe}, {floor}, rounds);
+    const Comparison forms = Compare({probe, "--forms"}, lookFloorForms, rounds);
+    const Comparison formsPlain = Compare({probe, "--forms"}, {floor}, rounds);
     std::printf("%-44s %9s %9s %7s\n", "", "program", "floor", "ratio");
-    PrintRow("start-up to the main window shown, wall ms", shown.wallMs, floorShown.wallMs);
-    PrintRow("start-up, processor ms", shown.cpuMs, floorShown.cpuMs);
-    PrintRow("peak memory, main window shown, KiB", shown.peakKiB, floorShown.peakKiB);
-    PrintRow("peak memory, after each form, KiB", forms.peakKiB, floorAgain.peakKiB);
-    PrintRow("  the same, floor showing the same windows", formsAgain.peakKiB, floorForms.peakKiB);
+    std::printf("start-up to the main window shown\n");
+    PrintRow("  wall ms, look floor", shown.program.wallMs, shown.floor.wallMs, shown.ratio.wallMs);
+    PrintRow("  processor ms, look floor", shown.program.cpuMs, shown.floor.cpuMs,
+             shown.ratio.cpuMs);
+    PrintRow("  wall ms, plain floor", shownPlain.program.wallMs, shownPlain.floor.wallMs,
+             shownPlain.ratio.wallMs);
+    PrintRow("  processor ms, plain floor", shownPlain.program.cpuMs, shownPlain.floor.cpuMs,
+             shownPlain.ratio.cpuMs);
+    std::printf("peak memory, KiB\n");
+    PrintRow("  main window shown, look floor", shown.program.peakKiB, shown.floor.peakKiB,
+             shown.ratio.peakKiB);
+    PrintRow("  main window shown, plain floor", shownPlain.program.peakKiB,
+             shownPlain.floor.peakKiB, shownPlain.ratio.peakKiB);
+    PrintRow("  after each form, look floor", forms.program.peakKiB, forms.floor.peakKiB,
+             forms.ratio.peakKiB);
+    PrintRow("  after each form, plain floor", formsPlain.program.peakKiB, formsPlain.floor.peakKiB,
+             formsPlain.ratio.peakKiB);
     return 0;
 }

@@ -187,3 +187,23 @@ TEST(ConcurrentWriters, FiftyAtOnceEachTellTheTruthAndLeaveOneCompleteFile) {
 }
 
 }  // namespace
+
+#if !defined(_WIN32)
+// A card's folder may hold anything, files named as the system's libraries too: started there,
+// the program loads none of them. An empty or relative entry in its run path would have the
+// system look for libraries in the working folder; these are no libraries, so it would not start.
+TEST(HostileFolders, LibrariesInTheWorkingFolderAreNotLoaded) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"libc.so.6", "libstdc++.so.6", "libQt6Core.so.6", "libm.so.6"}) {
+        WriteFileBytes(QDir(dir.path()).filePath(QString::fromLatin1(name)), "not a library\n");
+    }
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(TRAILCAM_CARD_PROGRAM), {QStringLiteral("--version")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().startsWith("trailcam-card "));
+}
+#endif

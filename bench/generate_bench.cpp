@@ -3,7 +3,7 @@
 // settings file, against the same steps in plain system calls (write a new file beside the name,
 // sync it, rename it over the name, sync the folder), and against one bare write and sync of the
 // same bytes, which a safe write cannot get down to. All run in turn, many times; the figures are
-// medians.
+// medians, and each ratio is the median of the ratios of writes made one beside the other.
 //   trailcam-generate-bench [FOLDER] [ROUNDS]     times in a new folder made inside FOLDER (the
 //                                                  system's temporary folder unless given; give a
 //                                                  card's to time the card) and removed after
@@ -136,21 +136,58 @@ int main(int argc, char* argv[]) {
         std::vector<double> generate;
         std::vector<double> safe;
         std::vector<double> bare;
-        for (int i = 0; i < rounds; ++i) {
-            generate.push_back(TimeMicroseconds([&] {
+        std::vector<double> overSafe;
+        std::vector<double> overBare;
+        const auto timeGenerate = [&] {
+            return TimeMicroseconds([&] {
                 if (!file.write(folder).Written()) {
                     std::fprintf(stderr, "%s was not written\n", file.name);
                     std::exit(2);
                 }
-            }));
-            safe.push_back(TimeMicroseconds([&] { SafeWrite(folder, floorPath, bytes); }));
-            bare.push_back(TimeMicroseconds([&] { BareWrite(barePath, bytes); }));
+            });
+        };
+        const auto timeSafe = [&] {
+            return TimeMicroseconds([&] { SafeWrite(folder, floorPath, bytes); });
+        };
+        const auto timeBare = [&] { return TimeMicroseconds([&] { BareWrite(barePath, bytes); }); };
+        // A few rounds first that are not counted: the first writes of a file make its name and
+        // blocks, which later writes only reuse.
+        constexpr int kWarmUps = 10;
+        for (int i = -kWarmUps; i < rounds; ++i) {
+            // The three one right after the other, in an order that turns from round to round,
+            // so that what the machine does besides weighs on each alike.
+            double g = 0;
+            double s = 0;
+            double b = 0;
+            switch ((i + kWarmUps) % 3) {
+                case 0:
+                    g = timeGenerate();
+                    s = timeSafe();
+                    b = timeBare();
+                    break;
+                case 1:
+                    s = timeSafe();
+                    b = timeBare();
+                    g = timeGenerate();
+                    break;
+                default:
+                    b = timeBare();
+                    g = timeGenerate();
+                    s = timeSafe();
+                    break;
+            }
+            if (i < 0) {
+                continue;
+            }
+            generate.push_back(g);
+            safe.push_back(s);
+            bare.push_back(b);
+            overSafe.push_back(g / s);
+            overBare.push_back(g / b);
         }
-        const double g = Median(generate);
-        const double s = Median(safe);
-        const double b = Median(bare);
-        std::printf("%-14s %6zu %14.1f %16.1f %7.2f %14.1f %7.2f\n", file.name, bytes.size(), g, s,
-                    g / s, b, g / b);
+        std::printf("%-14s %6zu %14.1f %16.1f %7.2f %14.1f %7.2f\n", file.name, bytes.size(),
+                    Median(generate), Median(safe), Median(overSafe), Median(bare),
+                    Median(overBare));
     }
     return 0;
 }

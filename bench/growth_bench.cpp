@@ -104,7 +104,8 @@ int main(int argc, char* argv[]) {
     }
     main.hide();
     const long peak = static_cast<long>(PeakResidentKiB());
-    std::printf("\npeak resident memory: %ld KiB, floor dialog program %ld KiB, ratio %.2f\n", peak,
-                floor, static_cast<double>(peak) / static_cast<double>(floor));
+    std::printf(
+        "\npeak resident memory: %ld KiB, the plain floor dialog program %ld KiB, ratio %.2f\n",
+        peak, floor, static_cast<double>(peak) / static_cast<double>(floor));
     return 0;
 }

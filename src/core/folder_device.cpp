@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -37,15 +38,18 @@ bool NoCardMountedAt(const std::string& folder) {
     (void)folder;
     return false;
 #else
-    namespace fs = std::filesystem;
     constexpr std::array<std::string_view, 2> kRemovableMediaRoots{"/media", "/run/media"};
-    std::error_code error;
-    const fs::path absolute = fs::absolute(folder, error);
-    fs::path resolved = fs::weakly_canonical(absolute, error);
-    if (error) {
-        resolved = absolute.lexically_normal();
+    // The folder as the system reaches it, its links followed, in one call to the system's own
+    // resolver. A folder that is not there has no card behind it whatever its path, so it is
+    // then taken as written.
+    std::string path;
+    if (char* const resolved = ::realpath(folder.c_str(), nullptr)) {
+        path = resolved;
+        std::free(resolved);
+    } else {
+        std::error_code error;
+        path = std::filesystem::absolute(folder, error).lexically_normal().string();
     }
-    const std::string path = resolved.string();
     const auto root = std::find_if(kRemovableMediaRoots.begin(), kRemovableMediaRoots.end(),
                                    [&](std::string_view root) {
                                        return path.size() > root.size() + 1 &&

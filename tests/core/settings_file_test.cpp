@@ -416,6 +416,13 @@ TEST_P(WriteSettingsFileTest, EmptyMountPointBelowTheRemovableMediaRootsIsNoCard
     ExpectFailure(empty, Status::CardGone,
                   FileIn(empty).toStdString() +
                       "\nNo card is mounted at /media/user/CARD: nothing was written.");
+    // Reached through a link from elsewhere, it is the same empty mount point.
+    const QTemporaryDir elsewhere;
+    const QString link = QDir(elsewhere.path()).filePath(QStringLiteral("card"));
+    ASSERT_TRUE(QFile::link(empty, link));
+    ExpectFailure(link, Status::CardGone,
+                  FileIn(link).toStdString() + "\nNo card is mounted at " + link.toStdString() +
+                      ": nothing was written.");
     // A card mounted there is written.
     ScratchMount card(empty, "size=64k");
     ASSERT_TRUE(card.Mounted());

@@ -12,6 +12,8 @@
 # TRAILCAM_QT_MINGW_ARCHIVE if one is given, else built from Debian's sources by
 # tools/windows/build-qt-mingw64.sh (about 40 minutes on two cores, once).
 set -euo pipefail
+# A step that fails says which, so that a failure no command explains can still be placed.
+trap 'echo "$0: line $LINENO: $BASH_COMMAND failed" >&2' ERR
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 test=no
 package=no

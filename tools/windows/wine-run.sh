@@ -6,6 +6,8 @@
 # WINEPREFIX must be set. Without a display, Wine's null display driver is used, so windows
 # that Qt's offscreen platform never shows need no X server.
 set -euo pipefail
+# A step that fails says which, so that a failure no command explains can still be placed.
+trap 'echo "$0: line $LINENO: $BASH_COMMAND failed" >&2' ERR
 : "${WINEPREFIX:?set WINEPREFIX to the Wine prefix of this run}"
 build=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build-windows
 qt=$(sed -n 's/^TRAILCAM_QT_MINGW:[A-Z]*=//p' "$build/CMakeCache.txt")

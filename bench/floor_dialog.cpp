@@ -1,6 +1,6 @@
 // The floor that start-up and memory are measured against: the smallest Qt Widgets dialog program
-// like the main window, one list and four buttons in a window of the main window's size, ending
-// as soon as its window is on screen.
+// like the main window, one list and four buttons in a window of 640 x 465 in the toolkit's own
+// face, ending as soon as its window is on screen.
 //   trailcam-floor-dialog
 //   trailcam-floor-dialog --faces WIDTHxHEIGHT
 //       the same at the main window's size, in the faces the program's main window draws in: a

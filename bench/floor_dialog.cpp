@@ -47,7 +47,7 @@ struct FormWindow {
 };
 
 // Arial, or its metric twin where no Arial is installed, found among the installed families as
-// the program finds it.
+// the program finds it; written out here because the floor links nothing of the program.
 QString ArialFamily() {
     static const QString family = QFontDatabase::families().contains(QStringLiteral("Arial"))
                                       ? QStringLiteral("Arial")

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -138,44 +139,29 @@ int main(int argc, char* argv[]) {
         std::vector<double> bare;
         std::vector<double> overSafe;
         std::vector<double> overBare;
-        const auto timeGenerate = [&] {
-            return TimeMicroseconds([&] {
+        // The program's write, the safe write and the bare write, in that order.
+        const std::array<std::function<void()>, 3> writes{
+            [&] {
                 if (!file.write(folder).Written()) {
                     std::fprintf(stderr, "%s was not written\n", file.name);
                     std::exit(2);
                 }
-            });
+            },
+            [&] { SafeWrite(folder, floorPath, bytes); },
+            [&] { BareWrite(barePath, bytes); },
         };
-        const auto timeSafe = [&] {
-            return TimeMicroseconds([&] { SafeWrite(folder, floorPath, bytes); });
-        };
-        const auto timeBare = [&] { return TimeMicroseconds([&] { BareWrite(barePath, bytes); }); };
         // A few rounds first that are not counted: the first writes of a file make its name and
         // blocks, which later writes only reuse.
         constexpr int kWarmUps = 10;
         for (int i = -kWarmUps; i < rounds; ++i) {
-            // The three one right after the other, in an order that turns from round to round,
-            // so that what the machine does besides weighs on each alike.
-            double g = 0;
-            double s = 0;
-            double b = 0;
-            switch ((i + kWarmUps) % 3) {
-                case 0:
-                    g = timeGenerate();
-                    s = timeSafe();
-                    b = timeBare();
-                    break;
-                case 1:
-                    s = timeSafe();
-                    b = timeBare();
-                    g = timeGenerate();
-                    break;
-                default:
-                    b = timeBare();
-                    g = timeGenerate();
-                    s = timeSafe();
-                    break;
+            // The three one right after the other, each round starting one further along, so
+            // that what the machine does besides weighs on each alike.
+            std::array<double, 3> times{};
+            for (std::size_t k = 0; k < writes.size(); ++k) {
+                const std::size_t which = (static_cast<std::size_t>(i + kWarmUps) + k) % 3;
+                times[which] = TimeMicroseconds(writes[which]);
             }
+            const auto [g, s, b] = times;
             if (i < 0) {
                 continue;
             }

@@ -47,6 +47,8 @@ QFont MainWindowFont() {
     font.setPixelSize(21);
     font.setBold(true);
     font.setItalic(true);
+    // Latin only: laid out from the face's kerning table, without the text shaper.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -43,16 +43,16 @@ QPixmap CaptionImage(int number) {
     return ResourcePicture(QStringLiteral(":/trailcam/caption_%1.bmp").arg(number));
 }
 
-// The title font: bold Arial with a cell height of 18 pixels, an em of 16.
-QFont TitleFont() {
+}  // namespace
+
+QFont CSkinFrame::TitleFont() {
     QFont font(ArialFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(16);
     font.setBold(true);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
-
-}  // namespace
 
 CSkinFrame::CSkinFrame(CDialog& dialog) : QWidget(&dialog), m_dialog(dialog) {
     setFocusPolicy(Qt::NoFocus);

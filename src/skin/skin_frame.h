@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -28,6 +29,10 @@ public:
     enum class CaptionButton { None, Minimise, Maximise, Close };
 
     explicit CSkinFrame(CDialog& dialog);
+
+    // The title's font: bold Arial with a cell height of 18 pixels, an em of 16. Its Latin text is
+    // laid out from the face's own kerning table, without running it through the text shaper.
+    static QFont TitleFont();
 
     // The button that shows its pointer image.
     CaptionButton HotButton() const { return m_hotButton; }

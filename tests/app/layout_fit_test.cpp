@@ -1,6 +1,7 @@
 // Every window at the size its layout was drawn for: the layouts are measured in dialog units of
 // a Song face, so with one installed the windows come out at their drawn sizes, and no control's
-// text is wider or higher than the room its control gives it.
+// text is wider or higher than the room its control gives it, nor laid out otherwise than the text
+// shaper would lay it out.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,11 +9,16 @@
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTextLayout>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "framework/dialog_font.h"
+#include "skin/skin_frame.h"
 #include "tests/support/every_window.h"
 
 namespace {
@@ -86,6 +92,45 @@ TEST_P(EveryLayout, ComesOutAtItsDrawnSizeInASongFace) {
     const QSize client = window->ClientArea()->size();
     EXPECT_EQ(client.width(), GetParam().drawn.width());
     EXPECT_EQ(client.height(), GetParam().drawn.height());
+}
+
+// The glyphs of `text` in `font` and where they lie on its line.
+std::vector<std::pair<quint32, QPointF>> GlyphsOf(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::vector<std::pair<quint32, QPointF>> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            glyphs.emplace_back(indexes[i], positions[i]);
+        }
+    }
+    return glyphs;
+}
+
+// Texts are laid out without the text shaper where their script allows; every text a window shows
+// must then come out in the glyphs and places the shaper would give it.
+TEST_P(EveryLayout, TextsLieWhereTheShaperWouldPutThem) {
+    std::vector<std::pair<QFont, QString>> drawn;
+    if (GetParam().skinned) {
+        drawn.emplace_back(CSkinFrame::TitleFont(), window->windowTitle());
+    }
+    for (QWidget* control : window->Controls()) {
+        for (const QString& text : RoomOf(control).texts) {
+            drawn.emplace_back(control->font(), text);
+        }
+    }
+    ASSERT_FALSE(drawn.empty());
+    for (const auto& [font, text] : drawn) {
+        QFont shaped = font;
+        shaped.setStyleStrategy(
+            QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
+        EXPECT_EQ(GlyphsOf(text, font), GlyphsOf(text, shaped))
+            << QFontInfo(font).family().toStdString() << " \"" << text.toStdString() << "\"";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(DesktopFit, EveryLayout, testing::ValuesIn(kEveryWindow), WindowName);

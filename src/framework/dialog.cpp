@@ -161,10 +161,14 @@ int CDialog::DoModal() {
     return result();
 }
 
+// Controls stand in template order, so the template says which one has the identifier.
 QWidget* CDialog::FindItem(int id) const {
-    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [id](const QWidget* w) { return ControlId(w) == id; });
-    return found != m_controls.end() ? *found : nullptr;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_layout.controls[i].id == id) {
+            return m_controls[i];
+        }
+    }
+    return nullptr;
 }
 
 QWidget* CDialog::Item(int id) const {

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/profile.h"
 #include "framework/controls.h"
@@ -83,9 +84,10 @@ void ApplyLocalisedTexts(CDialog& dialog, int dialogId) {
     const Profile texts = Profile::Read(g_localisationFile);
     const std::string prefix = "IDD" + std::to_string(dialogId) + "_";
     ApplyText(texts, &dialog, prefix + "Title");
-    for (QWidget* control : dialog.Controls()) {
-        if (!IsPicture(control)) {
-            ApplyText(texts, control, prefix + std::to_string(CDialog::ControlId(control)));
+    const std::vector<QWidget*>& controls = dialog.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (!IsPicture(controls[i])) {
+            ApplyText(texts, controls[i], prefix + std::to_string(dialog.Layout().controls[i].id));
         }
     }
 }

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
+#include <vector>
+
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "res/dialog_template.h"
@@ -43,10 +45,13 @@ void ApplyColours(CDialog& dialog) {
     QPalette edit;
     edit.setColor(QPalette::Disabled, QPalette::Base, skin::kFaceColour);
     edit.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
-    for (QWidget* control : dialog.Controls()) {
+    const std::vector<QWidget*>& controls = dialog.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        QWidget* control = controls[i];
+        const bool unnamed = dialog.Layout().controls[i].id == res::kUnnamedId;
         if (qobject_cast<QGroupBox*>(control) != nullptr) {
-            control->setPalette(CDialog::ControlId(control) == res::kUnnamedId ? label : group);
-        } else if (CDialog::ControlId(control) == res::kUnnamedId) {
+            control->setPalette(unnamed ? label : group);
+        } else if (unnamed) {
             control->setPalette(label);
         } else if (qobject_cast<QLineEdit*>(control) != nullptr) {
             control->setPalette(edit);

@@ -1,7 +1,9 @@
 #include "core/settings_lines.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <iterator>
 
 #include "core/settings_text.h"
 
@@ -67,9 +69,15 @@ void SettingsTextWriter::Characters(std::string_view key, std::span<char> value)
 void SettingsTextWriter::Times(std::string_view key, std::span<int* const> values) {
     m_text.append(key).append("=");
     for (std::size_t i = 0; i < values.size(); ++i) {
+        m_text.append(i == 0 ? "" : i % 2 == 1 ? ":" : " ");
+        // Two digits at least, as "%02d" gives them: 7 is "07", -7 stays "-7".
+        const int value = *values[i];
+        if (value >= 0 && value < 10) {
+            m_text.push_back('0');
+        }
         char number[16];
-        std::snprintf(number, sizeof number, "%02d", *values[i]);
-        m_text.append(i == 0 ? "" : i % 2 == 1 ? ":" : " ").append(number);
+        const auto written = std::to_chars(std::begin(number), std::end(number), value);
+        m_text.append(number, written.ptr);
     }
     m_text.append("\n");
 }

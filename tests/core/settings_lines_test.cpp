@@ -53,6 +53,20 @@ TEST(SettingsTextReader, ReadsWhatTheWriterWrote) {
     EXPECT_EQ(read.minutes, 45);
 }
 
+TEST(SettingsTextWriter, WritesTimesInTwoDigitsAtLeast) {
+    const std::array<std::pair<std::array<int, 2>, std::string>, 4> cases{{
+        {{0, 10}, "TIM=00:10\n"},
+        {{23, 59}, "TIM=23:59\n"},
+        {{100, 7}, "TIM=100:07\n"},
+        {{-5, -12}, "TIM=-5:-12\n"},
+    }};
+    for (auto [values, line] : cases) {
+        SettingsTextWriter writer;
+        writer.Times("TIM", std::array{&values[0], &values[1]});
+        EXPECT_EQ(writer.Composed(), line);
+    }
+}
+
 TEST(SettingsTextReader, NamesTheFirstLineThatIsNotWhatTheWriterMakes) {
     const std::string tail = "CHR=X7\nTIM=09:45\n";
     const std::array<std::pair<std::string, std::string>, 14> cases{{

@@ -3,6 +3,7 @@
 // text is wider or higher than the room its control gives it, nor laid out otherwise than the text
 // shaper would lay it out.
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,12 +15,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "framework/dialog_font.h"
 #include "skin/skin_frame.h"
 #include "tests/support/every_window.h"
+#include "tests/support/localisation_file.h"
 
 namespace {
 
@@ -111,19 +114,36 @@ std::vector<std::pair<quint32, QPointF>> GlyphsOf(const QString& text, const QFo
     return glyphs;
 }
 
-// Texts are laid out without the text shaper where their script allows; every text a window shows
-// must then come out in the glyphs and places the shaper would give it.
-TEST_P(EveryLayout, TextsLieWhereTheShaperWouldPutThem) {
+// Every text `dialog` shows, in the font it is drawn in.
+std::vector<std::pair<QFont, QString>> DrawnTexts(const CDialog& dialog) {
     std::vector<std::pair<QFont, QString>> drawn;
-    if (GetParam().skinned) {
-        drawn.emplace_back(CSkinFrame::TitleFont(), window->windowTitle());
+    if (dialog.IsSkinned()) {
+        drawn.emplace_back(CSkinFrame::TitleFont(), dialog.windowTitle());
     }
-    for (QWidget* control : window->Controls()) {
+    for (QWidget* control : dialog.Controls()) {
         for (const QString& text : RoomOf(control).texts) {
             drawn.emplace_back(control->font(), text);
         }
     }
+    return drawn;
+}
+
+// Texts are laid out without the text shaper where their script allows; every text a window shows,
+// in its own words and in the shipped German ones, must then come out in the glyphs and places
+// the shaper would give it.
+TEST_P(EveryLayout, TextsLieWhereTheShaperWouldPutThem) {
+    std::vector<std::pair<QFont, QString>> drawn = DrawnTexts(*window);
     ASSERT_FALSE(drawn.empty());
+    {
+        QFile german(QStringLiteral(TRAILCAM_DATA_DIR "/trailcam-setup.de.ini"));
+        ASSERT_TRUE(german.open(QIODevice::ReadOnly));
+        const ScopedLocalisationFile texts(german.readAll());
+        const std::unique_ptr<CDialog> localised = GetParam().make();
+        localised->Create();
+        for (auto& text : DrawnTexts(*localised)) {
+            drawn.push_back(std::move(text));
+        }
+    }
     for (const auto& [font, text] : drawn) {
         QFont shaped = font;
         shaped.setStyleStrategy(

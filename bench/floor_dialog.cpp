@@ -61,7 +61,7 @@ QFont ArialFont(int pixels, bool italic) {
     font.setPixelSize(pixels);
     font.setBold(true);
     font.setItalic(italic);
-    // Latin text needs no shaper, and the program's windows skip it.
+    // The program's windows draw their Arial texts without the text shaper.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
@@ -75,7 +75,7 @@ void ShowForm(Window& form, const QString& face, const FormWindow& size) {
     title->setGeometry(0, 0, size.width, 24);
     QFont text(face);
     text.setPointSize(size.points);
-    text.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferNoShaping));
+    text.setStyleStrategy(QFont::NoAntialias);
     auto* label = new QLabel(QStringLiteral("Video Resolution"), &form);
     label->setFont(text);
     label->setGeometry(10, 40, 150, 20);

@@ -47,7 +47,8 @@ QFont MainWindowFont() {
     font.setPixelSize(21);
     font.setBold(true);
     font.setItalic(true);
-    // Latin only: laid out from the face's kerning table, without the text shaper.
+    // Its texts are the program's own, plain ASCII, which the face's own advances and kerning
+    // table lay out as the text shaper would; skipping the shaper saves building its tables.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }

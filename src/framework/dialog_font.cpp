@@ -62,10 +62,6 @@ bool DrawnByFreeType() {
 QFont FontOf(const QString& family, int pointSize) {
     QFont font(family);
     font.setPointSize(pointSize);
-    // Scripts whose letters need the text shaper still get it; Latin and Han text is laid out
-    // from the face's own advances and kerning table, which saves building the shaper's tables
-    // for every face and size drawn.
-    font.setStyleStrategy(QFont::PreferNoShaping);
     // The layouts were drawn for letters at their designed widths. Fully hinted, as Qt's FreeType
     // engine hints on Windows unless asked otherwise, a Song face's half-em letters round down to
     // whole pixels (6 instead of 6.5 at 13 pixels): the dialog units shrink by a seventh and the
@@ -154,7 +150,7 @@ QFont LayoutFont(int pointSize) {
     // Its em in pixels is reckoned from the points as the face itself would be, so the smooth
     // version of the face is never loaded just to be asked its size.
     if (song && SongBaseUnits(pointSize).height() < kSmoothFromPixels) {
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+        font.setStyleStrategy(QFont::NoAntialias);
     }
     return font;
 }

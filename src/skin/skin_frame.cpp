@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWindow>
 
+#include <algorithm>
 #include <array>
 
 #include "framework/dialog.h"
@@ -45,12 +46,19 @@ QPixmap CaptionImage(int number) {
 
 }  // namespace
 
-QFont CSkinFrame::TitleFont() {
+QFont CSkinFrame::TitleFont(const QString& title) {
     QFont font(ArialFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(16);
     font.setBold(true);
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // Plain ASCII needs nothing of the text shaper that the face's own advances and kerning table
+    // do not give, and skipping it saves building the shaper's tables for the face. A localised
+    // title may hold letters that join or combine, which only the shaper places.
+    const bool plain = std::all_of(title.begin(), title.end(),
+                                   [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+    if (plain) {
+        font.setStyleStrategy(QFont::PreferNoShaping);
+    }
     return font;
 }
 
@@ -125,7 +133,7 @@ void CSkinFrame::drawCaptionButtons(QPainter& painter) const {
 // them; it ends at the right band.
 void CSkinFrame::drawTitle(QPainter& painter) const {
     const QRect area(QPoint(kFrameX + 19, kFrameY), QPoint(width() - kFrameX - 1, kFrameY + 29));
-    painter.setFont(TitleFont());
+    painter.setFont(TitleFont(m_dialog.windowTitle()));
     painter.setPen(skin::kTitleColour);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
                      m_dialog.windowTitle());

@@ -30,9 +30,8 @@ public:
 
     explicit CSkinFrame(CDialog& dialog);
 
-    // The title's font: bold Arial with a cell height of 18 pixels, an em of 16. Its Latin text is
-    // laid out from the face's own kerning table, without running it through the text shaper.
-    static QFont TitleFont();
+    // The font `title` is drawn in: bold Arial with a cell height of 18 pixels, an em of 16.
+    static QFont TitleFont(const QString& title);
 
     // The button that shows its pointer image.
     CaptionButton HotButton() const { return m_hotButton; }

@@ -11,7 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 build="$root/build-bench"
 benches=(trailcam-startup-bench trailcam-growth-bench trailcam-generate-bench trailcam-card
-    trailcam-slow-sync)
+    trailcam-slow-sync trailcam-check-costs)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRAILCAM_TESTS=ON \
     -DTRAILCAM_SANITIZE=OFF -DTRAILCAM_FUZZ=OFF >/dev/null
 cmake --build "$build" --target "${benches[@]}" >/dev/null
@@ -35,6 +35,12 @@ echo "== generating a file"
 echo
 echo "== generating a file on a FAT file system in user space"
 "$root/bench/fat_card.sh" "$build/bench/trailcam-generate-bench"
+echo
+echo "== what each check of a write adds to a safe write"
+"$build/bench/trailcam-check-costs" ${1:+"$1"}
+echo
+echo "== the same on a FAT file system in user space"
+"$root/bench/fat_card.sh" "$build/bench/trailcam-check-costs" 60
 echo
 echo "== trailcam-card onto several slow cards at once"
 "$root/bench/many_cards.sh" "$build/src/trailcam-card" "$build/bench/libtrailcam-slow-sync.so"

@@ -59,7 +59,8 @@ static void Write(const char* name, int checks) {
     char temporary[PATH_MAX + 96];
     struct stat info;
     snprintf(path, sizeof path, "%s/%s", g_folder, name);
-    snprintf(temporary, sizeof temporary, "%s.trailcam-%06x.tmp", path, (unsigned)rand() & 0xffffff);
+    snprintf(temporary, sizeof temporary, "%s.trailcam-%06x.tmp", path,
+             (unsigned)rand() & 0xffffff);
     if (checks & kResolve) {
         char resolved[PATH_MAX];
         if (realpath(g_folder, resolved) == NULL) {

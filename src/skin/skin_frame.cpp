@@ -6,9 +6,9 @@
 #include <QPixmap>
 #include <QWindow>
 
-#include <algorithm>
 #include <array>
 
+#include "core/settings_text.h"
 #include "framework/dialog.h"
 #include "framework/dialog_font.h"
 #include "framework/resource_picture.h"
@@ -54,9 +54,7 @@ QFont CSkinFrame::TitleFont(const QString& title) {
     // Plain ASCII needs nothing of the text shaper that the face's own advances and kerning table
     // do not give, and skipping it saves building the shaper's tables for the face. A localised
     // title may hold letters that join or combine, which only the shaper places.
-    const bool plain = std::all_of(title.begin(), title.end(),
-                                   [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
-    if (plain) {
+    if (IsPrintableAscii(title.toUtf8().toStdString())) {
         font.setStyleStrategy(QFont::PreferNoShaping);
     }
     return font;

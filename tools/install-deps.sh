@@ -14,7 +14,9 @@ if [ "${1:-}" = "--run" ]; then
 else
     # The tests (python3 reads their JSON as a script would), benchmarks and pictures of the
     # windows.
-    packages+=(libgtest-dev googletest libbenchmark-dev xvfb xauth imagemagick python3)
+    # qt6-base-private-dev: the tests play window-system reports through Qt's platform interface.
+    packages+=(libgtest-dev googletest libbenchmark-dev xvfb xauth imagemagick python3
+        qt6-base-private-dev)
 fi
 packages+=("$@")
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -244,25 +245,78 @@ void CDialog::OnSysCommand(int command) {
             showMinimized();
             break;
         case SC_MAXIMIZE:
-            // The dialog keeps its layout's size; it gives that up only while maximised.
+            // The dialog keeps its layout's size but while maximised; it gives that up before it
+            // asks, since a window manager maximises no window of a fixed size.
             if (!isMaximized()) {
                 m_normalPosition = pos();
             }
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            ReleaseSize();
             showMaximized();
             break;
         case SC_RESTORE:
-            // The fixed size is set again at once, so the window goes back to where it stood:
-            // a window manager would otherwise keep the top-left corner of the maximised one.
+            // The layout's size comes back once the window system reports the window restored
+            // (FollowReportedState). Set at once, it would be drawn at that size while a Wayland
+            // compositor still holds the window maximised, which the compositor takes for a
+            // protocol error and ends the program. A window that was never maximised on the
+            // screen, because the window system refused or has not answered yet, takes its size
+            // back at once.
             showNormal();
-            Resize();
-            if (m_normalPosition) {
-                move(*m_normalPosition);
+            if (!(m_reportedState & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+                TakeBackSize();
             }
             break;
         default:
             break;
     }
+}
+
+void CDialog::ReleaseSize() {
+    m_sizeReleased = true;
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+// A window manager would otherwise leave a restored window where the maximised one stood.
+void CDialog::TakeBackSize() {
+    if (!m_sizeReleased) {
+        return;
+    }
+    m_sizeReleased = false;
+    Resize();
+    if (m_normalPosition) {
+        move(*m_normalPosition);
+    }
+}
+
+// The window follows what the window system did rather than what was asked of it: maximised, it
+// may take any size; back in its normal state, it takes the layout's size again. So a refused
+// maximise leaves the window at its size, and the painted buttons, which ask the widget's state
+// that Qt brings in line with the report, show the state the window is in.
+void CDialog::FollowReportedState() {
+    if (m_reportedState & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        ReleaseSize();
+    } else if (!(m_reportedState & Qt::WindowMinimized)) {
+        TakeBackSize();
+    }
+}
+
+// The window system's reports of the window's state reach its window, which is made anew each time
+// the dialog creates its window.
+bool CDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr) {
+        windowHandle()->installEventFilter(this);
+    }
+    return QDialog::event(event);
+}
+
+// Acted upon once Qt has brought the widget's own state in line with the report, after the last
+// report of those waiting.
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && watched == windowHandle()) {
+        m_reportedState = windowHandle()->windowStates();
+        QMetaObject::invokeMethod(
+            this, [this] { FollowReportedState(); }, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CDialog::ExchangeText(bool save, int id, QString& field) {

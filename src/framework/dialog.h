@@ -97,6 +97,8 @@ protected:
     void ExchangeText(bool save, int id, QString& field);
 
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The steps of Create, in their order.
@@ -108,6 +110,11 @@ private:
     void FitLabelsToTheirTexts();
 
     void Resize();
+    // The layout's size is given up while the window is maximised, and taken back, where the
+    // window stood, once the window system has the window in its normal state again.
+    void ReleaseSize();
+    void TakeBackSize();
+    void FollowReportedState();
 
     const res::DialogTemplate& m_layout;
     const Frame m_frame;
@@ -119,5 +126,8 @@ private:
     QMargins m_frameMargins;
     std::optional<QFont> m_controlFont;
     std::optional<QPoint> m_normalPosition;  // where the window stood before it was maximised
+    bool m_sizeReleased = false;
+    // The state the window system last reported, which may lag behind the one asked for.
+    Qt::WindowStates m_reportedState = Qt::WindowNoState;
     std::vector<QWidget*> m_controls;
 };

@@ -226,7 +226,8 @@ TEST_F(MainDlgTest, ComesBackAfterAFormAsItWasWithoutKeepingItsWindowMeanwhile) 
         EXPECT_EQ(window.screen()->grabWindow(window.winId()).toImage(), before) << maximised;
     }
     window.SendSysCommand(SC_RESTORE);
-    EXPECT_EQ(window.pos(), QPoint(125, 100));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.pos() == QPoint(125, 100); }))
+        << window.pos().x() << "," << window.pos().y();
 }
 
 TEST_F(MainDlgTest, ExitEndsTheMainWindowAtOnce) {

@@ -1,11 +1,13 @@
 #include "skin/skin_frame.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/main_dlg.h"
 #include "camera/camera_dlg.h"
@@ -221,12 +223,28 @@ TEST_F(SkinFrameTest, MiddleButtonMaximisesAndRestoresWithTheOutlineRebuilt) {
     EXPECT_EQ(Drag({30, 20}), QPoint(0, 0));  // a maximised window stays where it is
 
     Click(Button::Maximise);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.size() == normal; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.maximumSize() == normal; }));  // fixed again
+    EXPECT_EQ(dialog.size(), normal);
     EXPECT_FALSE(dialog.isMaximized());
     EXPECT_EQ(dialog.mask().boundingRect(), QRect(QPoint(), normal));
-    EXPECT_EQ(dialog.maximumSize(), normal);  // a fixed size again
     EXPECT_TRUE(Shows(Button::Maximise, 150));
     EXPECT_EQ(Drag({-10, 5}), QPoint(-10, 5));
+}
+
+// A compositor that will not keep the window maximised (sway will not maximise it at all) answers
+// with the normal state: the window takes the layout's size again, and its middle button shows the
+// maximise picture, as the window is not maximised.
+TEST_F(SkinFrameTest, WhereTheWindowSystemKeepsItNormalTheWindowKeepsItsSizeAndSaysSo) {
+    const QSize normal = dialog.size();
+    Click(Button::Maximise);
+    QWindowSystemInterface::flushWindowSystemEvents();
+    QWindowSystemInterface::handleWindowStateChanged<QWindowSystemInterface::SynchronousDelivery>(
+        dialog.windowHandle(), Qt::WindowNoState);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.maximumSize() == normal; }));
+    EXPECT_EQ(dialog.size(), normal);
+    EXPECT_FALSE(dialog.isMaximized());
+    EXPECT_TRUE(Shows(Button::Maximise, 150));
+    EXPECT_EQ(Drag({-10, 5}), QPoint(-10, 5));  // a window in its normal state moves
 }
 
 TEST_F(SkinFrameTest, OnlyTheTitleBandMovesTheWindow) {

@@ -26,5 +26,7 @@ int main(int argc, char* argv[]) {
     // Wayland desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(build::kDesktopAppId));
     CSetupApp setup;
-    return setup.Run();
+    const int status = setup.Run();
+    CSetupApp::EndBeforeTeardown(status);
+    return status;
 }

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
 #include "app/main_dlg.h"
 #include "framework/localised_texts.h"
 #include "framework/resource_picture.h"
@@ -36,4 +40,20 @@ int CSetupApp::Run() {
     CMainDlg mainWindow;
     mainWindow.DoModal();
     return 0;
+}
+
+// Qt 6.4's Wayland client can deadlock while the application object tears it down: the main thread
+// waits for the thread that reads the compositor's events, and that thread waits for a read the
+// main thread had prepared, so the process stays after its last window has gone. By now nothing is
+// left to do: every settings file was written, synced and checked before its form could close,
+// and the folder dialog saved what it remembers when it closed. So once the program's own output
+// is flushed, the process ends here, before that teardown.
+void CSetupApp::EndBeforeTeardown(int status) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
+    }
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }

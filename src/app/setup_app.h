@@ -8,4 +8,7 @@ public:
     static void InitInstance();
     // Runs the main window to its end; the result is the program's exit code.
     int Run();
+    // Ends the process with `status` where the platform's own teardown cannot be trusted to end
+    // it; elsewhere returns, and the program ends as usual. Called once every window is gone.
+    static void EndBeforeTeardown(int status);
 };

@@ -7,7 +7,8 @@
 # box keeps the window manager's frame.
 #   tools/desktop-check.sh [--pictures FOLDER] [PROGRAM]
 # With --pictures it saves each window as the screen shows it (NAME.png) and the whole screen
-# with it (desktop-NAME.png). PROGRAM defaults to the one tools/run.sh builds.
+# with it (desktop-NAME.png); without, tools/wayland-check.sh then runs the same program natively on
+# Wayland. PROGRAM defaults to the one tools/run.sh builds.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -203,3 +204,8 @@ if [ "$failures" -ne 0 ]; then
     exit 1
 fi
 echo "desktop check passed"
+
+# The same program natively on Wayland, unless only pictures were asked for.
+if [ -z "$pictures" ]; then
+    "$root/tools/wayland-check.sh" "$program"
+fi

@@ -4,9 +4,11 @@
 #   tools/install-deps.sh --run   only what building and running the program needs (tools/run.sh)
 set -euo pipefail
 
+# qt6-base-private-dev: the skin cuts a window's outline through Qt's platform window, and the
+# tests play window-system reports through Qt's platform interface.
 packages=(
     build-essential cmake ninja-build
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei fonts-arphic-uming
 )
 if [ "${1:-}" = "--run" ]; then
@@ -14,9 +16,7 @@ if [ "${1:-}" = "--run" ]; then
 else
     # The tests (python3 reads their JSON as a script would), benchmarks and pictures of the
     # windows.
-    # qt6-base-private-dev: the tests play window-system reports through Qt's platform interface.
-    packages+=(libgtest-dev googletest libbenchmark-dev xvfb xauth imagemagick python3
-        qt6-base-private-dev)
+    packages+=(libgtest-dev googletest libbenchmark-dev xvfb xauth imagemagick python3)
 fi
 packages+=("$@")
 

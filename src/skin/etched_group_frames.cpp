@@ -4,23 +4,7 @@
 #include <QGroupBox>
 #include <QPainter>
 
-namespace {
-
-// The one-pixel outline a pen of one pixel draws for `rect`, from its left and top edges to one
-// past its right and bottom ones, filled side by side: solid fills, where a pen would run every
-// pixel of the frame through the line stroker.
-void Outline(QPainter& painter, const QRect& rect, const QColor& colour) {
-    const int left = rect.left();
-    const int top = rect.top();
-    const int width = rect.width() + 1;
-    const int height = rect.height() + 1;
-    painter.fillRect(left, top, width, 1, colour);
-    painter.fillRect(left, top + height - 1, width, 1, colour);
-    painter.fillRect(left, top, 1, height, colour);
-    painter.fillRect(left + width - 1, top, 1, height, colour);
-}
-
-}  // namespace
+#include "skin/device_grid.h"
 
 void EtchedGroupFrames::Paint(QGroupBox* box) {
     box->installEventFilter(this);
@@ -31,12 +15,23 @@ bool EtchedGroupFrames::eventFilter(QObject* watched, QEvent* event) {
     if (box == nullptr || event->type() != QEvent::Paint) {
         return QObject::eventFilter(watched, event);
     }
-    // The frame's top line runs through the middle of the title's line.
-    const QRect frame = box->rect().adjusted(0, m_lineHeight / 2, -2, -2);
+    // The frame's top line runs through the middle of the title's line. Its dark outline and the
+    // light one below and right of it are each as many device pixels wide as one pixel of the
+    // layout; the light one ends at the box's right and bottom edges.
     const QPalette& colours = box->palette();
     QPainter painter(box);
-    Outline(painter, frame, colours.color(QPalette::Active, QPalette::Dark));
-    Outline(painter, frame.translated(1, 1), colours.color(QPalette::Active, QPalette::Light));
+    {
+        painter.save();
+        const skin::DeviceGrid grid(painter);
+        grid.DrawInDevicePixels(painter);
+        const int line = grid.Length(1);
+        const QRect dark =
+            grid.Rect(box->rect().adjusted(0, m_lineHeight / 2, 0, 0)).adjusted(0, 0, -line, -line);
+        skin::FillRing(painter, dark, line, colours.color(QPalette::Active, QPalette::Dark));
+        skin::FillRing(painter, dark.translated(line, line), line,
+                       colours.color(QPalette::Active, QPalette::Light));
+        painter.restore();
+    }
     if (!box->title().isEmpty()) {
         const QFontMetrics metrics(box->font());
         const QRect title(8, 0, metrics.horizontalAdvance(box->title()) + 4, metrics.height());

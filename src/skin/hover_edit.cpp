@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
+#include "skin/device_grid.h"
 #include "skin/skin_colours.h"
 
 namespace {
@@ -61,14 +62,20 @@ void CHoverEdit::OnHoverEnd() {
     update();
 }
 
+// The border in the device's own pixels, each ring as many device pixels wide as one pixel of
+// the layout; the text and the cursor where the layout puts them.
 void CHoverEdit::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
+        const skin::DeviceGrid grid(painter);
+        grid.DrawInDevicePixels(painter);
+        const QRect area = grid.Rect(rect());
+        const int line = grid.Length(1);
         if (m_bHover) {
-            drawHoverFill(painter);
+            drawHoverFill(painter, area, line);
         } else {
-            drawField(painter);
-            drawFlatEdge(painter);
+            drawField(painter, area);
+            drawFlatEdge(painter, area, line);
         }
     }
     QLineEdit::paintEvent(event);  // the text and the cursor, over the border's fill
@@ -80,22 +87,19 @@ void CHoverEdit::initStyleOption(QStyleOptionFrame* option) const {
     option->palette.setBrush(QPalette::Base, Qt::transparent);
 }
 
-void CHoverEdit::drawHoverFill(QPainter& painter) const {
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(m_brHover);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+void CHoverEdit::drawHoverFill(QPainter& painter, const QRect& area, int line) const {
+    painter.fillRect(area, m_brHover);
+    skin::FillRing(painter, area, line, Qt::black);
 }
 
 // White where it can be typed into; a disabled edit shows the skin's face colour.
-void CHoverEdit::drawField(QPainter& painter) const {
-    painter.fillRect(rect(), palette().color(QPalette::Base));
+void CHoverEdit::drawField(QPainter& painter, const QRect& area) const {
+    painter.fillRect(area, palette().color(QPalette::Base));
 }
 
 // The platform's flat sunken edge: a ring in the shadow colour with one in the face colour inside.
-void CHoverEdit::drawFlatEdge(QPainter& painter) const {
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(palette().color(QPalette::Active, QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setPen(palette().color(QPalette::Active, QPalette::Button));
-    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+void CHoverEdit::drawFlatEdge(QPainter& painter, const QRect& area, int line) const {
+    skin::FillRing(painter, area, line, palette().color(QPalette::Active, QPalette::Dark));
+    skin::FillRing(painter, area.adjusted(line, line, -line, -line), line,
+                   palette().color(QPalette::Active, QPalette::Button));
 }

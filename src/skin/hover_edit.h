@@ -25,9 +25,9 @@ private:
     void OnHoverStart();
     void OnHoverEnd();
 
-    void drawHoverFill(QPainter& painter) const;
-    void drawField(QPainter& painter) const;
-    void drawFlatEdge(QPainter& painter) const;
+    void drawHoverFill(QPainter& painter, const QRect& area, int line) const;
+    void drawField(QPainter& painter, const QRect& area) const;
+    void drawFlatEdge(QPainter& painter, const QRect& area, int line) const;
 
     bool m_bHover = false;  // the pointer rests on the edit
     const QBrush m_brHover;

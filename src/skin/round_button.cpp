@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "skin/device_grid.h"
 #include "skin/rounded_outline.h"
 
 namespace {
@@ -31,6 +32,11 @@ constexpr std::array<std::array<FaceTint, 2>, 2> kFaceTints{{
     {{{4, 5}, {4, 3}}},
 }};
 
+// The corner ellipse is 5 × 5 pixels of the layout.
+qreal CornerRadius(qreal ratio) {
+    return 2.5 * ratio;
+}
+
 QColor FaceColour(int step, FaceTint tint) {
     const int redGreen = 255 - step / tint.redGreenDivisor;
     return {redGreen, redGreen, 255 - step / tint.blueDivisor};
@@ -55,8 +61,37 @@ CRoundButton::CRoundButton(QWidget* parent)
 }
 
 void CRoundButton::resizeEvent(QResizeEvent* event) {
-    setMask(skin::RoundedOutline(size()));
+    UpdateOutline();
     QPushButton::resizeEvent(event);
+}
+
+// Where the button falls on the device's pixels decides which of its corner pixels the drawing
+// touches.
+void CRoundButton::moveEvent(QMoveEvent* event) {
+    UpdateOutline();
+    QPushButton::moveEvent(event);
+}
+
+bool CRoundButton::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        UpdateOutline();
+    }
+    return QPushButton::event(event);
+}
+
+// At 100 % the button is clipped to its rounded outline and paints every pixel inside it. At other
+// scales it draws its outline smoothed in the device's own pixels: the dialog shows through where
+// the drawing leaves a corner pixel partly or wholly uncovered, and the button takes the clicks on
+// every pixel the drawing touches.
+void CRoundButton::UpdateOutline() {
+    const qreal ratio = devicePixelRatioF();
+    setAttribute(Qt::WA_OpaquePaintEvent, ratio == 1.0);
+    if (ratio == 1.0) {
+        setMask(skin::RoundedOutline(size()));
+        return;
+    }
+    const skin::DeviceGrid grid(ratio, QPointF(mapTo(window(), QPoint())) * ratio);
+    setMask(skin::RoundedCover(size(), grid, CornerRadius(ratio)));
 }
 
 void CRoundButton::enterEvent(QEnterEvent* event) {
@@ -92,16 +127,29 @@ void CRoundButton::SetHover(bool hover) {
     }
 }
 
+// The outline, face and edges in the device's own pixels; the text where the layout puts it.
 void CRoundButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     ReadItemState();
-    const QRect face = FaceRect();
-    drawOutline(painter);
-    DrawFace(painter, face);
+    const skin::DeviceGrid grid(painter);
+    painter.save();
+    grid.DrawInDevicePixels(painter);
+    const QRect area = grid.Rect(rect());
+    const int edge = grid.Length(kEdge);
+    const QRect face = area.adjusted(edge, edge, -edge, -edge);
+    drawOutline(painter, grid, area);
+    // The face's last row lies on its bottom edge and covers the white ring there, as many device
+    // pixels high as the ring.
+    const int ring = edge - grid.Length(1);
+    DrawFace(painter, face.adjusted(0, 0, 0, ring - 1));
     if (m_bHover || m_bFocus) {
-        DrawHighlight(painter, face);
+        // The edges lie on the face and the white ring, never on the outline.
+        const int line = grid.Length(1);
+        painter.setClipRect(area.adjusted(line, line, -line, -line));
+        DrawHighlight(painter, grid, face);
     }
-    drawText(painter, face);
+    painter.restore();
+    drawText(painter, FaceRect());
 }
 
 void CRoundButton::ReadItemState() {
@@ -113,16 +161,31 @@ QRect CRoundButton::FaceRect() const {
     return rect().adjusted(kEdge, kEdge, -kEdge, -kEdge);
 }
 
-// The outline along the button's rounded edge, one pixel wide; a thin white ring stays inside
-// it around the face.
-void CRoundButton::drawOutline(QPainter& painter) const {
-    const QRegion outline = skin::RoundedOutline(size());
-    const QRegion inside = skin::RoundedOutline(size() - QSize(2, 2)).translated(1, 1);
+// The outline along the button's rounded edge, one pixel of the layout wide; a thin white ring
+// stays inside it around the face. At 100 % its corners follow the 5 × 5 ellipse pixel by pixel;
+// at other scales they are smoothed.
+void CRoundButton::drawOutline(QPainter& painter, const skin::DeviceGrid& grid,
+                               const QRect& area) const {
+    const int ring = grid.Length(1);
     painter.save();
-    painter.setClipRegion(outline - inside);
-    painter.fillRect(rect(), m_penOutline.color());
-    painter.setClipRegion(inside);
-    painter.fillRect(rect(), Qt::white);
+    if (grid.IsOneToOne()) {
+        const QRegion outline = skin::RoundedOutline(area.size());
+        const QRegion inside =
+            skin::RoundedOutline(area.size() - QSize(2 * ring, 2 * ring)).translated(ring, ring);
+        painter.setClipRegion(outline - inside);
+        painter.fillRect(area, m_penOutline.color());
+        painter.setClipRegion(inside);
+        painter.fillRect(area, Qt::white);
+    } else {
+        const qreal radius = CornerRadius(grid.Ratio());
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(m_penOutline.color());
+        painter.drawRoundedRect(QRectF(area), radius, radius);
+        painter.setBrush(Qt::white);
+        painter.drawRoundedRect(QRectF(area.adjusted(ring, ring, -ring, -ring)), radius - ring,
+                                radius - ring);
+    }
     painter.restore();
 }
 
@@ -139,8 +202,10 @@ void CRoundButton::DrawFace(QPainter& painter, const QRect& face) const {
 }
 
 // Thick edges on the face: green while the pointer rests on the button, else blue for the
-// focus, which also gets the dotted focus rectangle.
-void CRoundButton::DrawHighlight(QPainter& painter, const QRect& face) const {
+// focus, which also gets the dotted focus rectangle. The pens are as many device pixels wide as
+// their widths in pixels of the layout.
+void CRoundButton::DrawHighlight(QPainter& painter, const skin::DeviceGrid& grid,
+                                 const QRect& face) const {
     const bool focusLook = m_bFocus && !m_bHover;
     const int l = face.left();
     const int t = face.top();
@@ -158,18 +223,27 @@ void CRoundButton::DrawHighlight(QPainter& painter, const QRect& face) const {
         {focusLook ? m_penFocusBottom : m_penHoverBottom, {l, b}, {r - 1, b}},
     }};
     for (const Edge& edge : edges) {
-        painter.setPen(edge.pen);
+        QPen pen = edge.pen;
+        pen.setWidth(grid.Length(edge.pen.width()));
+        painter.setPen(pen);
         painter.drawLine(edge.from, edge.to);
     }
     if (focusLook) {
-        // Dots that invert every other pixel of the face's border.
-        QPen dots(Qt::white, 1);
+        // Dots that invert every other pixel of the layout along the face's border: a pen `dot`
+        // device pixels wide, its lines placed so that they cover the face's outer `dot` pixels.
+        const int dot = grid.Length(1);
+        QPen dots(Qt::white, dot);
         dots.setDashPattern({1, 1});
+        if (dot > 1) {
+            dots.setCapStyle(Qt::FlatCap);  // square caps would close the gaps of a wider pen
+        }
+        const int in = dot / 2;
+        const int out = dot - 1 - in;
         painter.save();
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(dots);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(face.adjusted(0, 0, -1, -1));
+        painter.drawRect(face.adjusted(in, in, -1 - out, -1 - out));
         painter.restore();
     }
 }

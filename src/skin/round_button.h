@@ -3,6 +3,10 @@
 #include <QPen>
 #include <QPushButton>
 
+namespace skin {
+class DeviceGrid;
+}
+
 // The push button of the skinned windows: a rounded button with a dark-green outline, a face
 // that runs from white at the top to a pale tint at the bottom, thick green edges while the
 // pointer rests on it or blue ones while it has the focus, and centred text that moves one pixel
@@ -17,6 +21,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -24,12 +30,13 @@ protected:
 
 private:
     void SetHover(bool hover);
+    void UpdateOutline();
     void ReadItemState();
     QRect FaceRect() const;
 
-    void drawOutline(QPainter& painter) const;
+    void drawOutline(QPainter& painter, const skin::DeviceGrid& grid, const QRect& area) const;
     void DrawFace(QPainter& painter, const QRect& face) const;
-    void DrawHighlight(QPainter& painter, const QRect& face) const;
+    void DrawHighlight(QPainter& painter, const skin::DeviceGrid& grid, const QRect& face) const;
     void drawText(QPainter& painter, const QRect& face) const;
 
     const QPen m_penOutline;

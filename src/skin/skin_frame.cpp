@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWindow>
 
+#include <algorithm>
 #include <array>
 
 #include "core/settings_text.h"
@@ -13,6 +14,8 @@
 #include "framework/dialog_font.h"
 #include "framework/resource_picture.h"
 #include "res/dialogs.h"
+#include "skin/caption_pictures.h"
+#include "skin/device_grid.h"
 #include "skin/rounded_outline.h"
 #include "skin/skin_colours.h"
 
@@ -40,8 +43,39 @@ constexpr std::array<CaptionButtonLook, 3> kCaptionButtons{{
     {Button::Minimise, 38, 153, 152, 153, 152},
 }};
 
-QPixmap CaptionImage(int number) {
-    return ResourcePicture(QStringLiteral(":/trailcam/caption_%1.bmp").arg(number));
+// The title band's icon as drawn for other scales than 100 %, by tools/make-icon.sh, at the sizes
+// the icon's place takes at 125 %, 150 %, 175 %, 200 %, 250 % and 300 %.
+constexpr std::array<QSize, 6> kTitleIconSizes{{
+    {20, 19},
+    {24, 23},
+    {28, 26},
+    {32, 30},
+    {40, 38},
+    {48, 45},
+}};
+
+QPixmap TitleIconPicture(const QSize& size) {
+    return ResourcePicture(
+        QStringLiteral(":/trailcam/title_icon_%1x%2.bmp").arg(size.width()).arg(size.height()));
+}
+
+// The icon for a place of `size` device pixels: at 100 % the application icon scaled down to it;
+// at the sizes of the common scales the picture drawn for that size; between them, the next larger
+// picture scaled down.
+QPixmap TitleIcon(const QSize& size) {
+    const bool atOneHundred =
+        size.width() <= kIconRect.width() && size.height() <= kIconRect.height();
+    const auto larger =
+        std::find_if(kTitleIconSizes.begin(), kTitleIconSizes.end(), [&](const QSize& made) {
+            return made.width() >= size.width() && made.height() >= size.height();
+        });
+    if (atOneHundred || larger == kTitleIconSizes.end()) {
+        return ResourcePicture(QString::fromUtf8(res::kAppIconPath))
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    const QPixmap drawn = TitleIconPicture(*larger);
+    return *larger == size ? drawn
+                           : drawn.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace
@@ -66,7 +100,7 @@ CSkinFrame::CSkinFrame(CDialog& dialog) : QWidget(&dialog), m_dialog(dialog) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(dialog.rect());
     lower();
-    dialog.setMask(skin::RoundedOutline(dialog.size()));
+    skin::SetWindowOutline(dialog);
     dialog.installEventFilter(this);
 }
 
@@ -80,23 +114,29 @@ QRect CSkinFrame::CaptionButtonRect(CaptionButton button, int width) {
     return {};
 }
 
+// The face, bands, icon and buttons in the device's own pixels; the title where the layout's
+// text goes.
 void CSkinFrame::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    drawFace(painter);
-    drawBands(painter);
-    drawIcon(painter);
-    drawCaptionButtons(painter);
+    const skin::DeviceGrid grid(painter);
+    painter.save();
+    grid.DrawInDevicePixels(painter);
+    drawFace(painter, grid);
+    drawBands(painter, grid);
+    drawIcon(painter, grid);
+    drawCaptionButtons(painter, grid);
+    painter.restore();
     drawTitle(painter);
 }
 
 // Behind the client area, including the column between the narrower left band and the client.
-void CSkinFrame::drawFace(QPainter& painter) const {
-    painter.fillRect(rect(), skin::kFaceColour);
+void CSkinFrame::drawFace(QPainter& painter, const skin::DeviceGrid& grid) const {
+    painter.fillRect(grid.Rect(rect()), skin::kFaceColour);
 }
 
 // The title band across the top, then the left, bottom and right bands. The left band is one
 // pixel narrower than the right one, and one pixel shorter than the window.
-void CSkinFrame::drawBands(QPainter& painter) const {
+void CSkinFrame::drawBands(QPainter& painter, const skin::DeviceGrid& grid) const {
     const int w = width();
     const int h = height();
     const std::array<QRect, 4> bands{{
@@ -106,23 +146,23 @@ void CSkinFrame::drawBands(QPainter& painter) const {
         {w - kFrameX, 0, kFrameX, h},
     }};
     for (const QRect& band : bands) {
-        painter.fillRect(band, skin::kFrameColour);
+        painter.fillRect(grid.Rect(band), skin::kFrameColour);
     }
 }
 
-void CSkinFrame::drawIcon(QPainter& painter) const {
-    const QPixmap icon = ResourcePicture(QString::fromUtf8(res::kAppIconPath));
-    painter.drawPixmap(
-        kIconRect, icon.scaled(kIconRect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+void CSkinFrame::drawIcon(QPainter& painter, const skin::DeviceGrid& grid) const {
+    const QRect place = grid.Rect(kIconRect);
+    painter.drawPixmap(place.topLeft(), TitleIcon(place.size()));
 }
 
-void CSkinFrame::drawCaptionButtons(QPainter& painter) const {
+void CSkinFrame::drawCaptionButtons(QPainter& painter, const skin::DeviceGrid& grid) const {
     const bool maximised = m_dialog.isMaximized();
     for (const CaptionButtonLook& look : kCaptionButtons) {
         const bool hot = look.button == m_hotButton;
         const int image = maximised ? (hot ? look.maximisedHot : look.maximisedRest)
                                     : (hot ? look.hot : look.rest);
-        painter.drawPixmap(CaptionButtonRect(look.button, width()).topLeft(), CaptionImage(image));
+        skin::DrawCaptionPicture(painter, grid.Rect(CaptionButtonRect(look.button, width())),
+                                 image);
     }
 }
 
@@ -223,8 +263,14 @@ bool CSkinFrame::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::Resize:
                 // The outline follows the window's size: at creation, maximise and restore.
                 setGeometry(m_dialog.rect());
-                m_dialog.setMask(skin::RoundedOutline(m_dialog.size()));
+                skin::SetWindowOutline(m_dialog);
                 SetHotButton(Button::None);
+                break;
+            case QEvent::WinIdChange:
+            case QEvent::ScreenChangeInternal:
+                // A new window, or one on a screen of another scale, needs its outline cut anew.
+                skin::SetWindowOutline(m_dialog);
+                update();
                 break;
             case QEvent::Move:
             case QEvent::ActivationChange:

@@ -9,6 +9,9 @@
 #include <optional>
 
 class CDialog;
+namespace skin {
+class DeviceGrid;
+}
 
 // The painted frame of a skinned window: the title band and the frame bands in the skin frame
 // colour, the application icon and the title in the band, the minimise, maximise/restore and
@@ -47,10 +50,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void drawFace(QPainter& painter) const;
-    void drawBands(QPainter& painter) const;
-    void drawIcon(QPainter& painter) const;
-    void drawCaptionButtons(QPainter& painter) const;
+    void drawFace(QPainter& painter, const skin::DeviceGrid& grid) const;
+    void drawBands(QPainter& painter, const skin::DeviceGrid& grid) const;
+    void drawIcon(QPainter& painter, const skin::DeviceGrid& grid) const;
+    void drawCaptionButtons(QPainter& painter, const skin::DeviceGrid& grid) const;
     void drawTitle(QPainter& painter) const;
 
     CaptionButton CaptionButtonAt(const QPoint& pos) const;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 #include <vector>
@@ -84,6 +85,11 @@ void Skin::Attach(CDialog& dialog) {
     // buttons and bands. The flags are set whole, because Qt drops the frameless hint again when
     // it is combined with customised caption hints such as a close button.
     dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // A Wayland compositor takes a window's mask for where it may be clicked only, and shows the
+    // whole of it; the window lets the desktop show through its corners instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        dialog.setAttribute(Qt::WA_TranslucentBackground);
+    }
     dialog.SetFrameMargins(CSkinFrame::Margins());
     ApplyColours(dialog);
     EtchGroupBoxes(dialog);

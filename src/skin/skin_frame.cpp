@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QWindow>
 
@@ -125,8 +126,34 @@ void CSkinFrame::paintEvent(QPaintEvent* /*event*/) {
     drawBands(painter, grid);
     drawIcon(painter, grid);
     drawCaptionButtons(painter, grid);
+    if (m_dialog.testAttribute(Qt::WA_TranslucentBackground)) {
+        clearCorners(painter, grid);
+    }
     painter.restore();
     drawTitle(painter);
+}
+
+// A window that the window system shows whole, corners and all, is clear outside its rounded
+// outline: pixel by pixel along the 5 × 5 ellipse at 100 %, smoothed at other scales.
+void CSkinFrame::clearCorners(QPainter& painter, const skin::DeviceGrid& grid) const {
+    const QRect area = grid.Rect(rect());
+    QPainterPath outside;
+    outside.addRect(area);
+    if (grid.IsOneToOne()) {
+        outside -= [&] {
+            QPainterPath inside;
+            inside.addRegion(skin::RoundedOutline(area.size()).translated(area.topLeft()));
+            return inside;
+        }();
+    } else {
+        QPainterPath inside;
+        const qreal radius = 2.5 * grid.Ratio();
+        inside.addRoundedRect(QRectF(area), radius, radius);
+        outside -= inside;
+        painter.setRenderHint(QPainter::Antialiasing);
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillPath(outside, Qt::transparent);
 }
 
 // Behind the client area, including the column between the narrower left band and the client.

@@ -55,6 +55,7 @@ private:
     void drawIcon(QPainter& painter, const skin::DeviceGrid& grid) const;
     void drawCaptionButtons(QPainter& painter, const skin::DeviceGrid& grid) const;
     void drawTitle(QPainter& painter) const;
+    void clearCorners(QPainter& painter, const skin::DeviceGrid& grid) const;
 
     CaptionButton CaptionButtonAt(const QPoint& pos) const;
     void SetHotButton(CaptionButton button);

@@ -5,25 +5,35 @@
 # layout was drawn for, and that the painted title band is at its top; it moves, maximises,
 # restores, minimises and closes through the painted band and buttons, and checks that the About
 # box keeps the window manager's frame.
-#   tools/desktop-check.sh [--pictures FOLDER] [PROGRAM]
+#   tools/desktop-check.sh [--pictures FOLDER] [--screen WIDTHxHEIGHT] [--scale PERCENT] [PROGRAM]
 # With --pictures it saves each window as the screen shows it (NAME.png) and the whole screen
-# with it (desktop-NAME.png); without, tools/wayland-check.sh then runs the same program natively on
-# Wayland. PROGRAM defaults to the one tools/run.sh builds.
+# with it (desktop-NAME.png). --screen sets the screen's size; --scale says at what scale PROGRAM
+# draws (a Windows program under Wine told another resolution), so that the windows are held to
+# their drawn sizes at that scale. Run as it stands, without them, it goes on to run the same
+# program natively on Wayland (tools/wayland-check.sh). PROGRAM defaults to the one tools/run.sh
+# builds.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 pictures=""
-if [ "${1:-}" = "--pictures" ]; then
-    pictures=$2
-    shift 2
-    mkdir -p "$pictures"
-fi
+screen_size=1024x768
+scale=100
+while [ $# -gt 0 ]; do
+    case $1 in
+    --pictures) pictures=$2; mkdir -p "$pictures"; shift 2 ;;
+    --screen) screen_size=$2; shift 2 ;;
+    --scale) scale=$2; shift 2 ;;
+    *) break ;;
+    esac
+done
+screen_w=${screen_size%x*}
+screen_h=${screen_size#*x}
 
 "$root/tools/install-deps.sh" openbox x11-utils x11-xserver-utils xdotool
 
 source "$root/tools/desktop-session.sh"
 desktop_program "${1:-}"
-start_desktop
+start_desktop "$screen_size"
 xsetroot -solid '#3a6ea5'
 
 failures=0
@@ -57,11 +67,22 @@ settle() {
     sleep "${1:-0.5}"
 }
 
-# Clicks at a point given relative to the window's top-left corner.
+# Device pixels of a length in pixels of the layout, at the scale the program draws.
+px() {
+    echo $((($1 * scale + 50) / 100))
+}
+
+# Clicks at a point given in pixels of the layout from the window's top-left corner, or, with
+# click_from_right, from its top-right corner.
 click_in() {
     local x y w h
     read -r x y w h < <(geometry "$1")
-    xdotool mousemove --sync $((x + $2)) $((y + $3)) click 1
+    xdotool mousemove --sync $((x + $(px "$2"))) $((y + $(px "$3"))) click 1
+}
+click_from_right() {
+    local x y w h
+    read -r x y w h < <(geometry "$1")
+    xdotool mousemove --sync $((x + w - $(px "$2"))) $((y + $(px "$3"))) click 1
 }
 
 picture() {
@@ -78,31 +99,40 @@ picture() {
     echo "wrote $pictures/$2.png"
 }
 
-# A skinned window: no frame of the window manager's, wholly on the screen at its drawn size,
-# the painted band at its top.
+# A skinned window: no frame of the window manager's, wholly on the screen at its drawn size
+# (given in pixels of the layout), the painted band at its top.
 check_skinned() {
-    local id=$1 name=$2 want_w=$3 want_h=$4
+    local id=$1 name=$2 want_w want_h
+    want_w=$(px "$3")
+    want_h=$(px "$4")
     local extents x y w h
     extents=$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.* = //p')
     [ "$extents" = "0, 0, 0, 0" ] || fail "$name: the window manager frames it (${extents:-no extents})"
     read -r x y w h < <(geometry "$id")
-    if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt 1024 ] || [ $((y + h)) -gt 768 ]; then
-        fail "$name: ${w}x${h} at $x,$y is not wholly on the 1024x768 screen"
+    if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$screen_w" ] ||
+        [ $((y + h)) -gt "$screen_h" ]; then
+        fail "$name: ${w}x${h} at $x,$y is not wholly on the ${screen_size} screen"
     fi
     if [ $((w - want_w)) -lt -2 ] || [ $((w - want_w)) -gt 2 ] ||
         [ $((h - want_h)) -lt -2 ] || [ $((h - want_h)) -gt 2 ]; then
         fail "$name: ${w}x${h}, drawn as ${want_w}x${want_h}"
     fi
     local band
-    band=$(pixel $((x + w * 3 / 4)) $((y + 2)))
+    band=$(pixel $((x + w * 3 / 4)) $((y + $(px 2))))
     [ "$band" = "BBC88F" ] || fail "$name: #$band at the top, not the title band's colour"
     echo "$name: ${w}x${h} at $x,$y, frame ${extents}"
 }
 
+# Drags from one point to another with the pauses of a hand: Wine asks the window manager to move
+# its window a moment after the press, and the move follows only the pointer's later motion.
 xdotool_drag() {
     xdotool mousemove --sync "$1" "$2" mousedown 1
+    sleep 0.3
     xdotool mousemove --sync $(($1 + 20)) $(($2 + 10))
-    xdotool mousemove --sync "$3" "$4" mouseup 1
+    sleep 0.2
+    xdotool mousemove --sync "$3" "$4"
+    sleep 0.2
+    xdotool mouseup 1
 }
 
 "$program" >"$work/program.log" 2>&1 &
@@ -116,21 +146,22 @@ picture "$main" main-window
 
 # Moving by the band, maximising and restoring by the painted button, minimising and back.
 read -r x y w h < <(geometry "$main")
-xdotool_drag $((x + w / 2)) $((y + 10)) $((x + w / 2 + 40)) $((y + 10 + 30))
+xdotool_drag $((x + w / 2)) $((y + $(px 10))) $((x + w / 2 + 40)) $((y + $(px 10) + 30))
 settle
 read -r x2 y2 _ _ < <(geometry "$main")
 [ "$x2" -eq $((x + 40)) ] && [ "$y2" -eq $((y + 30)) ] ||
     fail "main window: dragged by 40,30 from $x,$y it stands at $x2,$y2"
-click_in "$main" $((w - 31)) 10
+click_from_right "$main" 31 10
 settle
 read -r _ _ mw mh < <(geometry "$main")
-[ "$mw" -eq 1024 ] && [ "$mh" -eq 768 ] || fail "main window: maximised it is ${mw}x${mh}"
-click_in "$main" $((1024 - 31)) 10
+[ "$mw" -eq "$screen_w" ] && [ "$mh" -eq "$screen_h" ] ||
+    fail "main window: maximised it is ${mw}x${mh}"
+click_from_right "$main" 31 10
 settle
 read -r rx ry rw rh < <(geometry "$main")
 [ "$rw" -eq "$w" ] && [ "$rh" -eq "$h" ] && [ "$rx" -eq "$x2" ] && [ "$ry" -eq "$y2" ] ||
     fail "main window: restored it is ${rw}x${rh} at $rx,$ry, not ${w}x${h} at $x2,$y2"
-click_in "$main" $((w - 50)) 10
+click_from_right "$main" 50 10
 settle
 xprop -id "$main" WM_STATE | grep -q 'Iconic' || fail "main window: not minimised"
 xdotool windowactivate --sync "$main" 2>/dev/null
@@ -171,7 +202,7 @@ open_form() {
 # Checks the form titled $1, opened with the list's item $3 and the button at $4,$5, drawn at
 # $6 x $7, and closes it as $8 says: its painted close button or the keyboard.
 check_form() {
-    local title=$1 picture_name=$2 form w
+    local title=$1 picture_name=$2 form
     open_form "$3" "$4" "$5"
     if form=$(window_named "^$title\$"); then
         settle 1
@@ -180,8 +211,7 @@ check_form() {
         if [ "$8" = keyboard ]; then
             xdotool key alt+F4
         else
-            read -r _ _ w _ < <(geometry "$form")
-            click_in "$form" $((w - 12)) 10
+            click_from_right "$form" 12 10
         fi
     else
         fail "$title did not open"
@@ -194,8 +224,7 @@ check_form "MMS Setup" mms-setup 1 394 214 946 413 keyboard
 check_form "Smtp Setup" smtp-setup 2 152 317 948 411 button
 
 # The main window's close button ends the program.
-read -r _ _ w _ < <(geometry "$main")
-click_in "$main" $((w - 12)) 10
+click_from_right "$main" 12 10
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program_pid" 2>/dev/null && fail "the close button did not end the program"
 
@@ -205,7 +234,8 @@ if [ "$failures" -ne 0 ]; then
 fi
 echo "desktop check passed"
 
-# The same program natively on Wayland, unless only pictures were asked for.
-if [ -z "$pictures" ]; then
+# The same program natively on Wayland, unless only pictures, another screen or another scale
+# were asked for.
+if [ -z "$pictures" ] && [ "$screen_size" = 1024x768 ] && [ "$scale" = 100 ]; then
     "$root/tools/wayland-check.sh" "$program"
 fi

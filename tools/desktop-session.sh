@@ -1,7 +1,8 @@
 # Sourced by the scripts that run trailcam-setup on a desktop of their own.
 #   desktop_program [PROGRAM]  sets $program: PROGRAM, else the one tools/run.sh builds
-#   start_desktop              a 1024 x 768 screen at 96 dpi with openbox on it, a scratch
-#                              folder $work as the user's home, all ended and removed at exit
+#   start_desktop [WxH]        a 1024 x 768 screen (or W x H) at 96 dpi with openbox on it, a
+#                              scratch folder $work as the user's home, all ended and removed
+#                              at exit
 desktop_program() {
     program=${1:-}
     if [ -z "$program" ]; then
@@ -29,7 +30,7 @@ start_desktop() {
     pids=()
     trap desktop_cleanup EXIT
 
-    Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb "$display" -screen 0 "${1:-1024x768}x24" -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     pids+=($!)
     export DISPLAY=$display
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done

@@ -218,9 +218,14 @@ void CDialog::SetFrameMargins(const QMargins& margins) {
     }
 }
 
+// The window takes the layout's size. It is also the base from which a window manager counts the
+// steps in which a window may be sized: where Qt scales the window, it asks for steps of whole
+// pixels of the layout (2 device pixels at 150 %), and counted from nothing they would not reach
+// an odd number of device pixels, so a window manager restoring the window would cut it short.
 void CDialog::Resize() {
     const QSize client(DialogUnitsToPixelsX(m_layout.cx), DialogUnitsToPixelsY(m_layout.cy));
     m_client->setGeometry(QRect(QPoint(m_frameMargins.left(), m_frameMargins.top()), client));
+    setBaseSize(client.grownBy(m_frameMargins));
     setFixedSize(client.grownBy(m_frameMargins));
 }
 

@@ -22,11 +22,10 @@ protected:
     SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
                                               std::optional<FolderDevice> device) override;
     // The clock is not taken from the file: a file's clock is as old as the file.
-    std::optional<std::string> LoadSettingsFileFrom(const std::string& path) override;
+    std::optional<QString> LoadSettingsFileFrom(const std::string& path) override;
+    QString WhyRefused() const override;
 
 private:
-    // Why the lists cannot show `settings`; nothing when they can.
-    std::optional<std::string> NotOffered(const CameraSettings& settings) const;
     // Makes every list show its value in `settings`.
     void SelectSettings(const CameraSettings& settings);
     void TakeClock();

@@ -116,7 +116,7 @@ void PrintJsonLines(const SettingsFile& file, std::ostream& out) {
         out << ", \"mode\": " << Json(kind.modeOf(file.text));
     }
     out << ", \"lines\": [";
-    const std::vector<SettingsLine> lines = SplitSettingsLines(file.text);
+    const std::vector<TextLine> lines = SplitSettingsLines(file.text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ShownLine shown = ShowLine(kind, kind.lines[i], lines[i].value);
         out << (i == 0 ? "\n" : ",\n") << "    {\"key\": " << Json(lines[i].key)
@@ -130,7 +130,7 @@ void PrintLines(const std::string& path, const SettingsFile& file, bool raw, std
     const SettingsKind& kind = *file.kind;
     out << path << ": " << kind.Title() << " (" << kind.BareFileName() << ")\n";
     if (raw) {
-        for (const SettingsLine& line : SplitSettingsLines(file.text)) {
+        for (const TextLine& line : SplitSettingsLines(file.text)) {
             out << "  " << line.key << '=' << line.value << '\n';
         }
         return;

@@ -28,7 +28,7 @@ void PrintKeyTable(std::ostream& out) {
     for (const SettingsKind& kind : SettingsKinds()) {
         out << ".SS " << kind.BareFileName() << " (" << kind.name << ", " << Roff(kind.Title())
             << ")\n";
-        const std::vector<SettingsLine> defaults = SplitSettingsLines(kind.defaults());
+        const std::vector<TextLine> defaults = SplitSettingsLines(kind.defaults());
         for (std::size_t i = 0; i < kind.lines.size(); ++i) {
             const FormLine& line = kind.lines[i];
             const ShownLine shown = ShowLine(kind, line, defaults[i].value);

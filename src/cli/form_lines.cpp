@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cctype>
 #include <optional>
 
 #include "core/clock_text.h"
+#include "core/settings_text.h"
 
 namespace {
 
-using Shape = FormLine::Shape;
+using Shape = LineShape;
 
 // How each date order lays out the clock.
 constexpr std::array<std::string_view, 3> kClockLayouts{
@@ -31,6 +31,15 @@ std::string_view LabelNaming(const res::DialogTemplate& layout, int id) {
         }
     }
     return {};
+}
+
+// Where the line of the date order that lays out the clock `line` stands among the kind's lines.
+std::size_t OrderLineOf(const SettingsKind& kind, const FormLine& clock) {
+    const auto order = std::find_if(kind.lines.begin(), kind.lines.end(), [&](const FormLine& l) {
+        return l.controls[0] == clock.orderList;
+    });
+    assert(order != kind.lines.end());
+    return static_cast<std::size_t>(order - kind.lines.begin());
 }
 
 std::optional<std::size_t> ItemIndex(const res::ListItems& items, std::string_view text) {
@@ -68,7 +77,7 @@ std::string AllowedPositions(const res::ListItems& items) {
 
 // Whether the value is one the form offers; `allowed` then says which are.
 bool Offered(const SettingsKind& kind, const FormLine& line, const std::string& value,
-             std::span<const SettingsLine> lines, std::string& allowed) {
+             std::span<const TextLine> lines, std::string& allowed) {
     const auto items = [&](std::size_t i) -> const res::ListItems& {
         return ControlOf(kind.form, line.controls[i]).items;
     };
@@ -80,11 +89,13 @@ bool Offered(const SettingsKind& kind, const FormLine& line, const std::string& 
             return std::stoul(value) < items(0).Count();
         }
         case Shape::Clock: {
-            const auto order = std::find_if(lines.begin(), lines.end(), [&](const SettingsLine& l) {
-                return l.key == line.orderKey;
-            });
-            const std::size_t dateOrder = order == lines.end() ? 0 : std::stoul(order->value);
-            if (order == lines.end() || dateOrder >= kClockLayouts.size()) {
+            const std::size_t orderLine = OrderLineOf(kind, line);
+            if (orderLine >= lines.size()) {
+                return true;
+            }
+            const TextLine* order = &lines[orderLine];
+            const std::size_t dateOrder = std::stoul(order->value);
+            if (dateOrder >= kClockLayouts.size()) {
                 return true;  // the date order is wrong itself, and says so
             }
             allowed = "a date and time as " + std::string(kClockLayouts[dateOrder]) +
@@ -120,8 +131,8 @@ bool Offered(const SettingsKind& kind, const FormLine& line, const std::string& 
 
 }  // namespace
 
-std::vector<SettingsLine> SplitSettingsLines(std::string_view text) {
-    std::vector<SettingsLine> lines;
+std::vector<TextLine> SplitSettingsLines(std::string_view text) {
+    std::vector<TextLine> lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
@@ -133,9 +144,9 @@ std::vector<SettingsLine> SplitSettingsLines(std::string_view text) {
     return lines;
 }
 
-std::string JoinSettingsLines(std::span<const SettingsLine> lines) {
+std::string JoinSettingsLines(std::span<const TextLine> lines) {
     std::string text;
-    for (const SettingsLine& line : lines) {
+    for (const TextLine& line : lines) {
         text += line.key + "=" + line.value + "\n";
     }
     return text;
@@ -171,7 +182,7 @@ std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text
         shown.push_back(
             {std::string(ControlOf(kind.form, kind.modeLabel).text), kind.modeOf(text)});
     }
-    const std::vector<SettingsLine> lines = SplitSettingsLines(text);
+    const std::vector<TextLine> lines = SplitSettingsLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         shown.push_back(ShowLine(kind, kind.lines[i], lines[i].value));
     }
@@ -192,10 +203,7 @@ Parsed<std::string> ValueGiven(const SettingsKind& kind, const FormLine& line,
     std::vector<std::size_t> alike;
     for (std::size_t i = 0; i < items.Count(); ++i) {
         const std::string item = items.Text(i);
-        if (std::ranges::equal(item, given, [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) ==
-                       std::tolower(static_cast<unsigned char>(b));
-            })) {
+        if (SameAsciiLetters(item, given)) {
             alike.push_back(i);
         }
     }
@@ -217,9 +225,10 @@ std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
             return "the text of the edit, in printable ASCII";
         case Shape::Clock: {
             std::string layouts = "a date and time as ";
+            const std::string_view orderKey = kind.lines[OrderLineOf(kind, line)].key;
             for (std::size_t i = 0; i < kClockLayouts.size(); ++i) {
                 layouts += (i == 0 ? "" : ", ") + std::string(kClockLayouts[i]) + " for " +
-                           std::string(line.orderKey) + "=" + std::to_string(i);
+                           std::string(orderKey) + "=" + std::to_string(i);
             }
             return layouts + "; taken when the file is written unless given";
         }
@@ -260,8 +269,7 @@ std::vector<std::string> ListValues(const SettingsKind& kind, const FormLine& li
     return values;
 }
 
-std::vector<std::string> ValueProblems(const SettingsKind& kind,
-                                       std::span<const SettingsLine> lines) {
+std::vector<std::string> ValueProblems(const SettingsKind& kind, std::span<const TextLine> lines) {
     std::vector<std::string> problems;
     for (std::size_t i = 0; i < lines.size() && i < kind.lines.size(); ++i) {
         std::string allowed;

@@ -1,7 +1,6 @@
 #include "cli/settings_kinds.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -10,6 +9,7 @@
 #include "core/file_handle.h"
 #include "core/scramble.h"
 #include "core/settings_file_reader.h"
+#include "core/settings_text.h"
 #include "mms/mms_operator_table.h"
 #include "mms/mms_settings.h"
 #include "res/camera_dialog.h"
@@ -22,126 +22,23 @@
 namespace {
 
 using namespace res;
-using Shape = FormLine::Shape;
 
-constexpr std::array<FormLine, 21> kCameraLines{{
-    {"MODE", Shape::Position, IDC_CAMERA_MODE_LABEL, {IDC_CAMERA_MODE}},
-    {"PRES", Shape::Position, IDC_CAMERA_PHOTO_RESOLUTION_LABEL, {IDC_CAMERA_PHOTO_RESOLUTION}},
-    {"MRES", Shape::Position, IDC_CAMERA_VIDEO_RESOLUTION_LABEL, {IDC_CAMERA_VIDEO_RESOLUTION}},
-    {"IMGB", Shape::Position, IDC_CAMERA_SERIES_PHOTOS_LABEL, {IDC_CAMERA_SERIES_PHOTOS}},
-    {"VLEN", Shape::Position, IDC_CAMERA_VIDEO_LENGTH_LABEL, {IDC_CAMERA_VIDEO_LENGTH}},
-    {"BEEP", Shape::Position, IDC_CAMERA_BEEP_LABEL, {IDC_CAMERA_BEEP}},
-    {"SENL", Shape::Position, IDC_CAMERA_SENSITIVITY_LABEL, {IDC_CAMERA_SENSITIVITY}},
-    {"TSTP", Shape::Position, IDC_CAMERA_TIME_STAMP_LABEL, {IDC_CAMERA_TIME_STAMP}},
-    {"IRLED", Shape::Position, IDC_CAMERA_IR_LED_LABEL, {IDC_CAMERA_IR_LED}},
-    {"YMD", Shape::Position, IDC_CAMERA_CLOCK_LABEL, {IDC_CAMERA_DATE_ORDER}},
-    {"CLK", Shape::Clock, IDC_CAMERA_CLOCK_LABEL, {IDC_CAMERA_CLOCK}, {}, "YMD"},
-    {"PINV", Shape::Position, IDC_CAMERA_PIR_INTERVAL_LABEL, {IDC_CAMERA_PIR_INTERVAL}},
-    {"PINVT",
-     Shape::Times,
-     IDC_CAMERA_PIR_INTERVAL_LABEL,
-     {IDC_CAMERA_PIR_MINUTES, IDC_CAMERA_PIR_SECONDS}},
-    {"TINV", Shape::Position, IDC_CAMERA_TIME_INTERVAL_LABEL, {IDC_CAMERA_TIME_INTERVAL}},
-    {"TINVT",
-     Shape::Times,
-     IDC_CAMERA_TIME_INTERVAL_LABEL,
-     {IDC_CAMERA_INTERVAL_HOURS, IDC_CAMERA_INTERVAL_MINUTES}},
-    {"SNUM", Shape::Position, IDC_CAMERA_SERIAL_NUMBER_LABEL, {IDC_CAMERA_SERIAL_NUMBER}},
-    {"SNUMS",
-     Shape::Characters,
-     IDC_CAMERA_SERIAL_NUMBER_LABEL,
-     {IDC_CAMERA_SERIAL_CHAR1, IDC_CAMERA_SERIAL_CHAR2, IDC_CAMERA_SERIAL_CHAR3,
-      IDC_CAMERA_SERIAL_CHAR4}},
-    {"TIMER", Shape::Position, IDC_CAMERA_FIXED_TIME_LABEL, {IDC_CAMERA_FIXED_TIME}},
-    {"TIMERT1",
-     Shape::Times,
-     IDC_CAMERA_FIXED_TIME_LABEL,
-     {IDC_CAMERA_WINDOW1_START_HOUR, IDC_CAMERA_WINDOW1_START_MINUTE, IDC_CAMERA_WINDOW1_END_HOUR,
-      IDC_CAMERA_WINDOW1_END_MINUTE},
-     " 1"},
-    {"TIMERT2",
-     Shape::Times,
-     IDC_CAMERA_FIXED_TIME_LABEL,
-     {IDC_CAMERA_WINDOW2_START_HOUR, IDC_CAMERA_WINDOW2_START_MINUTE, IDC_CAMERA_WINDOW2_END_HOUR,
-      IDC_CAMERA_WINDOW2_END_MINUTE},
-     " 2"},
-    {"TIMERT3",
-     Shape::Times,
-     IDC_CAMERA_FIXED_TIME_LABEL,
-     {IDC_CAMERA_WINDOW3_START_HOUR, IDC_CAMERA_WINDOW3_START_MINUTE, IDC_CAMERA_WINDOW3_END_HOUR,
-      IDC_CAMERA_WINDOW3_END_MINUTE},
-     " 3"},
-}};
-
-constexpr std::array<FormLine, 18> kMmsLines{{
-    {"MMSS", Shape::Position, IDC_MMS_STATUS_LABEL, {IDC_MMS_STATUS}},
-    {"MMSDNUM", Shape::Text, IDC_MMS_NUMBER_LABEL, {IDC_MMS_NUMBER}},
-    {"MMSDR", Shape::Position, IDC_MMS_DAILY_REPORT_LABEL, {IDC_MMS_DAILY_REPORT}},
-    {"MMSDRT", Shape::Position, IDC_MMS_HOUR_LABEL, {IDC_MMS_HOUR}},
-    {"URL", Shape::Text, IDC_MMS_URL_LABEL, {IDC_MMS_URL}},
-    {"APN", Shape::Text, IDC_MMS_APN_LABEL, {IDC_MMS_APN}},
-    {"IP", Shape::Text, IDC_MMS_GATEWAY_LABEL, {IDC_MMS_GATEWAY}},
-    {"PORT", Shape::Text, IDC_MMS_PORT_LABEL, {IDC_MMS_PORT}},
-    {"ACC", Shape::Text, IDC_MMS_ACCOUNT_LABEL, {IDC_MMS_ACCOUNT}},
-    {"PWD", Shape::Text, IDC_MMS_PASSWORD_LABEL, {IDC_MMS_PASSWORD}},
-    {"PHNO1", Shape::Text, IDC_MMS_MOBILE1_LABEL, {IDC_MMS_MOBILE1}},
-    {"PHNUM2", Shape::Text, IDC_MMS_MOBILE2_LABEL, {IDC_MMS_MOBILE2}},
-    {"PHNO3", Shape::Text, IDC_MMS_MOBILE3_LABEL, {IDC_MMS_MOBILE3}},
-    {"PHNUM4", Shape::Text, IDC_MMS_MOBILE4_LABEL, {IDC_MMS_MOBILE4}},
-    {"EML1", Shape::Text, IDC_MMS_EMAIL1_LABEL, {IDC_MMS_EMAIL1}},
-    {"EMN2", Shape::Text, IDC_MMS_EMAIL2_LABEL, {IDC_MMS_EMAIL2}},
-    {"EMN3", Shape::Text, IDC_MMS_EMAIL3_LABEL, {IDC_MMS_EMAIL3}},
-    {"EML4", Shape::Text, IDC_MMS_EMAIL4_LABEL, {IDC_MMS_EMAIL4}},
-}};
-
-constexpr std::array<FormLine, 15> kSmtpLines{{
-    {"SMTPS", Shape::Position, IDC_SMTP_STATUS_LABEL, {IDC_SMTP_STATUS}},
-    {"SMTPDNUM", Shape::Text, IDC_SMTP_NUMBER_LABEL, {IDC_SMTP_NUMBER}},
-    {"SMTPDR", Shape::Position, IDC_SMTP_DAILY_REPORT_LABEL, {IDC_SMTP_DAILY_REPORT}},
-    {"SMTPDRT", Shape::Position, IDC_SMTP_HOUR_LABEL, {IDC_SMTP_HOUR}},
-    {"APN", Shape::Text, IDC_SMTP_APN_LABEL, {IDC_SMTP_APN}},
-    {"ACC", Shape::Text, IDC_SMTP_ACCOUNT_LABEL, {IDC_SMTP_ACCOUNT}},
-    {"PWD1", Shape::Text, IDC_SMTP_APN_PASSWORD_LABEL, {IDC_SMTP_APN_PASSWORD}},
-    {"SRV", Shape::Text, IDC_SMTP_SERVER_LABEL, {IDC_SMTP_SERVER}},
-    {"PORT", Shape::Text, IDC_SMTP_PORT_LABEL, {IDC_SMTP_PORT}},
-    {"SEND", Shape::Text, IDC_SMTP_SENDER_LABEL, {IDC_SMTP_SENDER}},
-    {"PWD2", Shape::Text, IDC_SMTP_SERVER_PASSWORD_LABEL, {IDC_SMTP_SERVER_PASSWORD}},
-    {"EML1", Shape::Text, IDC_SMTP_EMAIL1_LABEL, {IDC_SMTP_EMAIL1}},
-    {"EMN2", Shape::Text, IDC_SMTP_EMAIL2_LABEL, {IDC_SMTP_EMAIL2}},
-    {"EMN3", Shape::Text, IDC_SMTP_EMAIL3_LABEL, {IDC_SMTP_EMAIL3}},
-    {"EML4", Shape::Text, IDC_SMTP_EMAIL4_LABEL, {IDC_SMTP_EMAIL4}},
-}};
-
-// Whether every line names a label and controls of the right kind in `layout`.
-constexpr bool Fits(const DialogTemplate& layout, std::span<const FormLine> lines) {
-    for (const FormLine& line : lines) {
-        const bool edit = line.shape == Shape::Text || line.shape == Shape::Clock;
-        bool fits = layout.Has(line.label, ControlKind::Label) && line.controls[0] != 0;
-        for (const int id : line.controls) {
-            fits = fits && (id == 0 ||
-                            layout.Has(id, edit ? ControlKind::Edit : ControlKind::DropDownList));
-        }
-        if (!fits) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(Fits(kCameraDialog, kCameraLines));
-static_assert(Fits(kMmsDialog, kMmsLines));
-static_assert(Fits(kSmtpDialog, kSmtpLines));
+// The lines of each file as the command line knows them, from the files' own descriptions.
+constexpr auto kCameraLines = FormLinesOf(kCameraSetLines);
+constexpr auto kMmsLines = FormLinesOf(kMmsSetLines);
+constexpr auto kSmtpLines = FormLinesOf(kSmtpSetLines);
 
 // The steps of each kind, from the record's own functions.
 template <class Record>
-using Parse = Parsed<Record> (*)(std::string_view text);
+using Parse = ReadFrom<Record> (*)(std::string_view text);
 template <class Record>
 using Write = SettingsFileOutcome (*)(const Record& settings, const std::string& folder,
                                       std::optional<FolderDevice> selectedDevice);
 
 template <class Record, Parse<Record> parse>
-std::optional<std::string> Refuse(std::string_view text) {
-    const Parsed<Record> parsed = parse(text);
-    return parsed ? std::nullopt : std::optional<std::string>(parsed.Reason());
+std::optional<ReadProblem> Refuse(std::string_view text) {
+    const ReadFrom<Record> parsed = parse(text);
+    return parsed ? std::nullopt : std::optional<ReadProblem>(parsed.Reason());
 }
 
 template <class Record, Parse<Record> parse, Write<Record> write>
@@ -157,21 +54,20 @@ std::string Defaults() {
 
 // "Auto, Australia, Optus" or "Manual", in the words of the report forms' lists; where several
 // operators share the values, every one of them after the first that the form shows.
-template <class Record, Parse<Record> parse, int Record::*mode,
-          std::string_view (*countryName)(int), std::string_view (*operatorName)(int, int),
+template <class Record, Parse<Record> parse, const OperatorCatalogue& table,
           std::vector<OperatorRow> (*operatorsOf)(const Record&)>
 std::string ModeOf(std::string_view text) {
-    const Parsed<Record> settings = parse(text);
-    if (!settings || (*settings).*mode != 0) {
+    const ReadFrom<Record> settings = parse(text);
+    const std::vector<OperatorRow> rows =
+        settings ? operatorsOf(*settings) : std::vector<OperatorRow>{};
+    if (rows.empty()) {
         return std::string(kReportModeItems[1]);
     }
-    const OperatorRowNames names{countryName, operatorName};
-    const std::vector<OperatorRow> rows = operatorsOf(*settings);
     std::string shown =
-        std::string(kReportModeItems[0]) + ", " + NameOperatorRows(std::span(rows).first(1), names);
+        std::string(kReportModeItems[0]) + ", " + NameOperatorRows(std::span(rows).first(1), table);
     if (rows.size() > 1) {
         shown += " (the values of " + std::to_string(rows.size()) +
-                 " operators: " + NameOperatorRows(rows, names) + ")";
+                 " operators: " + NameOperatorRows(rows, table) + ")";
     }
     return shown;
 }
@@ -183,7 +79,7 @@ std::vector<std::string> NoRecordProblems(std::string_view) {
 // The working-time windows that the Camera form refuses to write.
 std::vector<std::string> TimerWindowProblems(std::string_view text) {
     std::vector<std::string> problems;
-    const Parsed<CameraSettings> settings = ParseCameraSettingsText(text);
+    const ReadFrom<CameraSettings> settings = ParseCameraSettingsText(text);
     for (std::size_t i = 0; settings && i < settings->timers.size(); ++i) {
         const TimerWindow& w = settings->timers[i];
         if (!TimerWindowPasses(w)) {
@@ -206,37 +102,79 @@ const std::array<SettingsKind, 3> kKinds{{
     {"mms", kMmsDialog, kMmsSetFileName, kMmsScrambleKey, kMmsLines,
      &Refuse<MmsSettings, &ParseMmsSettingsText>, &NoRecordProblems,
      &WriteText<MmsSettings, &ParseMmsSettingsText, &WriteMmsSettingsFile>,
-     &Defaults<MmsSettings, &ComposeMmsSettingsText>, IDC_MMS_MODE_LABEL,
-     &ModeOf<MmsSettings, &ParseMmsSettingsText, &MmsSettings::mode, &MmsCountryName,
-             &MmsOperatorName, &MmsOperatorsWritingNetworkOf>},
+     &Defaults<MmsSettings, &ComposeMmsSettingsText>, kMmsChoiceLines[0].label,
+     &ModeOf<MmsSettings, &ParseMmsSettingsText, kMmsOperatorCatalogue,
+             &MmsOperatorsWritingNetworkOf>},
     {"smtp", kSmtpDialog, kSmtpSetFileName, kSmtpScrambleKey, kSmtpLines,
      &Refuse<SmtpSettings, &ParseSmtpSettingsText>, &NoRecordProblems,
      &WriteText<SmtpSettings, &ParseSmtpSettingsText, &WriteSmtpSettingsFile>,
-     &Defaults<SmtpSettings, &ComposeSmtpSettingsText>, IDC_SMTP_MODE_LABEL,
-     &ModeOf<SmtpSettings, &ParseSmtpSettingsText, &SmtpSettings::smtpMode, &GprsCountryName,
-             &GprsOperatorName, &GprsOperatorsWritingAccessPointOf>},
+     &Defaults<SmtpSettings, &ComposeSmtpSettingsText>, kSmtpChoiceLines[0].label,
+     &ModeOf<SmtpSettings, &ParseSmtpSettingsText, kGprsOperatorCatalogue,
+             &GprsOperatorsWritingAccessPointOf>},
 }};
 
-Parsed<std::string> ReadAsKind(std::string_view bytes, const SettingsKind& kind) {
+ReadFrom<std::string> ReadAsKind(std::string_view bytes, const SettingsKind& kind) {
     std::string text = UnscrambleSettingsText(bytes, kind.key);
-    if (const std::optional<std::string> reason = kind.refuse(text)) {
-        return Parsed<std::string>::Refused(*reason);
+    if (std::optional<ReadProblem> problem = kind.refuse(text)) {
+        return ReadFrom<std::string>::Refused(std::move(*problem));
     }
     return text;
 }
 
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+// Why a file cannot be read, in a terminal's words.
+std::string FileProblemWords(const ReadProblem& problem) {
+    if (problem.kind == ReadProblem::Kind::FileTooLong) {
+        return "it is longer than the " + std::to_string(kMaxSettingsTextLength) +
+               " bytes a settings file holds";
+    }
+    // A pipe named on the command line, /dev/stdin among them, is read by its other name.
+    return "it cannot be read: " + problem.reason.message() +
+           (problem.reason == FileProblem::NamedPipe ? " (- reads standard input)" : "");
 }
 
 }  // namespace
 
-std::size_t FormLine::ControlCount() const {
-    return static_cast<std::size_t>(
-        std::count_if(controls.begin(), controls.end(), [](int id) { return id != 0; }));
+std::string TextProblemWords(const ReadProblem& problem) {
+    using Kind = ReadProblem::Kind;
+    const std::string& key = problem.key;
+    const std::string found = QuotedBytes(problem.found);
+    switch (problem.kind) {
+        case Kind::Empty:
+            return "it is empty";
+        case Kind::TextTooLong:
+            return "the settings are " + std::to_string(problem.size) +
+                   " bytes long; a settings file holds at most " +
+                   std::to_string(kMaxSettingsTextLength);
+        case Kind::WrongKey:
+            return "expected key " + key + ", found " + found;
+        case Kind::EndOfText:
+            return "expected key " + key + ", found the end of the text";
+        case Kind::NoLineEnd:
+            return key + " has no line end: the text is cut short";
+        case Kind::NotPrintable:
+            return "the value of " + key + " holds a byte outside printable ASCII: " + found;
+        case Kind::NotANumber:
+            return "expected a number for " + key + ", found " + found;
+        case Kind::NumberOutOfRange:
+            return "the number for " + key + " is out of range, found " + found;
+        case Kind::WrongCharacters:
+            return "expected " + std::to_string(problem.size) + " characters for " + key +
+                   ", found " + found;
+        case Kind::WrongTimes:
+            return "expected " + TimesLayout(problem.size) + " for " + key + ", found " + found;
+        case Kind::MoreText:
+            return "expected the end of the text, found " + found;
+        case Kind::Unreadable:
+        case Kind::FileTooLong:
+            break;
+    }
+    return FileProblemWords(problem);
+}
+
+std::string TextProblemWordsWithLine(const ReadProblem& problem) {
+    const bool hasLine = problem.line > 0;
+    return (hasLine ? "line " + std::to_string(problem.line) + ": " : "") +
+           TextProblemWords(problem);
 }
 
 std::span<const SettingsKind> SettingsKinds() {
@@ -255,7 +193,7 @@ const SettingsKind* KindNamed(std::string_view name) {
 const SettingsKind* KindOfFile(const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
     for (const SettingsKind& kind : kKinds) {
-        if (SameLetters(name, kind.BareFileName())) {
+        if (SameAsciiLetters(name, kind.BareFileName())) {
             return &kind;
         }
     }
@@ -316,20 +254,22 @@ std::vector<Input> InputsOf(const std::string& operand, const SettingsKind* give
 }
 
 Parsed<std::string> ReadInput(const std::string& operand) {
-    Parsed<std::string> bytes = operand == kStandardInput ? ReadSettingsFileBytesFromStandardInput()
-                                                          : ReadSettingsFileBytes(operand);
-    // A pipe named on the command line, /dev/stdin among them, is read by its other name.
-    const std::string pipe = std::error_code(FileProblem::NamedPipe).message();
-    if (!bytes && bytes.Reason().ends_with(pipe)) {
-        return Parsed<std::string>::Refused(bytes.Reason() + " (- reads standard input)");
+    const ReadFrom<std::string> bytes = operand == kStandardInput
+                                            ? ReadSettingsFileBytesFromStandardInput()
+                                            : ReadSettingsFileBytes(operand);
+    if (!bytes) {
+        return Parsed<std::string>::Refused(FileProblemWords(bytes.Reason()));
     }
-    return bytes;
+    return *bytes;
 }
 
 Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& kind) {
-    const Parsed<std::string> text = ReadAsKind(bytes, kind);
-    if (text || bytes.empty()) {
-        return text;
+    const ReadFrom<std::string> text = ReadAsKind(bytes, kind);
+    if (text) {
+        return *text;
+    }
+    if (bytes.empty()) {
+        return Parsed<std::string>::Refused(TextProblemWords(text.Reason()));
     }
     // A file of another kind says which it is.
     std::string reason = "it is not a valid " + std::string(kind.BareFileName());
@@ -338,5 +278,5 @@ Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& k
             reason += " (it reads as " + std::string(other.BareFileName()) + ")";
         }
     }
-    return Parsed<std::string>::Refused(reason + ": " + text.Reason());
+    return Parsed<std::string>::Refused(reason + ": " + TextProblemWordsWithLine(text.Reason()));
 }

@@ -12,28 +12,11 @@
 #include <vector>
 
 #include "core/parsed.h"
+#include "core/read_problem.h"
 #include "core/scramble.h"
 #include "core/settings_file.h"
+#include "core/settings_lines.h"
 #include "res/dialog_template.h"
-
-// How one line of a settings file stands in its form.
-struct FormLine {
-    enum class Shape {
-        Position,    // the position of the current item of one list
-        Text,        // the text of one edit
-        Clock,       // the clock text, in the layout of the date order of the line `orderKey`
-        Times,       // two-digit numbers, each the item of one list
-        Characters,  // characters, each the item of one list
-    };
-    std::string_view key;
-    Shape shape;
-    int label;                      // the label that names the line in the form
-    std::array<int, 4> controls{};  // the lists or the edit the value comes from, 0 where unused
-    std::string_view suffix = {};   // after the label, where several lines share one
-    std::string_view orderKey = {};
-
-    std::size_t ControlCount() const;
-};
 
 struct SettingsKind {
     std::string_view name;  // as the command line names it: "camera", "mms" or "smtp"
@@ -42,7 +25,7 @@ struct SettingsKind {
     const ScrambleKey& key;
     std::span<const FormLine> lines;  // in file order
     // Why `text` is not a settings text of this kind; nothing when it is.
-    std::optional<std::string> (*refuse)(std::string_view text);
+    std::optional<ReadProblem> (*refuse)(std::string_view text);
     // What the form refuses in a text of this kind beyond single values, one problem a line.
     std::vector<std::string> (*recordProblems)(std::string_view text);
     // Writes a text of this kind into `folder`, as the form writes it, onto the device `card`.
@@ -93,3 +76,9 @@ Parsed<std::string> ReadInput(const std::string& operand);
 // The settings text of the file `bytes`, read as a file of `kind`, or why it is none; the reason
 // says first that it is no valid file of that kind, and which kind it reads as instead, if any.
 Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& kind);
+
+// Why a text is not the lines of its kind of file, in a terminal's words, without the number of
+// the line: "expected key SENL, found \"SENX\"".
+std::string TextProblemWords(const ReadProblem& problem);
+// The same with the number of the line where the problem has one: "line 7: expected key ...".
+std::string TextProblemWordsWithLine(const ReadProblem& problem);

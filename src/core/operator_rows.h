@@ -1,9 +1,14 @@
 #pragma once
 
-// Rows of an operator table, by list position, and how a message names them.
+// The operator tables of the report forms, seen from their records: rows by list position, how the
+// Country and Operator lists name them, and where a record's network values come from: "Auto"
+// takes them from the row of its operator, "Manual" from the record's texts.
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct OperatorRow {
     int country;
@@ -12,12 +17,111 @@ struct OperatorRow {
     bool operator==(const OperatorRow&) const = default;
 };
 
-// The names of an operator table's countries and operators, by list position.
-struct OperatorRowNames {
+// The lookups of an operator table by list position.
+struct OperatorCatalogue {
+    int countryCount;
     std::string_view (*countryName)(int country);
+    int (*operatorCount)(int country);
     std::string_view (*operatorName)(int country, int operatorIndex);
 };
 
 // The rows as the Country and Operator lists show them, one after another:
 // "Australia, Optus; Namibia, MTC".
-std::string NameOperatorRows(std::span<const OperatorRow> rows, const OperatorRowNames& names);
+std::string NameOperatorRows(std::span<const OperatorRow> rows, const OperatorCatalogue& table);
+
+// The text of a zero-padded field of a table row, up to its first zero byte and never past its
+// end.
+template <std::size_t N>
+constexpr std::string_view TableFieldText(const char (&field)[N]) {
+    std::size_t length = 0;
+    while (length < N && field[length] != '\0') {
+        ++length;
+    }
+    return {field, length};
+}
+
+// The network values of a report record: which of its fields choose the row and hold the texts,
+// and the values of each row.
+template <class Record, std::size_t N>
+struct OperatorNetwork {
+    // Whether the record takes its values from the table ("Auto").
+    bool (*fromTable)(const Record& record);
+    int Record::*mode;
+    int Record::*country;
+    int Record::*operatorIndex;
+    std::array<std::string Record::*, N> texts;
+    std::array<std::string_view, N> (*row)(int country, int operatorIndex);
+    const OperatorCatalogue& table;
+    // How many leading values the camera cannot send without.
+    std::size_t needed;
+    int autoMode;
+};
+
+// Whether the record is "Auto" at a row without the values the camera needs.
+template <class Record, std::size_t N>
+bool AutoLacksNetwork(const OperatorNetwork<Record, N>& network, const Record& record) {
+    if (!network.fromTable(record)) {
+        return false;
+    }
+    const auto row = network.row(record.*network.country, record.*network.operatorIndex);
+    for (std::size_t i = 0; i < network.needed; ++i) {
+        if (row[i].empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The record with the values it writes in its texts: in "Auto" those of its row.
+template <class Record, std::size_t N>
+Record WithNetworkWritten(const OperatorNetwork<Record, N>& network, Record record) {
+    if (network.fromTable(record)) {
+        const auto row = network.row(record.*network.country, record.*network.operatorIndex);
+        for (std::size_t i = 0; i < N; ++i) {
+            record.*network.texts[i] = row[i];
+        }
+    }
+    return record;
+}
+
+// Every row, in table order, whose "Auto" writes the values that `record` writes.
+template <class Record, std::size_t N>
+std::vector<OperatorRow> OperatorsWriting(const OperatorNetwork<Record, N>& network,
+                                          const Record& record) {
+    const Record written = WithNetworkWritten(network, record);
+    std::vector<OperatorRow> rows;
+    for (int country = 0; country < network.table.countryCount; ++country) {
+        for (int row = 0; row < network.table.operatorCount(country); ++row) {
+            Record candidate{};
+            candidate.*network.mode = network.autoMode;
+            candidate.*network.country = country;
+            candidate.*network.operatorIndex = row;
+            const auto values = network.row(country, row);
+            bool same = !AutoLacksNetwork(network, candidate);
+            for (std::size_t i = 0; same && i < N; ++i) {
+                same = written.*network.texts[i] == values[i];
+            }
+            if (same) {
+                rows.push_back({country, row});
+            }
+        }
+    }
+    return rows;
+}
+
+// Makes a "Manual" record read from a file "Auto" at the first row that "Auto" writes with its
+// values, its texts emptied; a record whose values no row has stays as it is.
+template <class Record, std::size_t N>
+Record TakeOperatorOfTheTable(const OperatorNetwork<Record, N>& network, Record record) {
+    const std::vector<OperatorRow> rows = OperatorsWriting(network, record);
+    if (rows.empty()) {
+        return record;
+    }
+    record.*network.mode = network.autoMode;
+    record.*network.country = rows.front().country;
+    record.*network.operatorIndex = rows.front().operatorIndex;
+    for (std::string Record::*text : network.texts) {
+        (record.*text).clear();
+    }
+    return record;
+}

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <iterator>
 
 #include "core/settings_text.h"
 
 namespace {
 
-// How many bytes of a line a message quotes before it cuts the rest short.
-constexpr std::size_t kQuotedBytes = 24;
 // The longest number read back: nine digits always fit an int.
 constexpr std::size_t kMaxNumberDigits = 9;
 
@@ -18,27 +15,8 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Bytes of a text as a message shows them: in quotes, printable ones as they are, the others as
-// \xNN, a long text cut short.
-std::string Quoted(std::string_view bytes) {
-    std::string quoted = "\"";
-    for (const char c : bytes.substr(0, kQuotedBytes)) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-        }
-        if (IsPrintableAscii(std::string_view(&c, 1))) {
-            quoted += c;
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(c));
-            quoted += escaped;
-        }
-    }
-    quoted += bytes.size() > kQuotedBytes ? "\"..." : "\"";
-    return quoted;
-}
+}  // namespace
 
-// The layout of `count` times: "hh:mm", or "hh:mm hh:mm" for two pairs.
 std::string TimesLayout(std::size_t count) {
     std::string layout;
     for (std::size_t i = 0; i < count; ++i) {
@@ -48,7 +26,10 @@ std::string TimesLayout(std::size_t count) {
     return layout;
 }
 
-}  // namespace
+std::size_t FormLine::ControlCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(controls.begin(), controls.end(), [](int id) { return id != 0; }));
+}
 
 SettingsTextWriter::SettingsTextWriter() {
     m_text.reserve(kSettingsTextCapacity);
@@ -62,8 +43,12 @@ void SettingsTextWriter::Text(std::string_view key, std::string& value) {
     m_text.append(key).append("=").append(value).append("\n");
 }
 
-void SettingsTextWriter::Characters(std::string_view key, std::span<char> value) {
-    m_text.append(key).append("=").append(value.begin(), value.end()).append("\n");
+void SettingsTextWriter::Characters(std::string_view key, std::span<char* const> value) {
+    m_text.append(key).append("=");
+    for (const char* character : value) {
+        m_text.push_back(*character);
+    }
+    m_text.append("\n");
 }
 
 void SettingsTextWriter::Times(std::string_view key, std::span<int* const> values) {
@@ -84,22 +69,16 @@ void SettingsTextWriter::Times(std::string_view key, std::span<int* const> value
 
 SettingsTextReader::SettingsTextReader(std::string_view text) : m_rest(text) {
     if (text.empty()) {
-        m_problem = "it is empty";
+        m_problem = ReadProblem{ReadProblem::Kind::Empty};
     } else if (text.size() > kMaxSettingsTextLength) {
-        m_problem = "the settings are " + std::to_string(text.size()) +
-                    " bytes long; a settings file holds at most " +
-                    std::to_string(kMaxSettingsTextLength);
+        m_problem = ReadProblem{ReadProblem::Kind::TextTooLong};
+        m_problem->size = text.size();
     }
 }
 
-void SettingsTextReader::Refuse(const std::string& what) {
-    m_problem = "line " + std::to_string(m_line) + ": " + what;
-}
-
-void SettingsTextReader::RefuseValue(std::string_view key, std::string_view expected,
-                                     std::string_view found) {
-    Refuse("expected " + std::string(expected) + " for " + std::string(key) + ", found " +
-           Quoted(found));
+void SettingsTextReader::Refuse(ReadProblem::Kind kind, std::string_view key,
+                                std::string_view found, std::size_t size) {
+    m_problem = ReadProblem{kind, {}, m_line, std::string(key), std::string(found), size};
 }
 
 std::optional<std::string_view> SettingsTextReader::Next(std::string_view key) {
@@ -108,7 +87,7 @@ std::optional<std::string_view> SettingsTextReader::Next(std::string_view key) {
     }
     ++m_line;
     if (m_rest.empty()) {
-        Refuse("expected key " + std::string(key) + ", found the end of the text");
+        Refuse(ReadProblem::Kind::EndOfText, key, {});
         return std::nullopt;
     }
     const std::size_t end = m_rest.find('\n');
@@ -117,17 +96,16 @@ std::optional<std::string_view> SettingsTextReader::Next(std::string_view key) {
 
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos || line.substr(0, equals) != key) {
-        Refuse("expected key " + std::string(key) + ", found " + Quoted(line.substr(0, equals)));
+        Refuse(ReadProblem::Kind::WrongKey, key, line.substr(0, equals));
         return std::nullopt;
     }
     if (end == std::string_view::npos) {
-        Refuse(std::string(key) + " has no line end: the text is cut short");
+        Refuse(ReadProblem::Kind::NoLineEnd, key, {});
         return std::nullopt;
     }
     const std::string_view value = line.substr(equals + 1);
     if (!IsPrintableAscii(value)) {
-        Refuse("the value of " + std::string(key) +
-               " holds a byte outside printable ASCII: " + Quoted(value));
+        Refuse(ReadProblem::Kind::NotPrintable, key, value);
         return std::nullopt;
     }
     return value;
@@ -141,11 +119,11 @@ void SettingsTextReader::Number(std::string_view key, int& value) {
     const bool plain = !text->empty() && std::all_of(text->begin(), text->end(), IsDigit) &&
                        (text->size() == 1 || text->front() != '0');
     if (!plain) {
-        RefuseValue(key, "a number", *text);
+        Refuse(ReadProblem::Kind::NotANumber, key, *text);
         return;
     }
     if (text->size() > kMaxNumberDigits) {
-        Refuse("the number for " + std::string(key) + " is out of range, found " + Quoted(*text));
+        Refuse(ReadProblem::Kind::NumberOutOfRange, key, *text);
         return;
     }
     value = std::stoi(std::string(*text));
@@ -157,16 +135,18 @@ void SettingsTextReader::Text(std::string_view key, std::string& value) {
     }
 }
 
-void SettingsTextReader::Characters(std::string_view key, std::span<char> value) {
+void SettingsTextReader::Characters(std::string_view key, std::span<char* const> value) {
     const std::optional<std::string_view> text = Next(key);
     if (!text) {
         return;
     }
     if (text->size() != value.size()) {
-        RefuseValue(key, std::to_string(value.size()) + " characters", *text);
+        Refuse(ReadProblem::Kind::WrongCharacters, key, *text, value.size());
         return;
     }
-    std::copy(text->begin(), text->end(), value.begin());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        *value[i] = (*text)[i];
+    }
 }
 
 void SettingsTextReader::Times(std::string_view key, std::span<int* const> values) {
@@ -180,7 +160,7 @@ void SettingsTextReader::Times(std::string_view key, std::span<int* const> value
                           return l == 'h' || l == 'm' ? IsDigit(c) : c == l;
                       });
     if (!fits) {
-        RefuseValue(key, layout, *text);
+        Refuse(ReadProblem::Kind::WrongTimes, key, *text, values.size());
         return;
     }
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -188,10 +168,13 @@ void SettingsTextReader::Times(std::string_view key, std::span<int* const> value
     }
 }
 
-std::optional<std::string> SettingsTextReader::Problem() const {
+std::optional<ReadProblem> SettingsTextReader::Problem() const {
     if (m_problem || m_rest.empty()) {
         return m_problem;
     }
-    return "line " + std::to_string(m_line + 1) + ": expected the end of the text, found " +
-           Quoted(m_rest.substr(0, m_rest.find('\n')));
+    return ReadProblem{ReadProblem::Kind::MoreText,
+                       {},
+                       m_line + 1,
+                       {},
+                       std::string(m_rest.substr(0, m_rest.find('\n')))};
 }

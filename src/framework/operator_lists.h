@@ -3,17 +3,9 @@
 // The Country and Operator lists of the report forms: the countries of an operator table in table
 // order, and the chosen country's operators in row order. Choosing another country refills the
 // operators and selects the first; list positions are table positions.
-#include <string_view>
+#include "core/operator_rows.h"
 
 class CDialog;
-
-// The lookups of an operator table by position.
-struct OperatorCatalogue {
-    int countryCount;
-    std::string_view (*countryName)(int country);
-    int (*operatorCount)(int country);
-    std::string_view (*operatorName)(int country, int operatorIndex);
-};
 
 // Fills both lists with the first country and its first operator selected, and refills the
 // operators whenever the country changes. The catalogue is a constant that outlives the dialog.

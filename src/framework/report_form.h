@@ -1,17 +1,18 @@
 #pragma once
 
 // What the MMS and Smtp Setup forms share beyond every setup form's folder and commands: a
-// settings record whose integers are list positions and whose texts are typed into edits, enable
-// rules for the mode and the daily report, and the Country and Operator lists of an operator
-// table. A report form is its layout, its record and these tables.
+// settings record bound to the form by its file's lines and by the mode, country and operator
+// that the form shows beside them, enable rules for the mode and the daily report, and the
+// Country and Operator lists of an operator table. A report form is its layout, its record and
+// these tables.
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/operator_rows.h"
-
-#include "core/parsed.h"
+#include "core/settings_file_reader.h"
 #include "framework/enable_rules.h"
+#include "framework/form_words.h"
 #include "framework/operator_lists.h"
 #include "framework/record_fields.h"
 #include "framework/settings_form.h"
@@ -21,24 +22,29 @@ class CReportForm : public CSettingsForm {
 public:
     struct Tables {
         Commands commands;
-        std::span<const PositionField<Record>> positions;
-        std::span<const TextField<Record>> texts;
+        // The file's lines, and the mode, the country and the operator the form shows beside them.
+        std::span<const SettingsLine<Record>> lines;
+        std::span<const SettingsLine<Record>, 3> choice;
         std::span<const EnableRule> rules;
-        int countryId;
-        int operatorId;
         const OperatorCatalogue& operators;
         // The settings file: its name with its leading separator, how it is written into a
         // folder and how it is read back.
         const std::string& fileName;
         SettingsFileOutcome (*write)(const Record& settings, const std::string& targetFolder,
                                      std::optional<FolderDevice> selectedDevice);
-        Parsed<Record> (*read)(const std::string& path);
+        ReadFrom<Record> (*read)(const std::string& path);
         // The operators whose "Auto" writes the network values that a record writes.
         std::vector<OperatorRow> (*operatorsOf)(const Record& settings);
+        // Why "Auto" writes nothing at an operator without the values the camera needs: %1 the
+        // operator, %2 its country.
+        const char* autoRefusal;
+
+        int CountryList() const { return choice[1].fields[0].control; }
+        int OperatorList() const { return choice[2].fields[0].control; }
     };
 
-    // Whether every identifier of the tables names a control of the right kind in `layout`; each
-    // form checks its tables so at compile time.
+    // Whether the commands and rules of the tables name controls of the right kind in `layout`;
+    // each form checks its tables so at compile time (its record checks its lines).
     static constexpr bool Fits(const res::DialogTemplate& layout, const Tables& tables) {
         using K = res::ControlKind;
         const auto has = [&](int id) {
@@ -51,13 +57,7 @@ public:
         };
         bool fits = layout.Has(tables.commands.select, K::PushButton) &&
                     layout.Has(tables.commands.folder, K::Edit) &&
-                    layout.Has(tables.commands.generate, K::PushButton) &&
-                    layout.Has(tables.countryId, K::DropDownList) &&
-                    layout.Has(tables.operatorId, K::DropDownList) &&
-                    layout.HasAll(tables.positions, K::DropDownList,
-                                  [](const PositionField<Record>& list) { return list.listId; }) &&
-                    layout.HasAll(tables.texts, K::Edit,
-                                  [](const TextField<Record>& text) { return text.editId; });
+                    layout.Has(tables.commands.generate, K::PushButton);
         for (const EnableRule& rule : tables.rules) {
             fits = fits && layout.Has(rule.switchId, K::DropDownList);
             for (const int id : rule.enabledWhenOn) {
@@ -73,8 +73,8 @@ public:
     // The settings record as the controls show them now.
     Record ReadSettings() const {
         Record settings;
-        ReadPositions<Record>(*this, m_tables.positions, settings);
-        ReadTexts<Record>(*this, m_tables.texts, settings);
+        ReadFields<Record>(*this, m_tables.lines, settings);
+        ReadFields<Record>(*this, m_tables.choice, settings);
         return settings;
     }
 
@@ -86,46 +86,67 @@ protected:
           m_tables(tables) {}
 
     void OnInitForm() override {
-        ConnectOperatorLists(*this, m_tables.countryId, m_tables.operatorId, m_tables.operators);
-        SelectPositions<Record>(*this, m_tables.positions, Record{});
+        ConnectOperatorLists(*this, m_tables.CountryList(), m_tables.OperatorList(),
+                             m_tables.operators);
+        ShowFields<Record>(*this, m_tables.lines, Record{});
+        ShowFields<Record>(*this, m_tables.choice, Record{});
         ConnectEnableRules(*this, m_tables.rules);
     }
     SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
                                               std::optional<FolderDevice> device) override {
         return m_tables.write(ReadSettings(), folder, device);
     }
-    std::optional<std::string> LoadSettingsFileFrom(const std::string& path) override {
-        const Parsed<Record> read = m_tables.read(path);
+    std::optional<QString> LoadSettingsFileFrom(const std::string& path) override {
+        const ReadFrom<Record> read = m_tables.read(path);
         if (!read) {
-            return read.Reason();
+            return ReadProblemWords(read.Reason(), std::string_view(m_tables.fileName).substr(1));
         }
-        // The country comes before its operators, so each is measured against the operators of
-        // the file's country, and a refusal leaves every list as it was.
-        if (std::optional<std::string> missing =
-                SelectOfferedPositions<Record>(*this, m_tables.positions, *read)) {
-            ApplyEnableRules(*this, m_tables.rules);
+        // The Operator list offers the operators of the file's country once that is chosen.
+        Record record = *read;
+        const int country = m_tables.choice[1].fields[0].number(record);
+        const int operatorIndex = m_tables.choice[2].fields[0].number(record);
+        std::optional<QString> missing = FieldsNotOffered<Record>(*this, m_tables.lines, record);
+        if (!missing) {
+            missing = FieldsNotOffered<Record>(*this, m_tables.choice.first(2), record);
+        }
+        if (!missing &&
+            (operatorIndex < 0 || operatorIndex >= m_tables.operators.operatorCount(country))) {
+            missing = NoSuchItem(Item(m_tables.OperatorList()), QString::number(operatorIndex));
+        }
+        if (missing) {
             return missing;
         }
-        ShowTexts<Record>(*this, m_tables.texts, *read);
+        ShowFields<Record>(*this, m_tables.lines, record);
+        ShowFields<Record>(*this, m_tables.choice, record);
         ApplyEnableRules(*this, m_tables.rules);
-        m_operatorsLoaded = m_tables.operatorsOf(*read);
+        m_operatorsLoaded = m_tables.operatorsOf(record);
         return std::nullopt;
     }
     // Which operator the network values of the file loaded are, where that is not plain.
-    std::string AboutWhatWasLoaded() const override {
-        const OperatorRowNames names{m_tables.operators.countryName,
-                                     m_tables.operators.operatorName};
+    QString AboutWhatWasLoaded() const override {
         if (m_operatorsLoaded.empty()) {
-            return "Its network values are those of no operator in the lists, so the form shows "
-                   "them in \"Manual\" mode.";
+            return QStringLiteral(
+                "Its network values are those of no operator in the lists, so the form shows "
+                "them in \"Manual\" mode.");
         }
         if (m_operatorsLoaded.size() == 1) {
             return {};
         }
-        return "Its network values are those of " + std::to_string(m_operatorsLoaded.size()) +
-               " operators (" + NameOperatorRows(m_operatorsLoaded, names) +
-               "): the form shows the first, " +
-               NameOperatorRows(std::span(m_operatorsLoaded).first(1), names) + ".";
+        return QStringLiteral(
+                   "Its network values are those of %1 operators (%2): the form shows "
+                   "the first, %3.")
+            .arg(QString::number(m_operatorsLoaded.size()),
+                 QString::fromLatin1(NameOperatorRows(m_operatorsLoaded, m_tables.operators)),
+                 QString::fromLatin1(
+                     NameOperatorRows(std::span(m_operatorsLoaded).first(1), m_tables.operators)));
+    }
+    QString WhyRefused() const override {
+        Record settings = ReadSettings();
+        const int country = m_tables.choice[1].fields[0].number(settings);
+        const int row = m_tables.choice[2].fields[0].number(settings);
+        return QString::fromLatin1(m_tables.autoRefusal)
+            .arg(QString::fromLatin1(m_tables.operators.operatorName(country, row)),
+                 QString::fromLatin1(m_tables.operators.countryName(country)));
     }
 
 private:

@@ -9,6 +9,7 @@
 
 #include "core/file_handle.h"
 #include "framework/command_table.h"
+#include "framework/form_words.h"
 #include "framework/platform.h"
 #include "framework/typed_text_check.h"
 #include "res/dialogs.h"
@@ -42,9 +43,9 @@ void CSettingsForm::OnSelect() {
     const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
     std::error_code error;
     if (std::filesystem::is_regular_file(NativePath(path), error) &&
-        AskYesNo(
-            QFile::decodeName(QByteArray::fromStdString(path)) +
-            QStringLiteral("\nThis folder holds settings already. Load them into the form?"))) {
+        AskYesNo(ShownPath(path) +
+                 QStringLiteral("\nThis folder holds settings already. Load them into the "
+                                "form?"))) {
         OnLoadFromCard();
     }
 }
@@ -62,13 +63,7 @@ void CSettingsForm::OnGenerate() {
     if (outcome.Written()) {
         UpdateData(false);
     }
-    std::string message = outcome.message;
-    // A file that could not be created is named by its path; the reason goes on the next line.
-    if (outcome.status == SettingsFileOutcome::Status::CannotOpen) {
-        message += '\n';
-        message += WhyNotCreated(FolderPath(), outcome.reason);
-    }
-    ShowMessage(QFile::decodeName(QByteArray::fromStdString(message)));
+    ShowMessage(OutcomeMessage(outcome, FolderPath(), WhyRefused()));
 }
 
 std::string CSettingsForm::FolderPath() const {
@@ -83,7 +78,7 @@ namespace {
 
 // Why there is no file at `path` to load from `folder`, in plain words; nothing when there is
 // something of that name, which reading then judges.
-std::optional<std::string> WhyNothingToLoad(const std::string& folder, const std::string& path) {
+std::optional<QString> WhyNothingToLoad(const std::string& folder, const std::string& path) {
     std::error_code error;
     if (std::filesystem::symlink_status(NativePath(path), error).type() !=
         std::filesystem::file_type::not_found) {
@@ -92,25 +87,27 @@ std::optional<std::string> WhyNothingToLoad(const std::string& folder, const std
     const std::filesystem::file_type type =
         std::filesystem::status(NativePath(folder), error).type();
     if (type == std::filesystem::file_type::not_found) {
-        return "There is no such folder: is the card in its slot, or was another folder meant?";
+        return QStringLiteral(
+            "There is no such folder: is the card in its slot, or was another folder meant?");
     }
     if (folder == kDefaultTargetFolder) {
-        return "This folder holds no such file: choose the card's folder with \"Select\" first.";
+        return QStringLiteral(
+            "This folder holds no such file: choose the card's folder with \"Select\" first.");
     }
-    return "This folder holds no such file: is it the card's folder?";
+    return QStringLiteral("This folder holds no such file: is it the card's folder?");
 }
 
 }  // namespace
 
 void CSettingsForm::OnLoadFromCard() {
     const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
-    const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    std::optional<std::string> reason = WhyNothingToLoad(FolderPath(), path);
+    const QString shownPath = ShownPath(path);
+    std::optional<QString> reason = WhyNothingToLoad(FolderPath(), path);
     if (!reason) {
         reason = LoadSettingsFileFrom(path);
     }
     if (reason) {
-        QString sentence = QString::fromStdString(*reason);
+        QString sentence = *reason;
         if (!sentence.isEmpty()) {
             sentence[0] = sentence[0].toUpper();
         }
@@ -121,9 +118,9 @@ void CSettingsForm::OnLoadFromCard() {
                     QStringLiteral("\nNothing in the form was changed."));
         return;
     }
-    const std::string about = AboutWhatWasLoaded();
+    const QString about = AboutWhatWasLoaded();
     ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath) +
-                (about.empty() ? QString() : u'\n' + QString::fromStdString(about)));
+                (about.isEmpty() ? QString() : u'\n' + about));
 }
 
 void CSettingsForm::OnSysCommand(int command) {

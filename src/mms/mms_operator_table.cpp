@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <iterator>
 
+#include "core/operator_rows.h"
+
 // Every value is the operator's published MMS setting: centre URL, access point, WAP gateway
 // and its port, user and password. Brands that run on another operator's network (O2 Payandgo,
 // Vodafone Prepay, Omnitel Ezio, Izi Mobil, Chess, Talkmore, otelo, ASDA Mobile, BT Mobile ...)
@@ -389,16 +391,6 @@ static_assert(CountsInRange());
 static_assert(CountsMatchNamedRows());
 static_assert(RowsInUse() == 114);
 
-// The text of a zero-padded field, up to its first NUL and never past its end.
-template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-    std::size_t length = 0;
-    while (length < N && field[length] != '\0') {
-        ++length;
-    }
-    return {field, length};
-}
-
 const MmsCountryEntry* Country(int country) {
     return country >= 0 && country < kMmsCountryCount ? &MmsOperatorTable[country] : nullptr;
 }
@@ -419,7 +411,7 @@ int MmsCountryCount() {
 
 std::string_view MmsCountryName(int country) {
     const MmsCountryEntry* entry = Country(country);
-    return entry != nullptr ? FieldText(entry->name) : std::string_view();
+    return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
 }
 
 int MmsOperatorCount(int country) {
@@ -429,7 +421,7 @@ int MmsOperatorCount(int country) {
 
 std::string_view MmsOperatorName(int country, int operatorIndex) {
     const MmsOperatorEntry* entry = Operator(country, operatorIndex);
-    return entry != nullptr ? FieldText(entry->name) : std::string_view();
+    return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
 }
 
 MmsNetworkValues MmsOperatorNetwork(int country, int operatorIndex) {
@@ -437,6 +429,7 @@ MmsNetworkValues MmsOperatorNetwork(int country, int operatorIndex) {
     if (entry == nullptr) {
         return {};
     }
-    return {FieldText(entry->url),  FieldText(entry->apn),     FieldText(entry->gateway),
-            FieldText(entry->port), FieldText(entry->account), FieldText(entry->password)};
+    return {TableFieldText(entry->url),     TableFieldText(entry->apn),
+            TableFieldText(entry->gateway), TableFieldText(entry->port),
+            TableFieldText(entry->account), TableFieldText(entry->password)};
 }

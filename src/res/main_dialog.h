@@ -20,7 +20,7 @@ inline constexpr std::array<std::string_view, 3> kModels{"CAMERA", "MMS-CAMERA",
 
 inline constexpr std::array<ControlTemplate, 8> kMainControls{{
     {kUnnamedId, ControlKind::GroupBox, "", 15, 14, 329, 68},
-    {IDC_MODEL_LABEL, ControlKind::Label, "Camera Model", 21, 25, 127, 16, {}, kNoFlags, IDC_MODEL},
+    LabelFor(IDC_MODEL_LABEL, "Camera Model", 21, 25, 127, 16, IDC_MODEL),
     {IDC_MODEL, ControlKind::DropDownList, "", 21, 53, 314, 68, ListItems{kModels}},
     {kUnnamedId, ControlKind::GroupBox, "", 15, 87, 329, 146},
     {IDC_CAMERA_SETUP, ControlKind::PushButton, "Camera Setup", 21, 98, 154, 58},

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/operator_rows.h"
+
 // The operators' published settings for their GPRS internet access. A text too long for its
 // field does not compile, since it would leave no room for the terminating zero.
 //
@@ -189,12 +191,6 @@ constexpr bool IsConsistent(const GprsCountryEntry& country) {
 static_assert(std::all_of(std::begin(GprsOperatorTable), std::end(GprsOperatorTable),
                           IsConsistent));
 
-// The text of a zero-padded field, up to its first zero byte.
-template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-    return {field, static_cast<std::size_t>(std::find(field, field + N, '\0') - field)};
-}
-
 const GprsCountryEntry* Country(int country) {
     return country >= 0 && country < kGprsCountryCount ? &GprsOperatorTable[country] : nullptr;
 }
@@ -210,7 +206,7 @@ const GprsOperatorEntry* Operator(int country, int operatorIndex) {
 
 std::string_view GprsCountryName(int country) {
     const GprsCountryEntry* entry = Country(country);
-    return entry != nullptr ? FieldText(entry->name) : std::string_view();
+    return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
 }
 
 int GprsOperatorCount(int country) {
@@ -220,7 +216,7 @@ int GprsOperatorCount(int country) {
 
 std::string_view GprsOperatorName(int country, int operatorIndex) {
     const GprsOperatorEntry* row = Operator(country, operatorIndex);
-    return row != nullptr ? FieldText(row->name) : std::string_view();
+    return row != nullptr ? TableFieldText(row->name) : std::string_view();
 }
 
 GprsAccessPoint GprsOperatorAccessPoint(int country, int operatorIndex) {
@@ -228,5 +224,5 @@ GprsAccessPoint GprsOperatorAccessPoint(int country, int operatorIndex) {
     if (row == nullptr) {
         return {};
     }
-    return {FieldText(row->apn), FieldText(row->account), FieldText(row->password)};
+    return {TableFieldText(row->apn), TableFieldText(row->account), TableFieldText(row->password)};
 }

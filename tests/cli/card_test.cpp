@@ -113,11 +113,12 @@ TEST_F(CardTest, WriteIntoFoldersOfWhichSomeCannotBeReached) {
               Path(QStringLiteral("two")), loop, Path(QStringLiteral("three"))});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_EQ(write.out.count(u'\n'), 2);
-    EXPECT_EQ(write.err,
-              QStringLiteral("trailcam-card: %1/MmsSet.dat: there is no such folder\n"
-                             "trailcam-card: %2/MmsSet.dat: the folder cannot be reached: Too "
-                             "many levels of symbolic links\n")
-                  .arg(Path(QStringLiteral("two")), loop));
+    EXPECT_EQ(
+        write.err,
+        QStringLiteral("trailcam-card: %1/MmsSet.dat: cannot create the file: No such folder\n"
+                       "trailcam-card: %2/MmsSet.dat: cannot create the file: Too many "
+                       "levels of symbolic links\n")
+            .arg(Path(QStringLiteral("two")), loop));
     MmsSettings expected;
     expected.mobiles[0] = "+4930123";
     for (const QString& folder :

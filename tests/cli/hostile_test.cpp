@@ -163,9 +163,8 @@ TEST(ConcurrentWriters, FiftyAtOnceEachTellTheTruthAndLeaveOneCompleteFile) {
                       path + QStringLiteral(": System configuration file has been generated.\n"));
             written.push_back(i);
         } else {
-            EXPECT_EQ(err, QStringLiteral("trailcam-card: %1: The file was written, but another "
-                                          "program has replaced it since: the folder now holds "
-                                          "that program's file.\n")
+            EXPECT_EQ(err, QStringLiteral("trailcam-card: %1: written, but another program has "
+                                          "replaced it since\n")
                                .arg(path))
                 << "writer " << i;
             ++replaced;

@@ -1,0 +1,240 @@
+#include "framework/form_words.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+#include "core/file_handle.h"
+#include "core/settings_lines.h"
+#include "core/settings_text.h"
+#include "framework/controls.h"
+
+namespace {
+
+using Status = SettingsFileOutcome::Status;
+
+bool IsFull(const std::error_code& reason) {
+#if defined(EDQUOT)
+    if (reason == std::error_code(EDQUOT, std::generic_category())) {
+        return true;
+    }
+#endif
+    return reason == std::errc::no_space_on_device;
+}
+
+bool IsDenied(const std::error_code& reason) {
+    return reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted;
+}
+
+// The system's own words for `reason`, its first letter made small or capital.
+QString SystemWords(const std::error_code& reason, bool capital) {
+    QString words = QString::fromLocal8Bit(reason.message());
+    if (!words.isEmpty()) {
+        words[0] = capital ? words[0].toUpper() : words[0].toLower();
+    }
+    return words + u'.';
+}
+
+const char* const kCardRemoved =
+    "The card was removed before the file was complete: put it back and press Generate again.";
+
+// Why the file could not be created.
+QString WhyNotCreated(const std::error_code& reason, const std::string& targetFolder) {
+    if (reason == FileProblem::NoSuchFolder) {
+        return QStringLiteral(
+            "There is no such folder: is the card in its slot, or was another folder meant?");
+    }
+    if (reason == FileProblem::NotAFolder) {
+        return QStringLiteral("It is not a folder: choose the card's folder with \"Select\".");
+    }
+    if (reason == std::errc::read_only_file_system) {
+        return QStringLiteral("The card is read-only: is its lock switch set?");
+    }
+    if (reason == std::errc::no_space_on_device) {
+        return QStringLiteral("The card is full.");
+    }
+    if (reason == std::errc::is_a_directory) {
+        return QStringLiteral("A folder of that name is in the way.");
+    }
+    if (reason == FileProblem::NotAFile) {
+        return QStringLiteral("Something that is no file is in the way.");
+    }
+    if (IsDenied(reason)) {
+        return targetFolder == kDefaultTargetFolder
+                   ? QStringLiteral(
+                         "This folder may not be written to: choose the card's folder "
+                         "with \"Select\" first.")
+                   : QStringLiteral(
+                         "The file there is read-only, or this folder may not be written to.");
+    }
+    return reason ? SystemWords(reason, true) : QStringLiteral("The file could not be created.");
+}
+
+// Why a file that had been created was not completed.
+QString WhyNotWritten(const std::error_code& reason) {
+    if (reason == FileProblem::CardRemoved) {
+        return QString::fromLatin1(kCardRemoved);
+    }
+    QString why = SystemWords(reason, false);
+    if (IsFull(reason)) {
+        why = QStringLiteral("the card is full. Make room on it, or use another card.");
+    } else if (reason == std::errc::file_too_large) {
+        why = QStringLiteral("the system lets this program write no file that large.");
+    } else if (reason == std::errc::io_error) {
+        why = QStringLiteral(
+            "the card did not take it, as a loose or failing card does. Put it "
+            "back firmly and press Generate again, or use another card.");
+    } else if (reason == std::errc::read_only_file_system) {
+        why = QStringLiteral(
+            "the card turned read-only while it was written, as a failing card "
+            "does. Use another card, or check this one on a computer.");
+    } else if (reason == std::errc::filename_too_long) {
+        why = QStringLiteral(
+            "the folder's path is too long. Choose a folder nearer the top of the card.");
+    } else if (IsDenied(reason)) {
+        why = QStringLiteral("the file there belongs to another user and may not be replaced.");
+    }
+    return QStringLiteral("The file could not be written: ") + why;
+}
+
+// Why a file that has its name on the card could not be checked.
+QString WhyNotChecked(const std::error_code& reason) {
+    if (reason == FileProblem::CardRemoved) {
+        return QString::fromLatin1(kCardRemoved);
+    }
+    if (reason == FileProblem::ReadsBackDifferently) {
+        return QStringLiteral(
+            "The file was written but reads back differently, as a failing card "
+            "does: press Generate again, or use another card.");
+    }
+    QString why = SystemWords(reason, false);
+    if (IsDenied(reason)) {
+        why = QStringLiteral("this program may not read it back from that folder.");
+    } else if (reason == std::errc::io_error) {
+        why = QStringLiteral(
+            "the card did not answer, as a loose or failing card does. Put it "
+            "back firmly and press Generate again.");
+    }
+    return QStringLiteral("The file was written but could not be checked: ") + why;
+}
+
+QString Quoted(const std::string& bytes) {
+    return QString::fromLatin1(QuotedBytes(bytes));
+}
+
+// Why a text is not the lines of its kind of file.
+QString TextProblemWords(const ReadProblem& problem) {
+    using Kind = ReadProblem::Kind;
+    const QString key = QString::fromLatin1(problem.key);
+    QString words;
+    switch (problem.kind) {
+        case Kind::Empty:
+            return QStringLiteral("it is empty");
+        case Kind::TextTooLong:
+            return QStringLiteral(
+                       "the settings are %1 bytes long; a settings file holds at most %2")
+                .arg(problem.size)
+                .arg(kMaxSettingsTextLength);
+        case Kind::WrongKey:
+            words = QStringLiteral("expected key %1, found %2").arg(key, Quoted(problem.found));
+            break;
+        case Kind::EndOfText:
+            words = QStringLiteral("expected key %1, found the end of the text").arg(key);
+            break;
+        case Kind::NoLineEnd:
+            words = QStringLiteral("%1 has no line end: the text is cut short").arg(key);
+            break;
+        case Kind::NotPrintable:
+            words = QStringLiteral("the value of %1 holds a byte outside printable ASCII: %2")
+                        .arg(key, Quoted(problem.found));
+            break;
+        case Kind::NotANumber:
+            words = QStringLiteral("expected a number for %1, found %2")
+                        .arg(key, Quoted(problem.found));
+            break;
+        case Kind::NumberOutOfRange:
+            words = QStringLiteral("the number for %1 is out of range, found %2")
+                        .arg(key, Quoted(problem.found));
+            break;
+        case Kind::WrongCharacters:
+            words = QStringLiteral("expected %1 characters for %2, found %3")
+                        .arg(problem.size)
+                        .arg(key, Quoted(problem.found));
+            break;
+        case Kind::WrongTimes:
+            words = QStringLiteral("expected %1 for %2, found %3")
+                        .arg(QString::fromLatin1(TimesLayout(problem.size)), key,
+                             Quoted(problem.found));
+            break;
+        case Kind::MoreText:
+            words =
+                QStringLiteral("expected the end of the text, found %1").arg(Quoted(problem.found));
+            break;
+        case Kind::Unreadable:
+        case Kind::FileTooLong:
+            break;
+    }
+    return QStringLiteral("line %1: ").arg(problem.line) + words;
+}
+
+}  // namespace
+
+QString ShownPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+QString OutcomeMessage(const SettingsFileOutcome& outcome, const std::string& targetFolder,
+                       const QString& refusal) {
+    const QString path = ShownPath(outcome.path) + u'\n';
+    switch (outcome.status) {
+        case Status::Written:
+            return QStringLiteral("System configuration file has been generated.");
+        case Status::Refused:
+            if (outcome.reason != FileProblem::TooLong) {
+                return refusal;
+            }
+            return QStringLiteral(
+                       "The settings are too long for the camera: %1 bytes, at most %2 "
+                       "fit.\nNothing was written.")
+                .arg(outcome.length)
+                .arg(kMaxSettingsTextLength);
+        case Status::CardGone:
+            if (outcome.reason == FileProblem::NoCardMounted) {
+                return path + QStringLiteral("No card is mounted at %1: nothing was written.")
+                                  .arg(ShownPath(targetFolder));
+            }
+            return path +
+                   QStringLiteral("The selected card is no longer there: nothing was written.");
+        case Status::CannotOpen:
+            return path + WhyNotCreated(outcome.reason, targetFolder);
+        case Status::Failed:
+            return path + WhyNotWritten(outcome.reason);
+        case Status::WrittenUnchecked:
+            return path + WhyNotChecked(outcome.reason);
+        case Status::Replaced:
+            return path + QStringLiteral(
+                              "The file was written, but another program has replaced "
+                              "it since: the folder now holds that program's file.");
+    }
+    return path;
+}
+
+QString ReadProblemWords(const ReadProblem& problem, std::string_view fileName) {
+    if (problem.kind == ReadProblem::Kind::Unreadable) {
+        return QStringLiteral("it cannot be read: ") +
+               QString::fromLocal8Bit(problem.reason.message());
+    }
+    if (problem.kind == ReadProblem::Kind::FileTooLong) {
+        return QStringLiteral("it is longer than the %1 bytes a settings file holds")
+            .arg(kMaxSettingsTextLength);
+    }
+    return QStringLiteral("it is not a valid %1: ")
+               .arg(QString::fromLatin1(fileName.data(), static_cast<qsizetype>(fileName.size()))) +
+           TextProblemWords(problem);
+}
+
+QString NoSuchItem(const QWidget* list, const QString& item) {
+    return QStringLiteral(
+               "it holds a value that the form does not offer: the list \"%1\" has no item %2")
+        .arg(ControlName(list), item);
+}

@@ -7,6 +7,7 @@
 
 #include "cli/card_command.h"
 #include "cli/form_lines.h"
+#include "core/settings_text.h"
 
 namespace {
 
@@ -52,30 +53,6 @@ Parsed<SettingsFile> ReadAnySettingsFile(const Input& input) {
                          "reads as none of them");
 }
 
-// The length of the UTF-8 sequence at the start of `text`, or 0 where it is none: cut short, too
-// long for its code point, a surrogate or beyond U+10FFFF.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0xC2   ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length == 0 || text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    const unsigned char second = byte(1);
-    const bool fits = (lead != 0xE0 || second >= 0xA0) && (lead != 0xED || second < 0xA0) &&
-                      (lead != 0xF0 || second >= 0x90) && (lead != 0xF4 || second < 0x90);
-    return fits ? length : 0;
-}
-
 // A text as a JSON string. Valid UTF-8 stays as it is; each byte that is not part of a valid
 // UTF-8 sequence, as a file name on a card may hold, becomes U+FFFD, so the output is always
 // valid JSON.
@@ -91,8 +68,6 @@ std::string Json(std::string_view text) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
             json += escaped;
-        } else if (c < 0x80) {
-            json += static_cast<char>(c);
         } else if ((taken = Utf8SequenceLength(text)) != 0) {
             json += text.substr(0, taken);
         } else {

@@ -75,56 +75,44 @@ std::string AllowedPositions(const res::ListItems& items) {
     return allowed;
 }
 
-// Whether the value is one the form offers; `allowed` then says which are.
+// Whether the lists offer the value of `line`; for a clock, whether it has the layout of the
+// date order that `lines` give, which `allowed` then says.
 bool Offered(const SettingsKind& kind, const FormLine& line, const std::string& value,
              std::span<const TextLine> lines, std::string& allowed) {
-    const auto items = [&](std::size_t i) -> const res::ListItems& {
-        return ControlOf(kind.form, line.controls[i]).items;
+    const auto offers = [&](std::size_t i, const std::string& item) {
+        return ItemIndex(ControlOf(kind.form, line.controls[i]).items, item).has_value();
     };
     switch (line.shape) {
         case Shape::Text:
             return true;
-        case Shape::Position: {
-            allowed = AllowedPositions(items(0));
-            return std::stoul(value) < items(0).Count();
-        }
+        case Shape::Position:
+            return std::stoul(value) < ControlOf(kind.form, line.controls[0]).items.Count();
         case Shape::Clock: {
-            const std::size_t orderLine = OrderLineOf(kind, line);
-            if (orderLine >= lines.size()) {
-                return true;
-            }
-            const TextLine* order = &lines[orderLine];
-            const std::size_t dateOrder = std::stoul(order->value);
+            const TextLine& order = lines[OrderLineOf(kind, line)];
+            const std::size_t dateOrder = std::stoul(order.value);
             if (dateOrder >= kClockLayouts.size()) {
                 return true;  // the date order is wrong itself, and says so
             }
             allowed = "a date and time as " + std::string(kClockLayouts[dateOrder]) +
-                      ", the layout of " + order->key + "=" + order->value;
+                      ", the layout of " + order.key + "=" + order.value;
             return IsClockText(static_cast<int>(dateOrder), value);
         }
         case Shape::Times: {
             const std::vector<std::string> numbers = TimeNumbers(value);
-            bool offered = true;
             for (std::size_t i = 0; i < numbers.size(); ++i) {
-                const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
-                allowed += (i == 0 ? "" : ", ") + std::string(unit) + (unit.empty() ? "" : " ") +
-                           TwoDigits(items(i).Text(0)) + " to " +
-                           TwoDigits(items(i).Text(items(i).Count() - 1));
-                offered = offered && ItemIndex(items(i), numbers[i]).has_value();
+                if (!offers(i, numbers[i])) {
+                    return false;
+                }
             }
-            return offered;
+            return true;
         }
-        case Shape::Characters: {
-            allowed = std::to_string(value.size()) + " characters, each one of ";
-            bool offered = true;
+        case Shape::Characters:
             for (std::size_t i = 0; i < value.size(); ++i) {
-                offered = offered && ItemIndex(items(i), value.substr(i, 1)).has_value();
+                if (!offers(i, value.substr(i, 1))) {
+                    return false;
+                }
             }
-            for (std::size_t i = 0; i < items(0).Count(); ++i) {
-                allowed += items(0).Text(i);
-            }
-            return offered;
-        }
+            return true;
     }
     return true;
 }
@@ -236,12 +224,11 @@ std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
             std::string allowed;
             for (std::size_t i = 0; i < line.ControlCount(); ++i) {
                 const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
-                allowed += (i == 0 ? "" : ", ") + std::string(unit) + (unit.empty() ? "" : " ") +
+                allowed += std::string(unit) + (unit.empty() ? "" : " ") +
                            TwoDigits(items(i).Text(0)) + " to " +
-                           TwoDigits(items(i).Text(items(i).Count() - 1));
+                           TwoDigits(items(i).Text(items(i).Count() - 1)) + ", ";
             }
-            return std::string(line.ControlCount() == 2 ? "as 00:00" : "as 00:00 00:00") + ": " +
-                   allowed;
+            return allowed + "as " + TimesLayout(line.ControlCount());
         }
         case Shape::Characters: {
             std::string allowed = std::to_string(line.ControlCount()) + " characters, each one of ";
@@ -275,7 +262,7 @@ std::vector<std::string> ValueProblems(const SettingsKind& kind, std::span<const
         std::string allowed;
         if (!Offered(kind, kind.lines[i], lines[i].value, lines, allowed)) {
             problems.push_back(lines[i].key + "=" + lines[i].value + ": allowed values are " +
-                               allowed);
+                               (allowed.empty() ? OfferedValues(kind, kind.lines[i]) : allowed));
         }
     }
     return problems;

@@ -31,7 +31,5 @@ struct ReadProblem {
     std::string found = {};
     std::size_t size = 0;
 
-    // Whether the problem lies in the text rather than in reading the file.
-    bool InTheText() const { return kind != Kind::Unreadable && kind != Kind::FileTooLong; }
     bool operator==(const ReadProblem&) const = default;
 };

@@ -55,7 +55,7 @@ void CDialog::Create() {
     DoDataExchange(false);  // the text fields into their edits
     OnInitDialog();         // the dialog's own initialisation
     if (m_texts == Texts::Localised) {
-        ApplyLocalisedTexts(*this, m_layout.id);
+        ApplyLocalisedTexts(*this, m_controls, m_layout.controls, m_layout.id);
     }
     FitLabelsToTheirTexts();
 }
@@ -143,7 +143,10 @@ void CDialog::InstallWorkingWindowBehaviour() {
     AccessibleWorkingWindow::Install(CDialog::staticMetaObject.className());
     m_systemMenu = new WindowMenu(*this);
     connect(m_systemMenu, &WindowMenu::Command, this, &CDialog::OnSysCommand);
-    new KeyFilter(*this);
+    auto* keys = new KeyFilter(*this);
+    connect(keys, &KeyFilter::MenuAsked, this,
+            [this] { ShowSystemMenu(m_client->mapToGlobal(QPoint(0, 0))); });
+    connect(keys, &KeyFilter::CloseAsked, this, [this] { OnSysCommand(SC_CLOSE); });
 }
 
 int CDialog::DoModal() {

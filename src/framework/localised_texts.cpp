@@ -9,11 +9,9 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "core/profile.h"
 #include "framework/controls.h"
-#include "framework/dialog.h"
 
 namespace {
 
@@ -76,18 +74,18 @@ void SetLocalisationFile(const QString& path) {
     g_localisationFile = std::filesystem::path(path.toStdU16String());
 }
 
-void ApplyLocalisedTexts(CDialog& dialog, int dialogId) {
+void ApplyLocalisedTexts(QWidget& window, std::span<QWidget* const> controls,
+                         std::span<const res::ControlTemplate> layout, int dialogId) {
     if (g_localisationFile.empty()) {
         return;
     }
     // Read once for the whole window, so the file is taken as it is at this moment.
     const Profile texts = Profile::Read(g_localisationFile);
     const std::string prefix = "IDD" + std::to_string(dialogId) + "_";
-    ApplyText(texts, &dialog, prefix + "Title");
-    const std::vector<QWidget*>& controls = dialog.Controls();
+    ApplyText(texts, &window, prefix + "Title");
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (!IsPicture(controls[i])) {
-            ApplyText(texts, controls[i], prefix + std::to_string(dialog.Layout().controls[i].id));
+            ApplyText(texts, controls[i], prefix + std::to_string(layout[i].id));
         }
     }
 }

@@ -3,7 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-class CDialog;
+#include <span>
+
+#include "res/dialog_template.h"
+
+class QWidget;
 
 // Dialog texts in the user's language. The About box and the MMS and Smtp forms take their title
 // and control texts from the section [String] of a localisation file when it gives them:
@@ -30,8 +34,10 @@ QString FindLocalisationFile();
 // changes its texts. The program sets it once at start-up.
 void SetLocalisationFile(const QString& path);
 
-// Replaces the title of `dialog` and the texts of its controls, in template order, by the texts
-// that the localisation file gives for dialog number `dialogId`. A value that is missing or empty
-// changes nothing. An edit takes the value as if it had been typed; a drop-down list selects the
-// item with exactly that text, if it has one; a picture keeps its picture.
-void ApplyLocalisedTexts(CDialog& dialog, int dialogId);
+// Replaces the title of `window` and the texts of its `controls`, made from the templates
+// `layout` in the same order, by the texts that the localisation file gives for dialog number
+// `dialogId`. A value that is missing or empty changes nothing. An edit takes the value as if it
+// had been typed; a drop-down list selects the item with exactly that text, if it has one; a
+// picture keeps its picture.
+void ApplyLocalisedTexts(QWidget& window, std::span<QWidget* const> controls,
+                         std::span<const res::ControlTemplate> layout, int dialogId);

@@ -13,16 +13,13 @@
 #include "core/settings_lines.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "framework/form_words.h"
 
 // A text of the window on its way into a settings record. Texts go into a record only after the
 // typed-text check, so they are plain ASCII.
 inline std::string SettingsText(const QString& text) {
     return text.toLatin1().toStdString();
 }
-
-// Why a value of a settings file cannot be shown: `list`, named as a screen reader names it, has
-// no item `item`.
-QString NoSuchItem(const QWidget* list, const QString& item);
 
 // The item of `list` that shows `field` of `record` in a line of `shape`; -1 for none.
 template <class Record>

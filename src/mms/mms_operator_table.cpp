@@ -405,10 +405,6 @@ const MmsOperatorEntry* Operator(int country, int operatorIndex) {
 
 }  // namespace
 
-int MmsCountryCount() {
-    return kMmsCountryCount;
-}
-
 std::string_view MmsCountryName(int country) {
     const MmsCountryEntry* entry = Country(country);
     return entry != nullptr ? TableFieldText(entry->name) : std::string_view();

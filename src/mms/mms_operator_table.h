@@ -48,7 +48,6 @@ struct MmsNetworkValues {
 
 // Lookups by list position. A position outside the table, or at or beyond the country's operator
 // count, gives an empty name, a count of 0 and empty network values.
-int MmsCountryCount();
 std::string_view MmsCountryName(int country);
 int MmsOperatorCount(int country);
 std::string_view MmsOperatorName(int country, int operatorIndex);

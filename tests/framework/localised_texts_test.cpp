@@ -74,7 +74,7 @@ QStringList Texts(const CDialog& dialog) {
 QStringList TextsAfter(const QByteArray& ini, const res::DialogTemplate& layout) {
     const ScopedLocalisationFile file(ini);
     FieldDialog dialog(layout);
-    ApplyLocalisedTexts(dialog, layout.id);
+    ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, layout.id);
     return Texts(dialog);
 }
 
@@ -105,10 +105,10 @@ TEST(ApplyLocalisedTexts, WithoutAFileOrItsSectionEveryTextStays) {
     {
         FieldDialog dialog;
         SetLocalisationFile(QString());
-        ApplyLocalisedTexts(dialog, kTestDialogId);
+        ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, kTestDialogId);
         EXPECT_EQ(Texts(dialog), resource);
         SetLocalisationFile(QDir::temp().filePath(QStringLiteral("no-such-folder/none.ini")));
-        ApplyLocalisedTexts(dialog, kTestDialogId);
+        ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, kTestDialogId);
         EXPECT_EQ(Texts(dialog), resource);
         SetLocalisationFile(QString());
     }
@@ -142,7 +142,7 @@ TEST(ApplyLocalisedTexts, EveryKindOfControlTakesItsText) {
         "\n"
         "IDD910_-1=Rahmen\n");
     FieldDialog dialog;
-    ApplyLocalisedTexts(dialog, kTestDialogId);
+    ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, kTestDialogId);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Test"));
     const std::vector<QWidget*>& controls = dialog.Controls();
@@ -207,7 +207,7 @@ TEST(ApplyLocalisedTexts, MinusOneNamesTheFourUnnamedFramesOfTheSmtpForm) {
     const res::DialogTemplate& smtp = res::kSmtpDialog;
     const ScopedLocalisationFile file("[String]\nIDD106_-1=Rahmen\nIDD106_1164=/media/karte\n");
     FieldDialog dialog(smtp);
-    ApplyLocalisedTexts(dialog, res::IDD_SMTP);
+    ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, res::IDD_SMTP);
     int renamed = 0;
     for (QWidget* control : dialog.Controls()) {
         if (auto* frame = qobject_cast<QGroupBox*>(control)) {

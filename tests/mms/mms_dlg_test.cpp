@@ -209,7 +209,7 @@ namespace {
 // as that one, a row without values as "Manual", and either way writes the same bytes again.
 TEST(MmsDlgLoad, EveryAutoFileOfEveryOperatorLoadsIntoAFreshFormAndGeneratesTheSameBytes) {
     const int pairs = ExpectEveryAutoFileLoadsAndGeneratesTheSameBytes<CMmsDlg>(
-        MmsCountryCount(), &MmsOperatorCount,
+        kMmsCountryCount, &MmsOperatorCount,
         [](int country, int row) {
             MmsSettings settings;
             settings.countryIndex = country;

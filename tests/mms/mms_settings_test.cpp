@@ -111,7 +111,7 @@ TEST(ParseMmsSettingsText, ReadsBackTypedTextsAndEveryListPosition) {
 }
 
 TEST(ParseMmsSettingsText, NetworkValuesOfAnOperatorReadAsAutoAtItsFirstRow) {
-    for (int country = 0; country < MmsCountryCount(); ++country) {
+    for (int country = 0; country < kMmsCountryCount; ++country) {
         for (int row = 0; row < MmsOperatorCount(country); ++row) {
             MmsSettings settings;
             settings.countryIndex = country;

@@ -35,34 +35,34 @@ SettingsTextWriter::SettingsTextWriter() {
     m_text.reserve(kSettingsTextCapacity);
 }
 
-void SettingsTextWriter::Number(std::string_view key, int& value) {
-    m_text.append(key).append("=").append(std::to_string(value)).append("\n");
-}
-
-void SettingsTextWriter::Text(std::string_view key, std::string& value) {
-    m_text.append(key).append("=").append(value).append("\n");
-}
-
-void SettingsTextWriter::Characters(std::string_view key, std::span<char* const> value) {
-    m_text.append(key).append("=");
-    for (const char* character : value) {
-        m_text.push_back(*character);
-    }
-    m_text.append("\n");
-}
-
-void SettingsTextWriter::Times(std::string_view key, std::span<int* const> values) {
-    m_text.append(key).append("=");
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        m_text.append(i == 0 ? "" : i % 2 == 1 ? ":" : " ");
-        // Two digits at least, as "%02d" gives them: 7 is "07", -7 stays "-7".
-        const int value = *values[i];
-        if (value >= 0 && value < 10) {
-            m_text.push_back('0');
-        }
-        char number[16];
-        const auto written = std::to_chars(std::begin(number), std::end(number), value);
-        m_text.append(number, written.ptr);
+void SettingsTextWriter::Line(const LineValue& line) {
+    m_text.append(line.key).append("=");
+    switch (line.shape) {
+        case LineShape::Position:
+            m_text.append(std::to_string(*line.numbers[0]));
+            break;
+        case LineShape::Text:
+        case LineShape::Clock:
+            m_text.append(*line.text);
+            break;
+        case LineShape::Characters:
+            for (const char* character : line.characters) {
+                m_text.push_back(*character);
+            }
+            break;
+        case LineShape::Times:
+            for (std::size_t i = 0; i < line.numbers.size(); ++i) {
+                m_text.append(i == 0 ? "" : i % 2 == 1 ? ":" : " ");
+                // Two digits at least, as "%02d" gives them: 7 is "07", -7 stays "-7".
+                const int value = *line.numbers[i];
+                if (value >= 0 && value < 10) {
+                    m_text.push_back('0');
+                }
+                char number[16];
+                const auto written = std::to_chars(std::begin(number), std::end(number), value);
+                m_text.append(number, written.ptr);
+            }
+            break;
     }
     m_text.append("\n");
 }
@@ -111,60 +111,52 @@ std::optional<std::string_view> SettingsTextReader::Next(std::string_view key) {
     return value;
 }
 
-void SettingsTextReader::Number(std::string_view key, int& value) {
-    const std::optional<std::string_view> text = Next(key);
+void SettingsTextReader::Line(const LineValue& line) {
+    const std::optional<std::string_view> text = Next(line.key);
     if (!text) {
         return;
     }
-    const bool plain = !text->empty() && std::all_of(text->begin(), text->end(), IsDigit) &&
-                       (text->size() == 1 || text->front() != '0');
-    if (!plain) {
-        Refuse(ReadProblem::Kind::NotANumber, key, *text);
-        return;
-    }
-    if (text->size() > kMaxNumberDigits) {
-        Refuse(ReadProblem::Kind::NumberOutOfRange, key, *text);
-        return;
-    }
-    value = std::stoi(std::string(*text));
-}
-
-void SettingsTextReader::Text(std::string_view key, std::string& value) {
-    if (const std::optional<std::string_view> text = Next(key)) {
-        value = *text;
-    }
-}
-
-void SettingsTextReader::Characters(std::string_view key, std::span<char* const> value) {
-    const std::optional<std::string_view> text = Next(key);
-    if (!text) {
-        return;
-    }
-    if (text->size() != value.size()) {
-        Refuse(ReadProblem::Kind::WrongCharacters, key, *text, value.size());
-        return;
-    }
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        *value[i] = (*text)[i];
-    }
-}
-
-void SettingsTextReader::Times(std::string_view key, std::span<int* const> values) {
-    const std::optional<std::string_view> text = Next(key);
-    if (!text) {
-        return;
-    }
-    const std::string layout = TimesLayout(values.size());
-    const bool fits = text->size() == layout.size() &&
-                      std::equal(text->begin(), text->end(), layout.begin(), [](char c, char l) {
-                          return l == 'h' || l == 'm' ? IsDigit(c) : c == l;
-                      });
-    if (!fits) {
-        Refuse(ReadProblem::Kind::WrongTimes, key, *text, values.size());
-        return;
-    }
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        *values[i] = ((*text)[i * 3] - '0') * 10 + ((*text)[i * 3 + 1] - '0');
+    using Kind = ReadProblem::Kind;
+    switch (line.shape) {
+        case LineShape::Position: {
+            const bool plain = !text->empty() && std::all_of(text->begin(), text->end(), IsDigit) &&
+                               (text->size() == 1 || text->front() != '0');
+            if (!plain || text->size() > kMaxNumberDigits) {
+                Refuse(plain ? Kind::NumberOutOfRange : Kind::NotANumber, line.key, *text);
+                return;
+            }
+            *line.numbers[0] = std::stoi(std::string(*text));
+            return;
+        }
+        case LineShape::Text:
+        case LineShape::Clock:
+            *line.text = *text;
+            return;
+        case LineShape::Characters:
+            if (text->size() != line.characters.size()) {
+                Refuse(Kind::WrongCharacters, line.key, *text, line.characters.size());
+                return;
+            }
+            for (std::size_t i = 0; i < text->size(); ++i) {
+                *line.characters[i] = (*text)[i];
+            }
+            return;
+        case LineShape::Times: {
+            const std::string layout = TimesLayout(line.numbers.size());
+            const bool fits =
+                text->size() == layout.size() &&
+                std::equal(text->begin(), text->end(), layout.begin(), [](char c, char l) {
+                    return l == 'h' || l == 'm' ? IsDigit(c) : c == l;
+                });
+            if (!fits) {
+                Refuse(Kind::WrongTimes, line.key, *text, line.numbers.size());
+                return;
+            }
+            for (std::size_t i = 0; i < line.numbers.size(); ++i) {
+                *line.numbers[i] = ((*text)[i * 3] - '0') * 10 + ((*text)[i * 3 + 1] - '0');
+            }
+            return;
+        }
     }
 }
 

@@ -132,47 +132,35 @@ constexpr std::array<FormLine, N> FormLinesOf(const std::array<SettingsLine<Reco
 // How `count` times are laid out: "hh:mm", or "hh:mm hh:mm" for two pairs.
 std::string TimesLayout(std::size_t count);
 
-// One line after another: a key, "=", the value as its shape writes it, a line feed.
-class SettingsLines {
-public:
-    virtual ~SettingsLines() = default;
-
-    virtual void Number(std::string_view key, int& value) = 0;
-    virtual void Text(std::string_view key, std::string& value) = 0;
-    virtual void Characters(std::string_view key, std::span<char* const> value) = 0;
-    // Pairs written as hh:mm, pairs apart by a blank ("%02d:%02d %02d:%02d").
-    virtual void Times(std::string_view key, std::span<int* const> values) = 0;
+// One line of a record, whatever the record: its key and shape, and where its values are.
+struct LineValue {
+    std::string_view key;
+    LineShape shape;
+    std::span<int* const> numbers;      // Position (one) and Times
+    std::span<char* const> characters;  // Characters
+    std::string* text;                  // Text and Clock
 };
 
-// Composes a settings text from the lines walked.
-class SettingsTextWriter final : public SettingsLines {
+// Composes a settings text, one line after another: a key, "=", the value as its shape writes
+// it ("%d", "%s", "%c%c%c%c", "%02d:%02d %02d:%02d"), a line feed.
+class SettingsTextWriter {
 public:
     SettingsTextWriter();
-
-    void Number(std::string_view key, int& value) override;
-    void Text(std::string_view key, std::string& value) override;
-    void Characters(std::string_view key, std::span<char* const> value) override;
-    void Times(std::string_view key, std::span<int* const> values) override;
-
+    void Line(const LineValue& line);
     const std::string& Composed() const { return m_text; }
 
 private:
     std::string m_text;
 };
 
-// Reads the values of a settings text into the fields walked. It takes exactly what the writer
+// Reads the values of a settings text into the lines walked. It takes exactly what the writer
 // makes of numbers from 0 on (the times below 100) and printable ASCII texts: the lines in the
 // order walked, each with its key, and no byte outside printable ASCII but the line feeds. The
 // first line that differs is the problem; the lines after it are not read.
-class SettingsTextReader final : public SettingsLines {
+class SettingsTextReader {
 public:
     explicit SettingsTextReader(std::string_view text);
-
-    void Number(std::string_view key, int& value) override;
-    void Text(std::string_view key, std::string& value) override;
-    void Characters(std::string_view key, std::span<char* const> value) override;
-    void Times(std::string_view key, std::span<int* const> values) override;
-
+    void Line(const LineValue& line);
     // Why the text is not the lines walked so far and nothing more; nothing when it is.
     std::optional<ReadProblem> Problem() const;
 
@@ -188,34 +176,23 @@ private:
     std::optional<ReadProblem> m_problem;
 };
 
-// Walks the lines of `lines` that the file holds over the fields of `record`.
-template <class Record>
-void WalkSettingsLines(SettingsLines& walker, std::span<const SettingsLine<Record>> lines,
+// Walks the lines of `lines` over the fields of `record` with a writer or a reader.
+template <class Record, class Walker>
+void WalkSettingsLines(Walker& walker, std::span<const SettingsLine<Record>> lines,
                        Record& record) {
     for (const SettingsLine<Record>& line : lines) {
         const std::size_t count = line.FieldCount();
         std::array<int*, 4> numbers{};
         std::array<char*, 4> characters{};
+        std::string* text = nullptr;
         for (std::size_t i = 0; i < count; ++i) {
             const LineField<Record>& field = line.fields[i];
             numbers[i] = field.number != nullptr ? &field.number(record) : nullptr;
             characters[i] = field.character != nullptr ? &field.character(record) : nullptr;
+            text = field.text != nullptr ? &field.text(record) : text;
         }
-        switch (line.shape) {
-            case LineShape::Position:
-                walker.Number(line.key, *numbers[0]);
-                break;
-            case LineShape::Text:
-            case LineShape::Clock:
-                walker.Text(line.key, line.fields[0].text(record));
-                break;
-            case LineShape::Times:
-                walker.Times(line.key, std::span(numbers).first(count));
-                break;
-            case LineShape::Characters:
-                walker.Characters(line.key, std::span(characters).first(count));
-                break;
-        }
+        walker.Line({line.key, line.shape, std::span(numbers).first(count),
+                     std::span(characters).first(count), text});
     }
 }
 
@@ -223,7 +200,7 @@ void WalkSettingsLines(SettingsLines& walker, std::span<const SettingsLine<Recor
 template <class Record, std::size_t N>
 std::string ComposeSettingsText(Record record, const std::array<SettingsLine<Record>, N>& lines) {
     SettingsTextWriter writer;
-    WalkSettingsLines<Record>(writer, lines, record);
+    WalkSettingsLines<Record>(writer, std::span(lines), record);
     return writer.Composed();
 }
 
@@ -233,7 +210,7 @@ template <class Record, std::size_t N>
 Parsed<Record, ReadProblem> ParseSettingsText(std::string_view text, Record record,
                                               const std::array<SettingsLine<Record>, N>& lines) {
     SettingsTextReader reader(text);
-    WalkSettingsLines<Record>(reader, lines, record);
+    WalkSettingsLines<Record>(reader, std::span(lines), record);
     if (std::optional<ReadProblem> problem = reader.Problem()) {
         return Parsed<Record, ReadProblem>::Refused(std::move(*problem));
     }

@@ -102,9 +102,11 @@ TEST(SettingsTextWriter, WritesTimesInTwoDigitsAtLeast) {
         {{-5, -12}, "TIM=-5:-12\n"},
     }};
     for (auto [values, line] : cases) {
-        SettingsTextWriter writer;
-        writer.Times("TIM", std::array{&values[0], &values[1]});
-        EXPECT_EQ(writer.Composed(), line);
+        Sample sample;
+        sample.hours = values[0];
+        sample.minutes = values[1];
+        const std::string text = ComposeSettingsText(sample, kLines);
+        EXPECT_EQ(text.substr(text.find("TIM=")), line);
     }
 }
 

@@ -103,7 +103,7 @@ void PrintJsonLines(const SettingsFile& file, std::ostream& out) {
 
 void PrintLines(const std::string& path, const SettingsFile& file, bool raw, std::ostream& out) {
     const SettingsKind& kind = *file.kind;
-    out << path << ": " << kind.Title() << " (" << kind.BareFileName() << ")\n";
+    out << Shown(path) << ": " << kind.Title() << " (" << kind.BareFileName() << ")\n";
     if (raw) {
         for (const TextLine& line : SplitSettingsLines(file.text)) {
             out << "  " << line.key << '=' << line.value << '\n';
@@ -143,7 +143,7 @@ int ForEachInput(const Invocation& invocation, std::ostream& out, std::ostream& 
             exitCode = report(input.path, *file) ? exitCode : kExitProblem;
         } else {
             exitCode = kExitProblem;
-            errors.push_back("trailcam-card: " + input.path + ": " + file.Reason() + "\n");
+            errors.push_back("trailcam-card: " + Shown(input.path) + ": " + file.Reason() + "\n");
             if (json) {
                 out << ", \"problem\": " << Json(file.Reason());
             } else {
@@ -193,11 +193,11 @@ int CheckSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
                 }
                 out << "]";
             } else if (problems.empty()) {
-                out << path << ": OK, " << file.kind->Title() << " (" << file.kind->BareFileName()
-                    << ")\n";
+                out << Shown(path) << ": OK, " << file.kind->Title() << " ("
+                    << file.kind->BareFileName() << ")\n";
             } else {
                 for (const std::string& problem : problems) {
-                    out << path << ": " << problem << '\n';
+                    out << Shown(path) << ": " << problem << '\n';
                 }
             }
             return problems.empty();

@@ -99,7 +99,7 @@ std::string OutcomeWords(const SettingsFileOutcome& outcome, const std::string& 
                        : "not written: the form would refuse these settings";
         case Status::CardGone:
             return reason == FileProblem::NoCardMounted
-                       ? "not written: no card is mounted at " + folder
+                       ? "not written: no card is mounted at " + Shown(folder)
                        : "not written: the card is no longer there";
         case Status::CannotOpen:
             return "cannot create the file: " + why +
@@ -186,7 +186,7 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         const Parsed<std::string> from =
             bytes ? SettingsTextOf(*bytes, kind) : Parsed<std::string>::Refused(bytes.Reason());
         if (!from) {
-            err << "trailcam-card: " << input.path << ": " << from.Reason() << '\n';
+            err << "trailcam-card: " << Shown(input.path) << ": " << from.Reason() << '\n';
             return kExitProblem;
         }
         text = *from;
@@ -225,7 +225,7 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
     int exitCode = kExitDone;
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const SettingsFileOutcome& outcome = outcomes[i];
-        const std::string said = outcome.path + ": " + OutcomeWords(outcome, folders[i]);
+        const std::string said = Shown(outcome.path) + ": " + OutcomeWords(outcome, folders[i]);
         if (outcome.Written()) {
             out << said << std::endl;
         } else {

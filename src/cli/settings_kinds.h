@@ -56,6 +56,12 @@ inline constexpr std::string_view kStandardInput = "-";
 // "CARD/CameraSet.dat"; the root stays the root.
 std::string WithoutTrailingSeparators(std::string folder);
 
+// A name or word of the command line as text output shows it: as it stands, or, where it holds a
+// control character or bytes that are no text, quoted as a POSIX shell reads it back, in the
+// style of `ls --quoting-style=shell-escape`: 'a'$'\n''b'. A terminal then never receives the
+// name's control characters.
+std::string Shown(std::string_view name);
+
 // One file to read: its path as the output names it, and the kind that --kind or the folder it
 // was found in says it is; or why a folder given holds none.
 struct Input {

@@ -9,6 +9,7 @@
 #include "cli/form_lines.h"
 #include "core/clock_text.h"
 #include "core/settings_text.h"
+#include "words/read_words.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ std::optional<std::string> SetProblem(const SettingsKind& kind, std::string_view
         return std::nullopt;
     }
     // The problem lies in the line that --set changed.
-    return set + TextProblemWords(*problem);
+    return set + TextProblemWords(*problem, false).toStdString();
 }
 
 // A clock that --set did not give is taken now, in the date order of its line.
@@ -71,7 +72,7 @@ void TakeClocks(const SettingsKind& kind, const Invocation& invocation,
 std::vector<std::string> ProblemsOfTheWhole(const SettingsKind& kind, const Invocation& invocation,
                                             std::vector<TextLine>& lines, std::string& text) {
     if (const std::optional<ReadProblem> problem = kind.refuse(JoinSettingsLines(lines))) {
-        return {TextProblemWordsWithLine(*problem)};
+        return {TextProblemWords(*problem).toStdString()};
     }
     TakeClocks(kind, invocation, lines);
     std::vector<std::string> problems = ValueProblems(kind, lines);

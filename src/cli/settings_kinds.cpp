@@ -18,6 +18,7 @@
 #include "res/smtp_dialog.h"
 #include "smtp/gprs_operator_table.h"
 #include "smtp/smtp_settings.h"
+#include "words/read_words.h"
 
 namespace {
 
@@ -121,61 +122,7 @@ ReadFrom<std::string> ReadAsKind(std::string_view bytes, const SettingsKind& kin
     return text;
 }
 
-// Why a file cannot be read, in a terminal's words.
-std::string FileProblemWords(const ReadProblem& problem) {
-    if (problem.kind == ReadProblem::Kind::FileTooLong) {
-        return "it is longer than the " + std::to_string(kMaxSettingsTextLength) +
-               " bytes a settings file holds";
-    }
-    // A pipe named on the command line, /dev/stdin among them, is read by its other name.
-    return "it cannot be read: " + problem.reason.message() +
-           (problem.reason == FileProblem::NamedPipe ? " (- reads standard input)" : "");
-}
-
 }  // namespace
-
-std::string TextProblemWords(const ReadProblem& problem) {
-    using Kind = ReadProblem::Kind;
-    const std::string& key = problem.key;
-    const std::string found = QuotedBytes(problem.found);
-    switch (problem.kind) {
-        case Kind::Empty:
-            return "it is empty";
-        case Kind::TextTooLong:
-            return "the settings are " + std::to_string(problem.size) +
-                   " bytes long; a settings file holds at most " +
-                   std::to_string(kMaxSettingsTextLength);
-        case Kind::WrongKey:
-            return "expected key " + key + ", found " + found;
-        case Kind::EndOfText:
-            return "expected key " + key + ", found the end of the text";
-        case Kind::NoLineEnd:
-            return key + " has no line end: the text is cut short";
-        case Kind::NotPrintable:
-            return "the value of " + key + " holds a byte outside printable ASCII: " + found;
-        case Kind::NotANumber:
-            return "expected a number for " + key + ", found " + found;
-        case Kind::NumberOutOfRange:
-            return "the number for " + key + " is out of range, found " + found;
-        case Kind::WrongCharacters:
-            return "expected " + std::to_string(problem.size) + " characters for " + key +
-                   ", found " + found;
-        case Kind::WrongTimes:
-            return "expected " + TimesLayout(problem.size) + " for " + key + ", found " + found;
-        case Kind::MoreText:
-            return "expected the end of the text, found " + found;
-        case Kind::Unreadable:
-        case Kind::FileTooLong:
-            break;
-    }
-    return FileProblemWords(problem);
-}
-
-std::string TextProblemWordsWithLine(const ReadProblem& problem) {
-    const bool hasLine = problem.line > 0;
-    return (hasLine ? "line " + std::to_string(problem.line) + ": " : "") +
-           TextProblemWords(problem);
-}
 
 std::span<const SettingsKind> SettingsKinds() {
     return kKinds;
@@ -309,7 +256,10 @@ Parsed<std::string> ReadInput(const std::string& operand) {
                                             ? ReadSettingsFileBytesFromStandardInput()
                                             : ReadSettingsFileBytes(operand);
     if (!bytes) {
-        return Parsed<std::string>::Refused(FileProblemWords(bytes.Reason()));
+        // A pipe named on the command line, /dev/stdin among them, is read by its other name.
+        const bool pipe = bytes.Reason().reason == FileProblem::NamedPipe;
+        return Parsed<std::string>::Refused(ReadProblemWords(bytes.Reason(), {}).toStdString() +
+                                            (pipe ? " (- reads standard input)" : ""));
     }
     return *bytes;
 }
@@ -320,7 +270,7 @@ Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& k
         return *text;
     }
     if (bytes.empty()) {
-        return Parsed<std::string>::Refused(TextProblemWords(text.Reason()));
+        return Parsed<std::string>::Refused(TextProblemWords(text.Reason()).toStdString());
     }
     // A file of another kind says which it is.
     std::string reason = "it is not a valid " + std::string(kind.BareFileName());
@@ -329,5 +279,6 @@ Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& k
             reason += " (it reads as " + std::string(other.BareFileName()) + ")";
         }
     }
-    return Parsed<std::string>::Refused(reason + ": " + TextProblemWordsWithLine(text.Reason()));
+    return Parsed<std::string>::Refused(reason + ": " +
+                                        TextProblemWords(text.Reason()).toStdString());
 }

@@ -83,8 +83,3 @@ Parsed<std::string> ReadInput(const std::string& operand);
 // says first that it is no valid file of that kind, and which kind it reads as instead, if any.
 Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& kind);
 
-// Why a text is not the lines of its kind of file, in a terminal's words, without the number of
-// the line: "expected key SENL, found \"SENX\"".
-std::string TextProblemWords(const ReadProblem& problem);
-// The same with the number of the line where the problem has one: "line 7: expected key ...".
-std::string TextProblemWordsWithLine(const ReadProblem& problem);

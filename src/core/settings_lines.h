@@ -105,6 +105,13 @@ constexpr SettingsLine<Record> EditLine(std::string_view key, int label, int edi
     return {key, LineShape::Text, label, {Edit(edit, field)}};
 }
 
+// A line whose values are numbers that several lists show, as hh:mm pairs.
+template <class Record, class... More>
+constexpr SettingsLine<Record> TimesLine(std::string_view key, int label, std::string_view suffix,
+                                         LineField<Record> first, More... more) {
+    return {key, LineShape::Times, label, {first, more...}, suffix};
+}
+
 // A line as the command line knows it, without the record: its key, shape, label and controls.
 struct FormLine {
     std::string_view key;

@@ -9,32 +9,23 @@
 
 namespace lines_fit {
 
-template <class Record>
-constexpr bool FieldFits(const res::DialogTemplate& layout, LineShape shape,
-                         const LineField<Record>& field) {
-    switch (shape) {
-        case LineShape::Position:
-        case LineShape::Times:
-            return field.number != nullptr &&
-                   layout.Has(field.control, res::ControlKind::DropDownList);
-        case LineShape::Characters:
-            return field.character != nullptr &&
-                   layout.Has(field.control, res::ControlKind::DropDownList);
-        case LineShape::Text:
-        case LineShape::Clock:
-            return field.text != nullptr && layout.Has(field.control, res::ControlKind::Edit);
-    }
-    return false;
-}
-
+// Whether the line names a label of the layout and, for each of its fields, a control of the kind
+// its shape shows it in, with the field its shape holds.
 template <class Record>
 constexpr bool LineFits(const res::DialogTemplate& layout, const SettingsLine<Record>& line) {
     const std::size_t count = line.FieldCount();
-    const bool single = line.shape != LineShape::Times && line.shape != LineShape::Characters;
+    const bool inEdit = line.shape == LineShape::Text || line.shape == LineShape::Clock;
+    const bool several = line.shape == LineShape::Times || line.shape == LineShape::Characters;
     bool fits = layout.Has(line.label, res::ControlKind::Label) && count > 0 &&
-                (!single || count == 1) && (line.shape != LineShape::Times || count % 2 == 0);
+                (several || count == 1) && (line.shape != LineShape::Times || count % 2 == 0);
     for (std::size_t i = 0; i < count; ++i) {
-        fits = fits && FieldFits(layout, line.shape, line.fields[i]);
+        const LineField<Record>& field = line.fields[i];
+        const bool held = inEdit                                ? field.text != nullptr
+                          : line.shape == LineShape::Characters ? field.character != nullptr
+                                                                : field.number != nullptr;
+        fits = fits && held &&
+               layout.Has(field.control,
+                          inEdit ? res::ControlKind::Edit : res::ControlKind::DropDownList);
     }
     return fits;
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/read_problem.h"
 #include "core/settings_file.h"
+#include "words/read_words.h"
 
 class QWidget;
 
@@ -20,10 +20,6 @@ QString ShownPath(const std::string& path);
 // check is said by `refusal`.
 QString OutcomeMessage(const SettingsFileOutcome& outcome, const std::string& targetFolder,
                        const QString& refusal);
-
-// Why the settings file named `fileName` ("CameraSet.dat") cannot be loaded, to follow its path:
-// "it is not a valid CameraSet.dat: line 7: expected key SENL, found \"SENX\"".
-QString ReadProblemWords(const ReadProblem& problem, std::string_view fileName);
 
 // Why a value of a settings file cannot be shown: `list`, named as a screen reader names it, has
 // no item `item`.

@@ -47,24 +47,16 @@ public:
     // each form checks its tables so at compile time (its record checks its lines).
     static constexpr bool Fits(const res::DialogTemplate& layout, const Tables& tables) {
         using K = res::ControlKind;
-        const auto has = [&](int id) {
-            for (const res::ControlTemplate& control : layout.controls) {
-                if (control.id == id) {
-                    return true;
-                }
-            }
-            return false;
-        };
         bool fits = layout.Has(tables.commands.select, K::PushButton) &&
                     layout.Has(tables.commands.folder, K::Edit) &&
                     layout.Has(tables.commands.generate, K::PushButton);
         for (const EnableRule& rule : tables.rules) {
             fits = fits && layout.Has(rule.switchId, K::DropDownList);
             for (const int id : rule.enabledWhenOn) {
-                fits = fits && has(id);
+                fits = fits && layout.Has(id);
             }
             for (const int id : rule.enabledWhenOff) {
-                fits = fits && has(id);
+                fits = fits && layout.Has(id);
             }
         }
         return fits;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -97,10 +98,10 @@ struct DialogTemplate {
     int pointSize;  // of the dialog font
     std::span<const ControlTemplate> controls;
 
-    // Whether the layout has a control with the identifier, of the given kind.
-    constexpr bool Has(int controlId, ControlKind kind) const {
+    // Whether the layout has a control with the identifier, of the given kind or of any.
+    constexpr bool Has(int controlId, std::optional<ControlKind> kind = std::nullopt) const {
         for (const ControlTemplate& control : controls) {
-            if (control.id == controlId && control.kind == kind) {
+            if (control.id == controlId && (!kind || control.kind == *kind)) {
                 return true;
             }
         }

@@ -13,7 +13,6 @@
 namespace {
 
 using namespace res;
-using K = ControlKind;
 
 // What the form says of a working-time window that does not start before it ends.
 QString TimerWindowMessage(int window) {
@@ -40,17 +39,16 @@ constexpr std::array<EnableRule, 4> kEnableRules{{
     {IDC_CAMERA_FIXED_TIME, kTimerLists},
 }};
 
-// Every identifier of the tables names a list of the layout.
-static_assert(kCameraDialog.HasAll(kTimerLists, K::DropDownList));
-static_assert(kCameraDialog.HasAll(kEnableRules, K::DropDownList,
-                                   [](const EnableRule& rule) { return rule.switchId; }));
-static_assert(kCameraDialog.HasAll(kSerialLists, K::DropDownList));
+constexpr CSettingsForm::Commands kCommands{IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER,
+                                            IDC_CAMERA_GENERATE};
+static_assert(CSettingsForm::CommandsFit(kCameraDialog, kCommands) &&
+              RulesFit(kCameraDialog, kEnableRules) &&
+              kCameraDialog.HasAll(kTimerLists, ControlKind::DropDownList));
 
 }  // namespace
 
 CCameraDlg::CCameraDlg(QWidget* owner)
-    : CSettingsForm(kCameraDialog, {IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER, IDC_CAMERA_GENERATE},
-                    kCameraSetFileName, Texts::Fixed, owner) {}
+    : CSettingsForm(kCameraDialog, kCommands, kCameraSetFileName, Texts::Fixed, owner) {}
 
 void CCameraDlg::OnInitForm() {
     static constexpr std::array<ButtonHandler<CCameraDlg>, 2> kButtons{{

@@ -44,9 +44,7 @@ constexpr std::string_view TableFieldText(const char (&field)[N]) {
 // and the values of each row.
 template <class Record, std::size_t N>
 struct OperatorNetwork {
-    // Whether the record takes its values from the table ("Auto").
-    bool (*fromTable)(const Record& record);
-    int Record::*mode;
+    int Record::*mode;  // "Auto" at `autoMode` takes the values from the table, any other mode not
     int Record::*country;
     int Record::*operatorIndex;
     std::array<std::string Record::*, N> texts;
@@ -55,12 +53,14 @@ struct OperatorNetwork {
     // How many leading values the camera cannot send without.
     std::size_t needed;
     int autoMode;
+
+    bool FromTable(const Record& record) const { return record.*mode == autoMode; }
 };
 
 // Whether the record is "Auto" at a row without the values the camera needs.
 template <class Record, std::size_t N>
 bool AutoLacksNetwork(const OperatorNetwork<Record, N>& network, const Record& record) {
-    if (!network.fromTable(record)) {
+    if (!network.FromTable(record)) {
         return false;
     }
     const auto row = network.row(record.*network.country, record.*network.operatorIndex);
@@ -75,7 +75,7 @@ bool AutoLacksNetwork(const OperatorNetwork<Record, N>& network, const Record& r
 // The record with the values it writes in its texts: in "Auto" those of its row.
 template <class Record, std::size_t N>
 Record WithNetworkWritten(const OperatorNetwork<Record, N>& network, Record record) {
-    if (network.fromTable(record)) {
+    if (network.FromTable(record)) {
         const auto row = network.row(record.*network.country, record.*network.operatorIndex);
         for (std::size_t i = 0; i < N; ++i) {
             record.*network.texts[i] = row[i];

@@ -46,20 +46,7 @@ public:
     // Whether the commands and rules of the tables name controls of the right kind in `layout`;
     // each form checks its tables so at compile time (its record checks its lines).
     static constexpr bool Fits(const res::DialogTemplate& layout, const Tables& tables) {
-        using K = res::ControlKind;
-        bool fits = layout.Has(tables.commands.select, K::PushButton) &&
-                    layout.Has(tables.commands.folder, K::Edit) &&
-                    layout.Has(tables.commands.generate, K::PushButton);
-        for (const EnableRule& rule : tables.rules) {
-            fits = fits && layout.Has(rule.switchId, K::DropDownList);
-            for (const int id : rule.enabledWhenOn) {
-                fits = fits && layout.Has(id);
-            }
-            for (const int id : rule.enabledWhenOff) {
-                fits = fits && layout.Has(id);
-            }
-        }
-        return fits;
+        return CommandsFit(layout, tables.commands) && RulesFit(layout, tables.rules);
     }
 
     // The settings record as the controls show them now.

@@ -15,10 +15,9 @@ std::array<std::string_view, 6> NetworkOf(int country, int operatorIndex) {
     return {row.url, row.apn, row.gateway, row.port, row.account, row.password};
 }
 
-// Every mode but "Manual" takes the network values from the table. The camera cannot send
-// without a centre, an access point and a gateway with its port.
+// "Auto" takes the network values from the table. The camera cannot send without a centre, an
+// access point and a gateway with its port.
 constexpr OperatorNetwork<M, 6> kNetwork{
-    [](const M& settings) { return settings.mode != kMmsModeManual; },
     &M::mode,
     &M::countryIndex,
     &M::operatorIndex,

@@ -15,9 +15,8 @@ std::array<std::string_view, 3> AccessPointOf(int country, int operatorIndex) {
     return {row.apn, row.account, row.password};
 }
 
-// Only "Auto" takes the access point from the table; the camera cannot connect without one.
+// "Auto" takes the access point from the table; the camera cannot connect without one.
 constexpr OperatorNetwork<M, 3> kAccessPoint{
-    [](const M& settings) { return settings.smtpMode == kSmtpModeAuto; },
     &M::smtpMode,
     &M::countryIndex,
     &M::operatorIndex,

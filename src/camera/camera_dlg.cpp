@@ -42,8 +42,7 @@ constexpr std::array<EnableRule, 4> kEnableRules{{
 constexpr CSettingsForm::Commands kCommands{IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER,
                                             IDC_CAMERA_GENERATE};
 static_assert(CSettingsForm::CommandsFit(kCameraDialog, kCommands) &&
-              RulesFit(kCameraDialog, kEnableRules) &&
-              kCameraDialog.HasAll(kTimerLists, ControlKind::DropDownList));
+              RulesFit(kCameraDialog, kEnableRules));
 
 }  // namespace
 
@@ -57,7 +56,7 @@ void CCameraDlg::OnInitForm() {
     }};
     ConnectButtons<CCameraDlg>(*this, kButtons);
 
-    SelectSettings(CameraSettings{});
+    ShowFields<CameraSettings>(*this, kCameraSetLines, CameraSettings{});
     TakeClock();
     UpdateData(false);
     ConnectEnableRules(*this, kEnableRules);
@@ -78,10 +77,6 @@ void CCameraDlg::OnInitForm() {
 
 void CCameraDlg::ExchangeFields(bool save) {
     ExchangeText(save, IDC_CAMERA_CLOCK, m_clockText);
-}
-
-void CCameraDlg::SelectSettings(const CameraSettings& settings) {
-    ShowFields<CameraSettings>(*this, kCameraSetLines, settings);
 }
 
 void CCameraDlg::TakeClock() {
@@ -119,7 +114,7 @@ std::optional<QString> CCameraDlg::LoadSettingsFileFrom(const std::string& path)
     if (const std::optional<int> wrong = CheckTimerWindows(*read)) {
         return TimerWindowMessage(*wrong);
     }
-    SelectSettings(*read);
+    ShowFields<CameraSettings>(*this, kCameraSetLines, *read);
     ApplyEnableRules(*this, kEnableRules);
     TakeClock();
     UpdateData(false);
@@ -131,7 +126,7 @@ QString CCameraDlg::WhyRefused() const {
 }
 
 void CCameraDlg::OnDefault() {
-    SelectSettings(CameraSettings{});
+    ShowFields<CameraSettings>(*this, kCameraSetLines, CameraSettings{});
     ApplyEnableRules(*this, kEnableRules);
     UpdateData(false);
 }

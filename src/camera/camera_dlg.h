@@ -14,7 +14,6 @@ public:
 
     // The settings record as the controls show them now.
     CameraSettings ReadSettings() const;
-    const QString& ClockText() const { return m_clockText; }
 
 protected:
     void OnInitForm() override;
@@ -26,8 +25,6 @@ protected:
     QString WhyRefused() const override;
 
 private:
-    // Makes every list show its value in `settings`.
-    void SelectSettings(const CameraSettings& settings);
     void TakeClock();
 
     void OnGetTime();

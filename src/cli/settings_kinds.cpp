@@ -160,28 +160,12 @@ std::string WithoutTrailingSeparators(std::string folder) {
 }
 
 std::string Shown(std::string_view name) {
-    // The lengths of the printable characters: ASCII from the blank on, and UTF-8 sequences of
-    // anything but the C1 controls, U+0080 to U+009F.
-    const auto printable = [](std::string_view rest) -> std::size_t {
-        const std::size_t length = Utf8SequenceLength(rest);
-        const auto lead = static_cast<unsigned char>(rest[0]);
-        const bool control =
-            length == 1 ? lead < 0x20 || lead == 0x7F
-                        : length == 2 && lead == 0xC2 && static_cast<unsigned char>(rest[1]) < 0xA0;
-        return control ? 0 : length;
-    };
-    bool plain = true;
-    for (std::string_view rest = name; plain && !rest.empty();) {
-        const std::size_t length = printable(rest);
-        plain = length != 0;
-        rest.remove_prefix(length);
-    }
-    if (plain) {
-        return std::string(name);
-    }
-    // Printable runs in single quotes, a quote as \', the rest as $'\n' or $'\033'.
+    // Printable runs in single quotes, a quote as \', the rest as $'\n' or $'\033'. Printable
+    // are ASCII from the blank on and UTF-8 sequences of anything but the C1 controls, U+0080 to
+    // U+009F.
     constexpr std::string_view kLetters = "abtnvfr";  // \a to \r, bytes 7 to 13
     std::string shown = "'";
+    bool quoted = false;
     enum { InQuotes, InDollarQuotes, Outside } state = InQuotes;
     const auto enter = [&](decltype(state) next, std::string_view opening) {
         if (state != next) {
@@ -191,23 +175,28 @@ std::string Shown(std::string_view name) {
         }
     };
     for (std::string_view rest = name; !rest.empty();) {
-        const std::size_t length = printable(rest);
+        const std::size_t length = Utf8SequenceLength(rest);
+        const auto lead = static_cast<unsigned char>(rest[0]);
+        const bool control =
+            length == 1
+                ? lead < 0x20 || lead == 0x7F
+                : length == 0 || (lead == 0xC2 && static_cast<unsigned char>(rest[1]) < 0xA0);
         if (rest[0] == '\'') {
             enter(Outside, {});
             shown += "\\'";
-        } else if (length != 0) {
+        } else if (!control) {
             enter(InQuotes, "'");
             shown += rest.substr(0, length);
         } else {
             enter(InDollarQuotes, "$'");
-            const auto byte = static_cast<unsigned char>(rest[0]);
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\%03o", byte);
-            shown += byte >= 7 && byte <= 13 ? std::string{'\\', kLetters[byte - 7]} : escaped;
+            std::snprintf(escaped, sizeof escaped, "\\%03o", lead);
+            shown += lead >= 7 && lead <= 13 ? std::string{'\\', kLetters[lead - 7]} : escaped;
+            quoted = true;
         }
-        rest.remove_prefix(std::max<std::size_t>(length, 1));
+        rest.remove_prefix(control ? 1 : length);
     }
-    return shown + (state == Outside ? "" : "'");
+    return quoted ? shown + (state == Outside ? "" : "'") : std::string(name);
 }
 
 std::vector<Input> InputsOf(const std::string& operand, const SettingsKind* given) {

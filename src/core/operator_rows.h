@@ -40,6 +40,34 @@ constexpr std::string_view TableFieldText(const char (&field)[N]) {
     return {field, length};
 }
 
+// Lookups by list position in a table of countries, each with a name, a count and its operator
+// rows: a position outside the table, or at or beyond the country's count, finds nothing.
+template <class Country, std::size_t N>
+struct OperatorTable {
+    const Country (&countries)[N];
+
+    constexpr const Country* CountryAt(int country) const {
+        return country >= 0 && country < static_cast<int>(N) ? &countries[country] : nullptr;
+    }
+    constexpr const auto* RowAt(int country, int row) const {
+        const Country* entry = CountryAt(country);
+        return entry != nullptr && row >= 0 && row < entry->operatorCount ? &entry->operators[row]
+                                                                          : nullptr;
+    }
+    std::string_view CountryName(int country) const {
+        const Country* entry = CountryAt(country);
+        return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
+    }
+    int OperatorCount(int country) const {
+        const Country* entry = CountryAt(country);
+        return entry != nullptr ? entry->operatorCount : 0;
+    }
+    std::string_view OperatorName(int country, int row) const {
+        const auto* entry = RowAt(country, row);
+        return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
+    }
+};
+
 // The network values of a report record: which of its fields choose the row and hold the texts,
 // and the values of each row.
 template <class Record, std::size_t N>
@@ -109,8 +137,13 @@ std::vector<OperatorRow> OperatorsWriting(const OperatorNetwork<Record, N>& netw
     return rows;
 }
 
-// Makes a "Manual" record read from a file "Auto" at the first row that "Auto" writes with its
-// values, its texts emptied; a record whose values no row has stays as it is.
+// The canonical record of a file that holds the network values but no mode, country or operator:
+// makes a "Manual" record read from it "Auto" at the first row, in table order, that "Auto" writes
+// with its values, its texts emptied; a record whose values no row has (empty ones among them)
+// stays "Manual". So for every text that reads, composing the record gives the text back byte for
+// byte; and every record whose numbers are from 0 on and whose texts are printable ASCII reads
+// back from its text as a record that composes to the same text and equals it in every field the
+// file holds.
 template <class Record, std::size_t N>
 Record TakeOperatorOfTheTable(const OperatorNetwork<Record, N>& network, Record record) {
     const std::vector<OperatorRow> rows = OperatorsWriting(network, record);

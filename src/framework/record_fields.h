@@ -21,6 +21,13 @@ inline std::string SettingsText(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
+// The value of a list's `field` of `record`: a position, or the text of an item.
+template <class Record>
+QString ListValue(const LineField<Record>& field, Record& record) {
+    return field.character != nullptr ? QString(QChar::fromLatin1(field.character(record)))
+                                      : QString::number(field.number(record));
+}
+
 // The item of `list` that shows `field` of `record` in a line of `shape`; -1 for none.
 template <class Record>
 int ItemShowing(const CComboBox& list, LineShape shape, const LineField<Record>& field,
@@ -29,10 +36,7 @@ int ItemShowing(const CComboBox& list, LineShape shape, const LineField<Record>&
         const int position = field.number(record);
         return position >= 0 && position < list.count() ? position : -1;
     }
-    const QString item = shape == LineShape::Times
-                             ? QString::number(field.number(record))
-                             : QString(QChar::fromLatin1(field.character(record)));
-    return list.findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return list.findText(ListValue(field, record), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 // Sets every field of `lines` in `record` to what its control shows.
@@ -72,10 +76,7 @@ std::optional<QString> FieldsNotOffered(const CDialog& dialog,
             }
             const CComboBox* list = dialog.List(field.control);
             if (ItemShowing(*list, line.shape, field, record) < 0) {
-                const QString value = field.character != nullptr
-                                          ? QString(QChar::fromLatin1(field.character(record)))
-                                          : QString::number(field.number(record));
-                return NoSuchItem(list, value);
+                return NoSuchItem(list, ListValue(field, record));
             }
         }
     }

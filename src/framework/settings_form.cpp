@@ -8,10 +8,11 @@
 #include <system_error>
 
 #include "core/file_handle.h"
+#include "core/settings_text.h"
 #include "framework/command_table.h"
+#include "framework/controls.h"
 #include "framework/form_words.h"
 #include "framework/platform.h"
-#include "framework/typed_text_check.h"
 #include "res/dialogs.h"
 
 CSettingsForm::CSettingsForm(const res::DialogTemplate& layout, const Commands& commands,
@@ -50,13 +51,35 @@ void CSettingsForm::OnSelect() {
     }
 }
 
+namespace {
+
+// The first enabled edit, in template order, whose text the camera cannot read: a line break, a
+// tab or a character outside printable ASCII would break the settings file (a line feed starts a
+// new line; other bytes can scramble into the line mark). The enabled edits hold exactly the
+// texts a form writes; disabled ones show values the form makes itself or texts that the
+// current mode leaves out of the file.
+QLineEdit* UnwritableTypedText(const CDialog& form) {
+    for (QWidget* control : form.Controls()) {
+        auto* edit = qobject_cast<QLineEdit*>(control);
+        if (edit != nullptr && edit->isEnabled() &&
+            !IsPrintableAscii(edit->text().toUtf8().toStdString())) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void CSettingsForm::OnGenerate() {
     UpdateData(true);
-    if (const std::optional<TypedTextRefusal> refusal = RefuseUnwritableTypedText(*this)) {
-        ShowMessage(refusal->message);
+    if (QLineEdit* edit = UnwritableTypedText(*this)) {
+        ShowMessage(QStringLiteral("\"%1\" holds a line break, a tab or a character outside plain "
+                                   "ASCII, which the camera cannot read.\nNothing was written.")
+                        .arg(ControlName(edit)));
         // Two fields may share a label ("Password"); the focus shows which one is meant.
-        refusal->edit->setFocus();
-        refusal->edit->selectAll();
+        edit->setFocus();
+        edit->selectAll();
         return;
     }
     const SettingsFileOutcome outcome = WriteSettingsFileInto(FolderPath(), m_selectedDevice);

@@ -391,37 +391,24 @@ static_assert(CountsInRange());
 static_assert(CountsMatchNamedRows());
 static_assert(RowsInUse() == 114);
 
-const MmsCountryEntry* Country(int country) {
-    return country >= 0 && country < kMmsCountryCount ? &MmsOperatorTable[country] : nullptr;
-}
-
-const MmsOperatorEntry* Operator(int country, int operatorIndex) {
-    const MmsCountryEntry* entry = Country(country);
-    if (entry == nullptr || operatorIndex < 0 || operatorIndex >= entry->operatorCount) {
-        return nullptr;
-    }
-    return &entry->operators[operatorIndex];
-}
+constexpr OperatorTable kTable{MmsOperatorTable};
 
 }  // namespace
 
 std::string_view MmsCountryName(int country) {
-    const MmsCountryEntry* entry = Country(country);
-    return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
+    return kTable.CountryName(country);
 }
 
 int MmsOperatorCount(int country) {
-    const MmsCountryEntry* entry = Country(country);
-    return entry != nullptr ? entry->operatorCount : 0;
+    return kTable.OperatorCount(country);
 }
 
 std::string_view MmsOperatorName(int country, int operatorIndex) {
-    const MmsOperatorEntry* entry = Operator(country, operatorIndex);
-    return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
+    return kTable.OperatorName(country, operatorIndex);
 }
 
 MmsNetworkValues MmsOperatorNetwork(int country, int operatorIndex) {
-    const MmsOperatorEntry* entry = Operator(country, operatorIndex);
+    const MmsOperatorEntry* entry = kTable.RowAt(country, operatorIndex);
     if (entry == nullptr) {
         return {};
     }

@@ -82,14 +82,9 @@ inline constexpr auto kMmsChoiceLines = [] {
 // The 18 lines of MmsSet.dat before scrambling. Nothing is checked; the mode is not written.
 std::string ComposeMmsSettingsText(const MmsSettings& settings);
 
-// The record that an MmsSet.dat text holds, or why the text is none. The file holds no mode,
-// country or operator, only the six network values, so the record read is the canonical one:
-// "Auto" at the first operator of the table, in table order, that "Auto" writes with the six values
-// of the file, with empty network texts; "Manual" with the file's texts when no operator has them
-// (among them the empty values, which "Auto" writes for no operator). The law of reading and
-// composing: for every text that parses, composing the record gives the text back byte for byte;
-// for every record whose numbers are from 0 on and whose texts are printable ASCII, parsing its
-// text gives a record that composes to the same text and equals it in every field the file holds.
+// The record that an MmsSet.dat text holds, or why the text is none: the canonical record of
+// TakeOperatorOfTheTable, since the file holds the six network values but no mode, country or
+// operator.
 ReadFrom<MmsSettings> ParseMmsSettingsText(std::string_view text);
 
 // Every operator, in table order, that "Auto" writes with the network values that `settings`

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -106,17 +105,6 @@ struct DialogTemplate {
             }
         }
         return false;
-    }
-    // Whether every entry of `table` names a control of the given kind; `idOf` picks the
-    // identifier out of an entry.
-    template <class Table, class IdOf = std::identity>
-    constexpr bool HasAll(const Table& table, ControlKind kind, IdOf idOf = {}) const {
-        for (const auto& entry : table) {
-            if (!Has(idOf(entry), kind)) {
-                return false;
-            }
-        }
-        return true;
     }
 };
 

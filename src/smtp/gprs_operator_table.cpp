@@ -191,36 +191,24 @@ constexpr bool IsConsistent(const GprsCountryEntry& country) {
 static_assert(std::all_of(std::begin(GprsOperatorTable), std::end(GprsOperatorTable),
                           IsConsistent));
 
-const GprsCountryEntry* Country(int country) {
-    return country >= 0 && country < kGprsCountryCount ? &GprsOperatorTable[country] : nullptr;
-}
-
-const GprsOperatorEntry* Operator(int country, int operatorIndex) {
-    const GprsCountryEntry* entry = Country(country);
-    return entry != nullptr && operatorIndex >= 0 && operatorIndex < entry->operatorCount
-               ? &entry->operators[operatorIndex]
-               : nullptr;
-}
+constexpr OperatorTable kTable{GprsOperatorTable};
 
 }  // namespace
 
 std::string_view GprsCountryName(int country) {
-    const GprsCountryEntry* entry = Country(country);
-    return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
+    return kTable.CountryName(country);
 }
 
 int GprsOperatorCount(int country) {
-    const GprsCountryEntry* entry = Country(country);
-    return entry != nullptr ? entry->operatorCount : 0;
+    return kTable.OperatorCount(country);
 }
 
 std::string_view GprsOperatorName(int country, int operatorIndex) {
-    const GprsOperatorEntry* row = Operator(country, operatorIndex);
-    return row != nullptr ? TableFieldText(row->name) : std::string_view();
+    return kTable.OperatorName(country, operatorIndex);
 }
 
 GprsAccessPoint GprsOperatorAccessPoint(int country, int operatorIndex) {
-    const GprsOperatorEntry* row = Operator(country, operatorIndex);
+    const GprsOperatorEntry* row = kTable.RowAt(country, operatorIndex);
     if (row == nullptr) {
         return {};
     }

@@ -85,14 +85,8 @@ inline constexpr auto kSmtpChoiceLines = [] {
 // they stand.
 std::string ComposeSmtpSettingsText(const SmtpSettings& settings);
 
-// The record that an SmtpSet.dat text holds, or why the text is none. The file holds no mode,
-// country or operator, only the access point, so the record read is the canonical one: "Auto" at
-// the first operator of the table, in table order, that "Auto" writes with the file's access point,
-// with empty access point texts; "Manual" with the file's texts when no operator has it (among
-// them an empty access point, which "Auto" writes for no operator). The law of reading and
-// composing: for every text that parses, composing the record gives the text back byte for byte;
-// for every record whose numbers are from 0 on and whose texts are printable ASCII, parsing its
-// text gives a record that composes to the same text and equals it in every field the file holds.
+// The record that an SmtpSet.dat text holds, or why the text is none: the canonical record of
+// TakeOperatorOfTheTable, since the file holds the access point but no mode, country or operator.
 ReadFrom<SmtpSettings> ParseSmtpSettingsText(std::string_view text);
 
 // Every operator, in table order, that "Auto" writes with the access point that `settings` writes:

@@ -135,8 +135,8 @@ TEST_P(EveryLayout, TextsLieWhereTheShaperWouldPutThem) {
     std::vector<std::pair<QFont, QString>> drawn = DrawnTexts(*window);
     ASSERT_FALSE(drawn.empty());
     if (GetParam().skinned) {
-        for (const QString title : {QStringLiteral(u"\u0625\u0639\u062f\u0627\u062f\u0627\u062a"),
-                                    QStringLiteral(u"Re\u0301glages")}) {
+        for (const QString& title : {QStringLiteral(u"\u0625\u0639\u062f\u0627\u062f\u0627\u062a"),
+                                     QStringLiteral(u"Re\u0301glages")}) {
             drawn.emplace_back(CSkinFrame::TitleFont(title), title);
         }
     }

@@ -4,10 +4,7 @@
 
 #include "core/clock_text.h"
 #include "framework/command_table.h"
-#include "framework/enable_rules.h"
-#include "framework/form_words.h"
 #include "framework/platform.h"
-#include "framework/record_fields.h"
 #include "res/camera_dialog.h"
 
 namespace {
@@ -39,15 +36,20 @@ constexpr std::array<EnableRule, 4> kEnableRules{{
     {IDC_CAMERA_FIXED_TIME, kTimerLists},
 }};
 
-constexpr CSettingsForm::Commands kCommands{IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER,
-                                            IDC_CAMERA_GENERATE};
-static_assert(CSettingsForm::CommandsFit(kCameraDialog, kCommands) &&
-              RulesFit(kCameraDialog, kEnableRules));
+constexpr CRecordForm<CameraSettings>::Binding kBinding{
+    {IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER, IDC_CAMERA_GENERATE},
+    kCameraSetLines,
+    {},
+    kEnableRules,
+    kCameraSetFileName,
+    &WriteCameraSettingsFile,
+    &ReadCameraSettingsFile};
+static_assert(CRecordForm<CameraSettings>::Fits(kCameraDialog, kBinding));
 
 }  // namespace
 
 CCameraDlg::CCameraDlg(QWidget* owner)
-    : CSettingsForm(kCameraDialog, kCommands, kCameraSetFileName, Texts::Fixed, owner) {}
+    : CRecordForm(kCameraDialog, kBinding, Texts::Fixed, owner) {}
 
 void CCameraDlg::OnInitForm() {
     static constexpr std::array<ButtonHandler<CCameraDlg>, 2> kButtons{{
@@ -56,7 +58,7 @@ void CCameraDlg::OnInitForm() {
     }};
     ConnectButtons<CCameraDlg>(*this, kButtons);
 
-    ShowFields<CameraSettings>(*this, kCameraSetLines, CameraSettings{});
+    ShowSettings(CameraSettings{});
     TakeClock();
     UpdateData(false);
     ConnectEnableRules(*this, kEnableRules);
@@ -84,41 +86,24 @@ void CCameraDlg::TakeClock() {
         FormatClockText(List(IDC_CAMERA_DATE_ORDER)->currentIndex(), Platform::Current().Now()));
 }
 
-CameraSettings CCameraDlg::ReadSettings() const {
-    CameraSettings settings;
-    ReadFields<CameraSettings>(*this, kCameraSetLines, settings);
-    return settings;
-}
-
-SettingsFileOutcome CCameraDlg::WriteSettingsFileInto(const std::string& folder,
-                                                      std::optional<FolderDevice> device) {
-    return WriteCameraSettingsFile(ReadSettings(), folder, device);
-}
-
 void CCameraDlg::OnGetTime() {
     TakeClock();
     UpdateData(false);
 }
 
-std::optional<QString> CCameraDlg::LoadSettingsFileFrom(const std::string& path) {
-    const ReadFrom<CameraSettings> read = ReadCameraSettingsFile(path);
-    if (!read) {
-        return ReadProblemWords(read.Reason(), std::string_view(kCameraSetFileName).substr(1));
-    }
-    if (std::optional<QString> missing =
-            FieldsNotOffered<CameraSettings>(*this, kCameraSetLines, *read)) {
+std::optional<QString> CCameraDlg::WhyNotShown(const CameraSettings& settings) const {
+    if (std::optional<QString> missing = CRecordForm::WhyNotShown(settings)) {
         return missing;
     }
     // A working window that "Generate" would refuse is refused here with the same words, so
     // the form never holds a file it cannot write again.
-    if (const std::optional<int> wrong = CheckTimerWindows(*read)) {
-        return TimerWindowMessage(*wrong);
-    }
-    ShowFields<CameraSettings>(*this, kCameraSetLines, *read);
-    ApplyEnableRules(*this, kEnableRules);
+    const std::optional<int> wrong = CheckTimerWindows(settings);
+    return wrong ? std::optional<QString>(TimerWindowMessage(*wrong)) : std::nullopt;
+}
+
+void CCameraDlg::OnLoaded(const CameraSettings&) {
     TakeClock();
     UpdateData(false);
-    return std::nullopt;
 }
 
 QString CCameraDlg::WhyRefused() const {
@@ -126,7 +111,6 @@ QString CCameraDlg::WhyRefused() const {
 }
 
 void CCameraDlg::OnDefault() {
-    ShowFields<CameraSettings>(*this, kCameraSetLines, CameraSettings{});
-    ApplyEnableRules(*this, kEnableRules);
+    ShowSettings(CameraSettings{});
     UpdateData(false);
 }

@@ -151,7 +151,7 @@ ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::st
     } else if (line.shape == Shape::Times) {
         // The units of the lists, where labels name them: "00:05 (Min:Sec)".
         std::string units;
-        for (std::size_t i = 0; i < line.ControlCount(); ++i) {
+        for (std::size_t i = 0; i < line.controlCount; ++i) {
             const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
             if (unit.empty()) {
                 return shown;
@@ -222,16 +222,16 @@ std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
         }
         case Shape::Times: {
             std::string allowed;
-            for (std::size_t i = 0; i < line.ControlCount(); ++i) {
+            for (std::size_t i = 0; i < line.controlCount; ++i) {
                 const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
                 allowed += std::string(unit) + (unit.empty() ? "" : " ") +
                            TwoDigits(items(i).Text(0)) + " to " +
                            TwoDigits(items(i).Text(items(i).Count() - 1)) + ", ";
             }
-            return allowed + "as " + TimesLayout(line.ControlCount());
+            return allowed + "as " + TimesLayout(line.controlCount);
         }
         case Shape::Characters: {
-            std::string allowed = std::to_string(line.ControlCount()) + " characters, each one of ";
+            std::string allowed = std::to_string(line.controlCount) + " characters, each one of ";
             for (std::size_t i = 0; i < items(0).Count(); ++i) {
                 allowed += items(0).Text(i);
             }

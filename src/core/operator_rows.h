@@ -85,19 +85,23 @@ struct OperatorNetwork {
     bool FromTable(const Record& record) const { return record.*mode == autoMode; }
 };
 
-// Whether the record is "Auto" at a row without the values the camera needs.
-template <class Record, std::size_t N>
-bool AutoLacksNetwork(const OperatorNetwork<Record, N>& network, const Record& record) {
-    if (!network.FromTable(record)) {
-        return false;
-    }
-    const auto row = network.row(record.*network.country, record.*network.operatorIndex);
-    for (std::size_t i = 0; i < network.needed; ++i) {
-        if (row[i].empty()) {
+// Whether the values of a row lack one that the camera needs.
+template <std::size_t N>
+bool LacksNeeded(const std::array<std::string_view, N>& values, std::size_t needed) {
+    for (std::size_t i = 0; i < needed; ++i) {
+        if (values[i].empty()) {
             return true;
         }
     }
     return false;
+}
+
+// Whether the record is "Auto" at a row without the values the camera needs.
+template <class Record, std::size_t N>
+bool AutoLacksNetwork(const OperatorNetwork<Record, N>& network, const Record& record) {
+    return network.FromTable(record) &&
+           LacksNeeded(network.row(record.*network.country, record.*network.operatorIndex),
+                       network.needed);
 }
 
 // The record with the values it writes in its texts: in "Auto" those of its row.
@@ -120,12 +124,8 @@ std::vector<OperatorRow> OperatorsWriting(const OperatorNetwork<Record, N>& netw
     std::vector<OperatorRow> rows;
     for (int country = 0; country < network.table.countryCount; ++country) {
         for (int row = 0; row < network.table.operatorCount(country); ++row) {
-            Record candidate{};
-            candidate.*network.mode = network.autoMode;
-            candidate.*network.country = country;
-            candidate.*network.operatorIndex = row;
             const auto values = network.row(country, row);
-            bool same = !AutoLacksNetwork(network, candidate);
+            bool same = !LacksNeeded(values, network.needed);
             for (std::size_t i = 0; same && i < N; ++i) {
                 same = written.*network.texts[i] == values[i];
             }

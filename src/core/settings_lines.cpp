@@ -26,11 +26,6 @@ std::string TimesLayout(std::size_t count) {
     return layout;
 }
 
-std::size_t FormLine::ControlCount() const {
-    return static_cast<std::size_t>(
-        std::count_if(controls.begin(), controls.end(), [](int id) { return id != 0; }));
-}
-
 SettingsTextWriter::SettingsTextWriter() {
     m_text.reserve(kSettingsTextCapacity);
 }

@@ -120,15 +120,15 @@ struct FormLine {
     std::array<int, 4> controls{};  // 0 where unused
     std::string_view suffix;
     int orderList;
-
-    std::size_t ControlCount() const;
+    std::size_t controlCount;
 };
 template <class Record, std::size_t N>
 constexpr std::array<FormLine, N> FormLinesOf(const std::array<SettingsLine<Record>, N>& lines) {
     std::array<FormLine, N> formLines{};
     for (std::size_t i = 0; i < N; ++i) {
         const SettingsLine<Record>& line = lines[i];
-        formLines[i] = {line.key, line.shape, line.label, {}, line.suffix, line.orderList};
+        formLines[i] = {line.key,    line.shape,     line.label,       {},
+                        line.suffix, line.orderList, line.FieldCount()};
         for (std::size_t f = 0; f < line.fields.size(); ++f) {
             formLines[i].controls[f] = line.fields[f].control;
         }

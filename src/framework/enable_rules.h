@@ -6,8 +6,6 @@
 // changes. Disabled controls keep their values.
 #include <span>
 
-#include "res/dialog_template.h"
-
 class CDialog;
 
 struct EnableRule {
@@ -22,20 +20,3 @@ void ConnectEnableRules(CDialog& dialog, std::span<const EnableRule> rules);
 
 // Applies every rule to the current positions of the switches.
 void ApplyEnableRules(CDialog& dialog, std::span<const EnableRule> rules);
-
-// Whether every switch of `rules` is a list of `layout` and every control it switches is there.
-constexpr bool RulesFit(const res::DialogTemplate& layout, std::span<const EnableRule> rules) {
-    for (const EnableRule& rule : rules) {
-        bool fits = layout.Has(rule.switchId, res::ControlKind::DropDownList);
-        for (const int id : rule.enabledWhenOn) {
-            fits = fits && layout.Has(id);
-        }
-        for (const int id : rule.enabledWhenOff) {
-            fits = fits && layout.Has(id);
-        }
-        if (!fits) {
-            return false;
-        }
-    }
-    return true;
-}

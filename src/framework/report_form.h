@@ -5,101 +5,72 @@
 // that the form shows beside them, enable rules for the mode and the daily report, and the
 // Country and Operator lists of an operator table. A report form is its layout, its record and
 // these tables.
-#include <span>
-#include <string>
 #include <vector>
 
 #include "core/operator_rows.h"
-#include "core/settings_file_reader.h"
-#include "framework/enable_rules.h"
-#include "framework/form_words.h"
-#include "framework/operator_lists.h"
-#include "framework/record_fields.h"
-#include "framework/settings_form.h"
+#include "framework/record_form.h"
 
 template <class Record>
-class CReportForm : public CSettingsForm {
+class CReportForm : public CRecordForm<Record> {
 public:
     struct Tables {
-        Commands commands;
-        // The file's lines, and the mode, the country and the operator the form shows beside them.
-        std::span<const SettingsLine<Record>> lines;
-        std::span<const SettingsLine<Record>, 3> choice;
-        std::span<const EnableRule> rules;
+        typename CRecordForm<Record>::Binding binding;  // its shownOnly: mode, country, operator
         const OperatorCatalogue& operators;
-        // The settings file: its name with its leading separator, how it is written into a
-        // folder and how it is read back.
-        const std::string& fileName;
-        SettingsFileOutcome (*write)(const Record& settings, const std::string& targetFolder,
-                                     std::optional<FolderDevice> selectedDevice);
-        ReadFrom<Record> (*read)(const std::string& path);
         // The operators whose "Auto" writes the network values that a record writes.
         std::vector<OperatorRow> (*operatorsOf)(const Record& settings);
         // Why "Auto" writes nothing at an operator without the values the camera needs: %1 the
         // operator, %2 its country.
         const char* autoRefusal;
-
-        int CountryList() const { return choice[1].fields[0].control; }
-        int OperatorList() const { return choice[2].fields[0].control; }
     };
-
-    // Whether the commands and rules of the tables name controls of the right kind in `layout`;
-    // each form checks its tables so at compile time (its record checks its lines).
-    static constexpr bool Fits(const res::DialogTemplate& layout, const Tables& tables) {
-        return CommandsFit(layout, tables.commands) && RulesFit(layout, tables.rules);
-    }
-
-    // The settings record as the controls show them now.
-    Record ReadSettings() const {
-        Record settings;
-        ReadFields<Record>(*this, m_tables.lines, settings);
-        ReadFields<Record>(*this, m_tables.choice, settings);
-        return settings;
-    }
 
 protected:
     // The tables are constants that outlive the form. A report form takes its texts from the
     // localisation file.
     CReportForm(const res::DialogTemplate& layout, const Tables& tables, QWidget* owner)
-        : CSettingsForm(layout, tables.commands, tables.fileName, Texts::Localised, owner),
+        : CRecordForm<Record>(layout, tables.binding, CDialog::Texts::Localised, owner),
           m_tables(tables) {}
 
+    // The Country list holds the table's countries, the Operator list the chosen country's
+    // operators in row order; choosing another country refills it and selects the first.
     void OnInitForm() override {
-        ConnectOperatorLists(*this, m_tables.CountryList(), m_tables.OperatorList(),
-                             m_tables.operators);
-        ShowFields<Record>(*this, m_tables.lines, Record{});
-        ShowFields<Record>(*this, m_tables.choice, Record{});
-        ConnectEnableRules(*this, m_tables.rules);
-    }
-    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
-                                              std::optional<FolderDevice> device) override {
-        return m_tables.write(ReadSettings(), folder, device);
-    }
-    std::optional<QString> LoadSettingsFileFrom(const std::string& path) override {
-        const ReadFrom<Record> read = m_tables.read(path);
-        if (!read) {
-            return ReadProblemWords(read.Reason(), std::string_view(m_tables.fileName).substr(1));
+        CComboBox* countries = this->List(Choice(1).control);
+        CComboBox* operators = this->List(Choice(2).control);
+        const OperatorCatalogue& table = m_tables.operators;
+        const auto name = [](std::string_view text) {
+            return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        };
+        const auto fillOperators = [operators, &table, name](int country) {
+            operators->clear();
+            for (int row = 0; row < table.operatorCount(country); ++row) {
+                operators->addItem(name(table.operatorName(country, row)));
+            }
+            operators->setCurrentIndex(0);
+        };
+        countries->clear();
+        for (int country = 0; country < table.countryCount; ++country) {
+            countries->addItem(name(table.countryName(country)));
         }
-        // The Operator list offers the operators of the file's country once that is chosen.
-        Record record = *read;
-        const int country = m_tables.choice[1].fields[0].number(record);
-        const int operatorIndex = m_tables.choice[2].fields[0].number(record);
-        std::optional<QString> missing = FieldsNotOffered<Record>(*this, m_tables.lines, record);
+        fillOperators(0);
+        QObject::connect(countries, &QComboBox::currentIndexChanged, this, fillOperators);
+        this->ShowSettings(Record{});
+        ConnectEnableRules(*this, m_tables.binding.rules);
+    }
+    // The Operator list offers the operators of the file's country once that is chosen.
+    std::optional<QString> WhyNotShown(const Record& record) const override {
+        const auto& binding = m_tables.binding;
+        std::optional<QString> missing = FieldsNotOffered<Record>(*this, binding.lines, record);
         if (!missing) {
-            missing = FieldsNotOffered<Record>(*this, m_tables.choice.first(2), record);
+            missing = FieldsNotOffered<Record>(*this, binding.shownOnly.first(2), record);
         }
-        if (!missing &&
-            (operatorIndex < 0 || operatorIndex >= m_tables.operators.operatorCount(country))) {
-            missing = NoSuchItem(Item(m_tables.OperatorList()), QString::number(operatorIndex));
+        const OperatorRow row = Chosen(record);
+        if (!missing && (row.operatorIndex < 0 ||
+                         row.operatorIndex >= m_tables.operators.operatorCount(row.country))) {
+            missing = NoSuchItem(this->Item(Choice(2).control), QString::number(row.operatorIndex));
         }
-        if (missing) {
-            return missing;
-        }
-        ShowFields<Record>(*this, m_tables.lines, record);
-        ShowFields<Record>(*this, m_tables.choice, record);
-        ApplyEnableRules(*this, m_tables.rules);
+        return missing;
+    }
+    void OnLoaded(const Record& record) override {
         m_operatorsLoaded = m_tables.operatorsOf(record);
-        return std::nullopt;
     }
     // Which operator the network values of the file loaded are, where that is not plain.
     QString AboutWhatWasLoaded() const override {
@@ -120,15 +91,21 @@ protected:
                      NameOperatorRows(std::span(m_operatorsLoaded).first(1), m_tables.operators)));
     }
     QString WhyRefused() const override {
-        Record settings = ReadSettings();
-        const int country = m_tables.choice[1].fields[0].number(settings);
-        const int row = m_tables.choice[2].fields[0].number(settings);
+        const OperatorRow row = Chosen(this->ReadSettings());
         return QString::fromLatin1(m_tables.autoRefusal)
-            .arg(QString::fromLatin1(m_tables.operators.operatorName(country, row)),
-                 QString::fromLatin1(m_tables.operators.countryName(country)));
+            .arg(QString::fromLatin1(
+                     m_tables.operators.operatorName(row.country, row.operatorIndex)),
+                 QString::fromLatin1(m_tables.operators.countryName(row.country)));
     }
 
 private:
+    const LineField<Record>& Choice(std::size_t i) const {
+        return m_tables.binding.shownOnly[i].fields[0];
+    }
+    OperatorRow Chosen(Record record) const {
+        return {Choice(1).number(record), Choice(2).number(record)};
+    }
+
     const Tables& m_tables;
     std::vector<OperatorRow> m_operatorsLoaded;
 };

@@ -30,14 +30,6 @@ public:
         int generate;  // "Generate"
     };
 
-    // Whether the commands are controls of the right kind in `layout`; each form checks its
-    // commands so at compile time.
-    static constexpr bool CommandsFit(const res::DialogTemplate& layout, const Commands& commands) {
-        using K = res::ControlKind;
-        return layout.Has(commands.select, K::PushButton) && layout.Has(commands.folder, K::Edit) &&
-               layout.Has(commands.generate, K::PushButton);
-    }
-
     const QString& TargetFolder() const { return m_targetFolder; }
     const Commands& FormCommands() const { return m_commands; }
 

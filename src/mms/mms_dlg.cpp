@@ -21,20 +21,20 @@ constexpr std::array<EnableRule, 2> kEnableRules{{
 }};
 
 constexpr CReportForm<S>::Tables kTables{
-    {IDC_MMS_SELECT, IDC_MMS_FOLDER, IDC_MMS_GENERATE},
-    kMmsSetLines,
-    kMmsChoiceLines,
-    kEnableRules,
+    {{IDC_MMS_SELECT, IDC_MMS_FOLDER, IDC_MMS_GENERATE},
+     kMmsSetLines,
+     kMmsChoiceLines,
+     kEnableRules,
+     kMmsSetFileName,
+     &WriteMmsSettingsFile,
+     &ReadMmsSettingsFile},
     kMmsOperatorCatalogue,
-    kMmsSetFileName,
-    &WriteMmsSettingsFile,
-    &ReadMmsSettingsFile,
     &MmsOperatorsWritingNetworkOf,
     "There are no MMS network settings for %1 in %2. Choose \"Manual\" as MMS Mode and type the "
     "operator's settings.",
 };
 
-static_assert(CReportForm<S>::Fits(kMmsDialog, kTables));
+static_assert(CReportForm<S>::Fits(kMmsDialog, kTables.binding));
 
 }  // namespace
 

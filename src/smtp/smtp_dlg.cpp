@@ -22,20 +22,20 @@ constexpr std::array<EnableRule, 2> kEnableRules{{
 }};
 
 constexpr CReportForm<S>::Tables kTables{
-    {IDC_SMTP_SELECT, IDC_SMTP_FOLDER, IDC_SMTP_GENERATE},
-    kSmtpSetLines,
-    kSmtpChoiceLines,
-    kEnableRules,
+    {{IDC_SMTP_SELECT, IDC_SMTP_FOLDER, IDC_SMTP_GENERATE},
+     kSmtpSetLines,
+     kSmtpChoiceLines,
+     kEnableRules,
+     kSmtpSetFileName,
+     &WriteSmtpSettingsFile,
+     &ReadSmtpSettingsFile},
     kGprsOperatorCatalogue,
-    kSmtpSetFileName,
-    &WriteSmtpSettingsFile,
-    &ReadSmtpSettingsFile,
     &GprsOperatorsWritingAccessPointOf,
     "There is no GPRS access point for %1 in %2. Choose \"Manual\" as SMTP Mode and type the "
     "operator's settings.",
 };
 
-static_assert(CReportForm<S>::Fits(kSmtpDialog, kTables));
+static_assert(CReportForm<S>::Fits(kSmtpDialog, kTables.binding));
 
 }  // namespace
 

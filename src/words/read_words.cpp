@@ -14,7 +14,8 @@ QString Quoted(const std::string& bytes) {
 QString TextProblemWords(const ReadProblem& problem, bool withLine) {
     using Kind = ReadProblem::Kind;
     const QString key = QString::fromLatin1(problem.key);
-    QString words;
+    const QString found = Quoted(problem.found);
+    const QString line = withLine ? QStringLiteral("line %1: ").arg(problem.line) : QString();
     switch (problem.kind) {
         case Kind::Empty:
             return QStringLiteral("it is empty");
@@ -24,45 +25,32 @@ QString TextProblemWords(const ReadProblem& problem, bool withLine) {
                 .arg(problem.size)
                 .arg(kMaxSettingsTextLength);
         case Kind::WrongKey:
-            words = QStringLiteral("expected key %1, found %2").arg(key, Quoted(problem.found));
-            break;
+            return line + QStringLiteral("expected key %1, found %2").arg(key, found);
         case Kind::EndOfText:
-            words = QStringLiteral("expected key %1, found the end of the text").arg(key);
-            break;
+            return line + QStringLiteral("expected key %1, found the end of the text").arg(key);
         case Kind::NoLineEnd:
-            words = QStringLiteral("%1 has no line end: the text is cut short").arg(key);
-            break;
+            return line + QStringLiteral("%1 has no line end: the text is cut short").arg(key);
         case Kind::NotPrintable:
-            words = QStringLiteral("the value of %1 holds a byte outside printable ASCII: %2")
-                        .arg(key, Quoted(problem.found));
-            break;
+            return line + QStringLiteral("the value of %1 holds a byte outside printable ASCII: %2")
+                              .arg(key, found);
         case Kind::NotANumber:
-            words = QStringLiteral("expected a number for %1, found %2")
-                        .arg(key, Quoted(problem.found));
-            break;
+            return line + QStringLiteral("expected a number for %1, found %2").arg(key, found);
         case Kind::NumberOutOfRange:
-            words = QStringLiteral("the number for %1 is out of range, found %2")
-                        .arg(key, Quoted(problem.found));
-            break;
+            return line +
+                   QStringLiteral("the number for %1 is out of range, found %2").arg(key, found);
         case Kind::WrongCharacters:
-            words = QStringLiteral("expected %1 characters for %2, found %3")
-                        .arg(problem.size)
-                        .arg(key, Quoted(problem.found));
-            break;
+            return line + QStringLiteral("expected %1 characters for %2, found %3")
+                              .arg(QString::number(problem.size), key, found);
         case Kind::WrongTimes:
-            words = QStringLiteral("expected %1 for %2, found %3")
-                        .arg(QString::fromLatin1(TimesLayout(problem.size)), key,
-                             Quoted(problem.found));
-            break;
+            return line + QStringLiteral("expected %1 for %2, found %3")
+                              .arg(QString::fromLatin1(TimesLayout(problem.size)), key, found);
         case Kind::MoreText:
-            words =
-                QStringLiteral("expected the end of the text, found %1").arg(Quoted(problem.found));
-            break;
+            return line + QStringLiteral("expected the end of the text, found %1").arg(found);
         case Kind::Unreadable:
         case Kind::FileTooLong:
-            return ReadProblemWords(problem, {});
+            break;
     }
-    return (withLine ? QStringLiteral("line %1: ").arg(problem.line) : QString()) + words;
+    return ReadProblemWords(problem, {});
 }
 
 QString ReadProblemWords(const ReadProblem& problem, std::string_view fileName) {

@@ -175,7 +175,7 @@ TEST(MmsOperatorTable, NetworkValuesHaveTheirColumnsForms) {
     }
     EXPECT_EQ(withoutSettings, (std::set<std::string>{"Australia/Mic1", "Namibia/MTC",
                                                       "Russia/A Mobile", "Spain/Telstra"}));
-    EXPECT_EQ(withoutGateway, (std::set<std::string>{"France/FREE"}));
+    EXPECT_EQ(withoutGateway, (std::set<std::string>{"France/FREE", "United States/T-Mobile"}));
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ class Sources(unittest.TestCase):
             text=True,
         )
         self.assertEqual(run.returncode, report.SKIPPED)
-        self.assertIn("skipped: no public list at no-such-list.xml", run.stdout)
+        self.assertIn("Skipped\nno public list of access points at no-such-list.xml", run.stdout)
 
 
 if __name__ == "__main__":

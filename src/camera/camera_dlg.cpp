@@ -13,7 +13,7 @@ using namespace res;
 
 // What the form says of a working-time window that does not start before it ends.
 QString TimerWindowMessage(int window) {
-    return QStringLiteral("Timer %1 set error !\nStar time need < End time .").arg(window);
+    return CCameraDlg::tr("Timer %1 set error !\nStar time need < End time .").arg(window);
 }
 
 // The "Off"/"On" switches and the lists they enable.

@@ -48,9 +48,9 @@ Parsed<SettingsFile> ReadAnySettingsFile(const Input& input) {
         }
     }
     return Parsed<SettingsFile>::Refused(
-        bytes->empty() ? "it is empty"
-                       : "neither its name nor --kind says which settings file it is, and it "
-                         "reads as none of them");
+        bytes->empty() ? Said(TrailcamCard::tr("it is empty"))
+                       : Said(TrailcamCard::tr("neither its name nor --kind says which settings "
+                                               "file it is, and it reads as none of them")));
 }
 
 // A text as a JSON string. Valid UTF-8 stays as it is; each byte that is not part of a valid
@@ -193,8 +193,9 @@ int CheckSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
                 }
                 out << "]";
             } else if (problems.empty()) {
-                out << Shown(path) << ": OK, " << file.kind->Title() << " ("
-                    << file.kind->BareFileName() << ")\n";
+                out << Said(TrailcamCard::tr("%1: OK, %2 (%3)"),
+                            {Shown(path), file.kind->Title(), file.kind->BareFileName()})
+                    << '\n';
             } else {
                 for (const std::string& problem : problems) {
                     out << Shown(path) << ": " << problem << '\n';

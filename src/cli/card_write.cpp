@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "cli/card_command.h"
+#include "cli/card_words.h"
 #include "cli/form_lines.h"
 #include "core/clock_text.h"
 #include "core/settings_text.h"
@@ -31,8 +32,9 @@ std::string KeysOf(std::span<const TextLine> lines) {
 std::optional<std::string> SetProblem(const SettingsKind& kind, std::string_view text,
                                       const TextLine& line, const std::string& value) {
     if (!IsPrintableAscii(value)) {
-        return "--set " + line.key + ": a value must be printable ASCII, without line breaks, " +
-               "tabs or other characters the camera cannot read";
+        return Said(TrailcamCard::tr("--set %1: a value must be printable ASCII, without line "
+                                     "breaks, tabs or other characters the camera cannot read"),
+                    {line.key});
     }
     const std::string set =
         "--set " + line.key + "=" +
@@ -89,36 +91,46 @@ std::string OutcomeWords(const SettingsFileOutcome& outcome, const std::string& 
     using Status = SettingsFileOutcome::Status;
     const std::error_code& reason = outcome.reason;
     const std::string why = reason.message();
+    const auto cardBack = [&] {
+        return Said(TrailcamCard::tr("%1; put it back and write it again"), {why});
+    };
     switch (outcome.status) {
         case Status::Written:
-            return "System configuration file has been generated.";
+            return Said(TrailcamCard::tr("System configuration file has been generated."));
         case Status::Refused:
             return reason == FileProblem::TooLong
-                       ? "not written: the settings are " + std::to_string(outcome.length) +
-                             " bytes long, at most " + std::to_string(kMaxSettingsTextLength) +
-                             " fit"
-                       : "not written: the form would refuse these settings";
+                       ? Said(TrailcamCard::tr(
+                                  "not written: the settings are %1 bytes long, at most %2 fit"),
+                              {std::to_string(outcome.length),
+                               std::to_string(kMaxSettingsTextLength)})
+                       : Said(
+                             TrailcamCard::tr("not written: the form would refuse these settings"));
         case Status::CardGone:
             return reason == FileProblem::NoCardMounted
-                       ? "not written: no card is mounted at " + Shown(folder)
-                       : "not written: the card is no longer there";
+                       ? Said(TrailcamCard::tr("not written: no card is mounted at %1"),
+                              {Shown(folder)})
+                       : Said(TrailcamCard::tr("not written: the card is no longer there"));
         case Status::CannotOpen:
-            return "cannot create the file: " + why +
-                   (reason == FileProblem::NotAFolder ? "; give the card's folder"
-                    : reason == std::errc::read_only_file_system
-                        ? "; is the card's lock switch set?"
-                        : "");
+            return Said(TrailcamCard::tr("cannot create the file: %1"),
+                        {reason == FileProblem::NotAFolder
+                             ? Said(TrailcamCard::tr("%1; give the card's folder"), {why})
+                         : reason == std::errc::read_only_file_system
+                             ? Said(TrailcamCard::tr("%1; is the card's lock switch set?"), {why})
+                             : why});
         case Status::Failed:
-            return "not written: " + why +
-                   (reason == FileProblem::CardRemoved ? "; put it back and write it again" : "");
+            return Said(TrailcamCard::tr("not written: %1"),
+                        {reason == FileProblem::CardRemoved ? cardBack() : why});
         case Status::WrittenUnchecked:
-            return "written but not checked: " + why +
-                   (reason == FileProblem::CardRemoved ? "; put it back and write it again"
-                    : reason == FileProblem::ReadsBackDifferently
-                        ? ", as a failing card does; write it again, or use another card"
-                        : "");
+            return Said(
+                TrailcamCard::tr("written but not checked: %1"),
+                {reason == FileProblem::CardRemoved ? cardBack()
+                 : reason == FileProblem::ReadsBackDifferently
+                     ? Said(TrailcamCard::tr(
+                                "%1, as a failing card does; write it again, or use another card"),
+                            {why})
+                     : why});
         case Status::Replaced:
-            return "written, but another program has replaced it since";
+            return Said(TrailcamCard::tr("written, but another program has replaced it since"));
     }
     return why;
 }
@@ -199,8 +211,9 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         const auto line = std::find_if(lines.begin(), lines.end(),
                                        [&](const TextLine& l) { return l.key == key; });
         if (line == lines.end()) {
-            return RefuseCommandLine(err, std::string(kind.BareFileName()) + " has no key '" + key +
-                                              "'; its keys are " + KeysOf(lines));
+            return RefuseCommandLine(err,
+                                     Said(TrailcamCard::tr("%1 has no key '%2'; its keys are %3"),
+                                          {kind.BareFileName(), key, KeysOf(lines)}));
         }
         const FormLine& formLine = kind.lines[static_cast<std::size_t>(line - lines.begin())];
         const Parsed<std::string> given = ValueGiven(kind, formLine, value);
@@ -215,7 +228,8 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         problems = ProblemsOfTheWhole(kind, invocation, lines, text);
     }
     for (const std::string& problem : problems) {
-        err << "trailcam-card: " << problem << "; nothing was written\n";
+        err << "trailcam-card: " << Said(TrailcamCard::tr("%1; nothing was written"), {problem})
+            << '\n';
     }
     if (!problems.empty()) {
         return kExitProblem;

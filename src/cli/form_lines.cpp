@@ -5,8 +5,10 @@
 #include <cassert>
 #include <optional>
 
+#include "cli/card_words.h"
 #include "core/clock_text.h"
 #include "core/settings_text.h"
+#include "words/translations.h"
 
 namespace {
 
@@ -31,6 +33,16 @@ std::string_view LabelNaming(const res::DialogTemplate& layout, int id) {
         }
     }
     return {};
+}
+
+// A text of the form's layout in the user's language.
+std::string InForm(const SettingsKind& kind, std::string_view text) {
+    return TemplateText(text, kind.form.context).toStdString();
+}
+
+// An item of a list in the user's language.
+std::string Item(const res::ListItems& items, std::size_t i) {
+    return TemplateText(items.Text(i), "Lists").toStdString();
 }
 
 // Where the line of the date order that lays out the clock `line` stands among the kind's lines.
@@ -66,11 +78,11 @@ std::vector<std::string> TimeNumbers(const std::string& value) {
 
 std::string AllowedPositions(const res::ListItems& items) {
     if (items.texts.empty()) {
-        return items.Text(0) + " to " + items.Text(items.Count() - 1);
+        return Said(TrailcamCard::tr("%1 to %2"), {items.Text(0), items.Text(items.Count() - 1)});
     }
     std::string allowed;
     for (std::size_t i = 0; i < items.Count(); ++i) {
-        allowed += (i == 0 ? "" : ", ") + std::to_string(i) + " (" + items.Text(i) + ")";
+        allowed += (i == 0 ? "" : ", ") + std::to_string(i) + " (" + Item(items, i) + ")";
     }
     return allowed;
 }
@@ -93,8 +105,8 @@ bool Offered(const SettingsKind& kind, const FormLine& line, const std::string& 
             if (dateOrder >= kClockLayouts.size()) {
                 return true;  // the date order is wrong itself, and says so
             }
-            allowed = "a date and time as " + std::string(kClockLayouts[dateOrder]) +
-                      ", the layout of " + order.key + "=" + order.value;
+            allowed = Said(TrailcamCard::tr("a date and time as %1, the layout of %2=%3"),
+                           {kClockLayouts[dateOrder], order.key, order.value});
             return IsClockText(static_cast<int>(dateOrder), value);
         }
         case Shape::Times: {
@@ -141,12 +153,12 @@ std::string JoinSettingsLines(std::span<const TextLine> lines) {
 }
 
 ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::string& value) {
-    ShownLine shown{std::string(ControlOf(kind.form, line.label).text) + std::string(line.suffix),
+    ShownLine shown{InForm(kind, ControlOf(kind.form, line.label).text) + std::string(line.suffix),
                     value};
     if (line.shape == Shape::Position) {
         const res::ListItems& items = ControlOf(kind.form, line.controls[0]).items;
         if (const std::size_t position = std::stoul(value); position < items.Count()) {
-            shown.shown = items.Text(position);
+            shown.shown = Item(items, position);
         }
     } else if (line.shape == Shape::Times) {
         // The units of the lists, where labels name them: "00:05 (Min:Sec)".
@@ -157,7 +169,7 @@ ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::st
                 return shown;
             }
             units += i == 0 ? "" : i % 2 == 1 ? ":" : " ";
-            units += unit;
+            units += InForm(kind, unit);
         }
         shown.shown += " (" + units + ")";
     }
@@ -168,7 +180,7 @@ std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text
     std::vector<ShownLine> shown;
     if (kind.modeOf != nullptr) {
         shown.push_back(
-            {std::string(ControlOf(kind.form, kind.modeLabel).text), kind.modeOf(text)});
+            {InForm(kind, ControlOf(kind.form, kind.modeLabel).text), kind.modeOf(text)});
     }
     const std::vector<TextLine> lines = SplitSettingsLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -188,18 +200,18 @@ Parsed<std::string> ValueGiven(const SettingsKind& kind, const FormLine& line,
     if (const std::optional<std::size_t> exact = ItemIndex(items, given)) {
         return std::to_string(*exact);
     }
+    // An item's text in any case of letters, as the form or the user's language calls it.
     std::vector<std::size_t> alike;
     for (std::size_t i = 0; i < items.Count(); ++i) {
-        const std::string item = items.Text(i);
-        if (SameAsciiLetters(item, given)) {
+        if (SameAsciiLetters(items.Text(i), given) || Item(items, i) == given) {
             alike.push_back(i);
         }
     }
     if (alike.size() == 1) {
         return std::to_string(alike.front());
     }
-    return Parsed<std::string>::Refused(std::string(line.key) + "=" + given +
-                                        ": allowed values are " + AllowedPositions(items));
+    return Parsed<std::string>::Refused(Said(TrailcamCard::tr("%1=%2: allowed values are %3"),
+                                             {line.key, given, AllowedPositions(items)}));
 }
 
 std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
@@ -210,32 +222,38 @@ std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
         case Shape::Position:
             return AllowedPositions(items(0));
         case Shape::Text:
-            return "the text of the edit, in printable ASCII";
+            return Said(TrailcamCard::tr("the text of the edit, in printable ASCII"));
         case Shape::Clock: {
-            std::string layouts = "a date and time as ";
+            std::string layouts;
             const std::string_view orderKey = kind.lines[OrderLineOf(kind, line)].key;
             for (std::size_t i = 0; i < kClockLayouts.size(); ++i) {
-                layouts += (i == 0 ? "" : ", ") + std::string(kClockLayouts[i]) + " for " +
-                           std::string(orderKey) + "=" + std::to_string(i);
+                layouts +=
+                    (i == 0 ? "" : ", ") + Said(TrailcamCard::tr("%1 for %2=%3"),
+                                                {kClockLayouts[i], orderKey, std::to_string(i)});
             }
-            return layouts + "; taken when the file is written unless given";
+            return Said(TrailcamCard::tr(
+                            "a date and time as %1; taken when the file is written unless given"),
+                        {layouts});
         }
         case Shape::Times: {
             std::string allowed;
             for (std::size_t i = 0; i < line.controlCount; ++i) {
-                const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
-                allowed += std::string(unit) + (unit.empty() ? "" : " ") +
-                           TwoDigits(items(i).Text(0)) + " to " +
-                           TwoDigits(items(i).Text(items(i).Count() - 1)) + ", ";
+                const std::string unit = InForm(kind, LabelNaming(kind.form, line.controls[i]));
+                allowed += unit + (unit.empty() ? "" : " ") +
+                           Said(TrailcamCard::tr("%1 to %2"),
+                                {TwoDigits(items(i).Text(0)),
+                                 TwoDigits(items(i).Text(items(i).Count() - 1))}) +
+                           ", ";
             }
-            return allowed + "as " + TimesLayout(line.controlCount);
+            return allowed + Said(TrailcamCard::tr("as %1"), {TimesLayout(line.controlCount)});
         }
         case Shape::Characters: {
-            std::string allowed = std::to_string(line.controlCount) + " characters, each one of ";
+            std::string characters;
             for (std::size_t i = 0; i < items(0).Count(); ++i) {
-                allowed += items(0).Text(i);
+                characters += items(0).Text(i);
             }
-            return allowed;
+            return Said(TrailcamCard::tr("%1 characters, each one of %2"),
+                        {std::to_string(line.controlCount), characters});
         }
     }
     return {};
@@ -261,8 +279,10 @@ std::vector<std::string> ValueProblems(const SettingsKind& kind, std::span<const
     for (std::size_t i = 0; i < lines.size() && i < kind.lines.size(); ++i) {
         std::string allowed;
         if (!Offered(kind, kind.lines[i], lines[i].value, lines, allowed)) {
-            problems.push_back(lines[i].key + "=" + lines[i].value + ": allowed values are " +
-                               (allowed.empty() ? OfferedValues(kind, kind.lines[i]) : allowed));
+            problems.push_back(
+                Said(TrailcamCard::tr("%1=%2: allowed values are %3"),
+                     {lines[i].key, lines[i].value,
+                      allowed.empty() ? OfferedValues(kind, kind.lines[i]) : allowed}));
         }
     }
     return problems;

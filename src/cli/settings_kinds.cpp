@@ -1,5 +1,7 @@
 #include "cli/settings_kinds.h"
 
+#include "cli/card_words.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +21,7 @@
 #include "smtp/gprs_operator_table.h"
 #include "smtp/smtp_settings.h"
 #include "words/read_words.h"
+#include "words/translations.h"
 
 namespace {
 
@@ -62,15 +65,15 @@ std::string ModeOf(std::string_view text) {
     const std::vector<OperatorRow> rows =
         settings ? operatorsOf(*settings) : std::vector<OperatorRow>{};
     if (rows.empty()) {
-        return std::string(kReportModeItems[1]);
+        return TemplateText(kReportModeItems[1], "Lists").toStdString();
     }
-    std::string shown =
-        std::string(kReportModeItems[0]) + ", " + NameOperatorRows(std::span(rows).first(1), table);
-    if (rows.size() > 1) {
-        shown += " (the values of " + std::to_string(rows.size()) +
-                 " operators: " + NameOperatorRows(rows, table) + ")";
+    const std::string first = NameOperatorRows(std::span(rows).first(1), table);
+    const std::string mode = TemplateText(kReportModeItems[0], "Lists").toStdString();
+    if (rows.size() == 1) {
+        return mode + ", " + first;
     }
-    return shown;
+    return Said(TrailcamCard::tr("%1, %2 (the values of %3 operators: %4)"),
+                {mode, first, std::to_string(rows.size()), NameOperatorRows(rows, table)});
 }
 
 std::vector<std::string> NoRecordProblems(std::string_view) {
@@ -84,12 +87,13 @@ std::vector<std::string> TimerWindowProblems(std::string_view text) {
     for (std::size_t i = 0; settings && i < settings->timers.size(); ++i) {
         const TimerWindow& w = settings->timers[i];
         if (!TimerWindowPasses(w)) {
-            char problem[160];
-            std::snprintf(problem, sizeof problem,
-                          "TIMERT%zu=%02d:%02d %02d:%02d: the working time %zu must start before "
-                          "it ends on the same day (00:00 00:00 for none)",
-                          i + 1, w.startHour, w.startMinute, w.endHour, w.endMinute, i + 1);
-            problems.emplace_back(problem);
+            char line[64];
+            std::snprintf(line, sizeof line, "TIMERT%zu=%02d:%02d %02d:%02d", i + 1, w.startHour,
+                          w.startMinute, w.endHour, w.endMinute);
+            problems.push_back(Said(TrailcamCard::tr("%1: the working time %2 must start before "
+                                                     "it ends on the same day (00:00 00:00 for "
+                                                     "none)"),
+                                    {line, std::to_string(i + 1)}));
         }
     }
     return problems;
@@ -123,6 +127,10 @@ ReadFrom<std::string> ReadAsKind(std::string_view bytes, const SettingsKind& kin
 }
 
 }  // namespace
+
+std::string SettingsKind::Title() const {
+    return TemplateText(form.title, form.context).toStdString();
+}
 
 std::span<const SettingsKind> SettingsKinds() {
     return kKinds;
@@ -215,19 +223,17 @@ std::vector<Input> InputsOf(const std::string& operand, const SettingsKind* give
         }
     }
     if (error) {
-        return {{folder, given, "the folder cannot be read: " + error.message()}};
+        return {{folder, given,
+                 Said(TrailcamCard::tr("the folder cannot be read: %1"), {error.message()})}};
     }
     if (found.empty()) {
-        std::string names;
-        const std::span<const SettingsKind> kinds =
-            given != nullptr ? std::span<const SettingsKind>(given, 1) : SettingsKinds();
-        for (std::size_t i = 0; i < kinds.size(); ++i) {
-            names += (i == 0                  ? ""
-                      : i + 1 == kinds.size() ? " or "
-                                              : ", ") +
-                     std::string(kinds[i].BareFileName());
-        }
-        return {{folder, given, "it is a folder without " + names}};
+        const std::string without =
+            given != nullptr
+                ? Said(TrailcamCard::tr("it is a folder without %1"), {given->BareFileName()})
+                : Said(TrailcamCard::tr("it is a folder without %1, %2 or %3"),
+                       {kKinds[0].BareFileName(), kKinds[1].BareFileName(),
+                        kKinds[2].BareFileName()});
+        return {{folder, given, without}};
     }
     std::ranges::sort(found, [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : a.second < b.second;
@@ -247,8 +253,9 @@ Parsed<std::string> ReadInput(const std::string& operand) {
     if (!bytes) {
         // A pipe named on the command line, /dev/stdin among them, is read by its other name.
         const bool pipe = bytes.Reason().reason == FileProblem::NamedPipe;
-        return Parsed<std::string>::Refused(ReadProblemWords(bytes.Reason(), {}).toStdString() +
-                                            (pipe ? " (- reads standard input)" : ""));
+        const std::string why = ReadProblemWords(bytes.Reason(), {}).toStdString();
+        return Parsed<std::string>::Refused(
+            pipe ? Said(TrailcamCard::tr("%1 (- reads standard input)"), {why}) : why);
     }
     return *bytes;
 }
@@ -262,12 +269,14 @@ Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& k
         return Parsed<std::string>::Refused(TextProblemWords(text.Reason()).toStdString());
     }
     // A file of another kind says which it is.
-    std::string reason = "it is not a valid " + std::string(kind.BareFileName());
+    const std::string why = TextProblemWords(text.Reason()).toStdString();
     for (const SettingsKind& other : kKinds) {
         if (&other != &kind && ReadAsKind(bytes, other)) {
-            reason += " (it reads as " + std::string(other.BareFileName()) + ")";
+            return Parsed<std::string>::Refused(
+                Said(TrailcamCard::tr("it is not a valid %1 (it reads as %2): %3"),
+                     {kind.BareFileName(), other.BareFileName(), why}));
         }
     }
-    return Parsed<std::string>::Refused(reason + ": " +
-                                        TextProblemWords(text.Reason()).toStdString());
+    return Parsed<std::string>::Refused(
+        Said(TrailcamCard::tr("it is not a valid %1: %2"), {kind.BareFileName(), why}));
 }

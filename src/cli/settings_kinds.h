@@ -40,7 +40,8 @@ struct SettingsKind {
 
     // The file's name as it stands in a folder: "CameraSet.dat".
     std::string_view BareFileName() const { return std::string_view(fileName).substr(1); }
-    std::string_view Title() const { return form.title; }
+    // The form's title in the user's language: "Camera Setup".
+    std::string Title() const;
 };
 
 std::span<const SettingsKind> SettingsKinds();
@@ -82,4 +83,3 @@ Parsed<std::string> ReadInput(const std::string& operand);
 // The settings text of the file `bytes`, read as a file of `kind`, or why it is none; the reason
 // says first that it is no valid file of that kind, and which kind it reads as instead, if any.
 Parsed<std::string> SettingsTextOf(std::string_view bytes, const SettingsKind& kind);
-

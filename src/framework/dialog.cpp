@@ -63,8 +63,7 @@ void CDialog::Create() {
 // Title and font of the layout; the font sets the dialog units. The colours are every dialog's
 // (SetDialogColours).
 void CDialog::ApplyLayoutLook() {
-    setWindowTitle(
-        QString::fromUtf8(m_layout.title.data(), static_cast<qsizetype>(m_layout.title.size())));
+    setWindowTitle(TemplateText(m_layout.title, m_layout.context));
     const QFont dialogFont = LayoutFont(m_layout.pointSize);
     setFont(dialogFont);
     m_units = LayoutUnits(m_layout.pointSize);
@@ -76,7 +75,7 @@ void CDialog::CreateControls() {
         m_client->setFont(*m_controlFont);
     }
     for (const res::ControlTemplate& control : m_layout.controls) {
-        QWidget* widget = CreateControl(control, *m_client, m_units, IsSkinned());
+        QWidget* widget = CreateControl(control, m_layout.context, *m_client, m_units, IsSkinned());
         // A frame's line stands as high as the layout's font places it, whatever its controls'.
         if (m_controlFont && control.kind == res::ControlKind::GroupBox) {
             widget->setFont(font());

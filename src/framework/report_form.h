@@ -5,6 +5,8 @@
 // that the form shows beside them, enable rules for the mode and the daily report, and the
 // Country and Operator lists of an operator table. A report form is its layout, its record and
 // these tables.
+#include <QCoreApplication>
+
 #include <vector>
 
 #include "core/operator_rows.h"
@@ -75,16 +77,18 @@ protected:
     // Which operator the network values of the file loaded are, where that is not plain.
     QString AboutWhatWasLoaded() const override {
         if (m_operatorsLoaded.empty()) {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "ReportForm",
                 "Its network values are those of no operator in the lists, so the form shows "
                 "them in \"Manual\" mode.");
         }
         if (m_operatorsLoaded.size() == 1) {
             return {};
         }
-        return QStringLiteral(
-                   "Its network values are those of %1 operators (%2): the form shows "
-                   "the first, %3.")
+        return QCoreApplication::translate(
+                   "ReportForm",
+                   "Its network values are those of %1 operators (%2): the form shows the first, "
+                   "%3.")
             .arg(QString::number(m_operatorsLoaded.size()),
                  QString::fromLatin1(NameOperatorRows(m_operatorsLoaded, m_tables.operators)),
                  QString::fromLatin1(
@@ -92,7 +96,7 @@ protected:
     }
     QString WhyRefused() const override {
         const OperatorRow row = Chosen(this->ReadSettings());
-        return QString::fromLatin1(m_tables.autoRefusal)
+        return QCoreApplication::translate("ReportForm", m_tables.autoRefusal)
             .arg(QString::fromLatin1(
                      m_tables.operators.operatorName(row.country, row.operatorIndex)),
                  QString::fromLatin1(m_tables.operators.countryName(row.country)));

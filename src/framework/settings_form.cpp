@@ -26,7 +26,7 @@ void CSettingsForm::OnInitDialog() {
         {res::IDC_EXIT, &CSettingsForm::OnExit},
     }};
     ConnectButtons<CSettingsForm>(*this, buttons);
-    AppendSystemMenuItem(IDM_LOAD_FROM_CARD, QString::fromLatin1(kLoadFromCardText));
+    AppendSystemMenuItem(IDM_LOAD_FROM_CARD, tr(kLoadFromCardText));
     OnInitForm();
 }
 
@@ -44,9 +44,9 @@ void CSettingsForm::OnSelect() {
     const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
     std::error_code error;
     if (std::filesystem::is_regular_file(NativePath(path), error) &&
-        AskYesNo(ShownPath(path) +
-                 QStringLiteral("\nThis folder holds settings already. Load them into the "
-                                "form?"))) {
+        AskYesNo(ShownPath(path) + u'\n' +
+                 CSettingsForm::tr("This folder holds settings already. Load them into the "
+                                   "form?"))) {
         OnLoadFromCard();
     }
 }
@@ -74,9 +74,10 @@ QLineEdit* UnwritableTypedText(const CDialog& form) {
 void CSettingsForm::OnGenerate() {
     UpdateData(true);
     if (QLineEdit* edit = UnwritableTypedText(*this)) {
-        ShowMessage(QStringLiteral("\"%1\" holds a line break, a tab or a character outside plain "
-                                   "ASCII, which the camera cannot read.\nNothing was written.")
-                        .arg(ControlName(edit)));
+        ShowMessage(
+            CSettingsForm::tr("\"%1\" holds a line break, a tab or a character outside plain "
+                              "ASCII, which the camera cannot read.\nNothing was written.")
+                .arg(ControlName(edit)));
         // Two fields may share a label ("Password"); the focus shows which one is meant.
         edit->setFocus();
         edit->selectAll();
@@ -110,14 +111,14 @@ std::optional<QString> WhyNothingToLoad(const std::string& folder, const std::st
     const std::filesystem::file_type type =
         std::filesystem::status(NativePath(folder), error).type();
     if (type == std::filesystem::file_type::not_found) {
-        return QStringLiteral(
+        return CSettingsForm::tr(
             "There is no such folder: is the card in its slot, or was another folder meant?");
     }
     if (folder == kDefaultTargetFolder) {
-        return QStringLiteral(
+        return CSettingsForm::tr(
             "This folder holds no such file: choose the card's folder with \"Select\" first.");
     }
-    return QStringLiteral("This folder holds no such file: is it the card's folder?");
+    return CSettingsForm::tr("This folder holds no such file: is it the card's folder?");
 }
 
 }  // namespace
@@ -137,12 +138,12 @@ void CSettingsForm::OnLoadFromCard() {
         if (!sentence.endsWith(u'.') && !sentence.endsWith(u'?')) {
             sentence += u'.';
         }
-        ShowMessage(shownPath + u'\n' + sentence +
-                    QStringLiteral("\nNothing in the form was changed."));
+        ShowMessage(shownPath + u'\n' + sentence + u'\n' +
+                    CSettingsForm::tr("Nothing in the form was changed."));
         return;
     }
     const QString about = AboutWhatWasLoaded();
-    ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath) +
+    ShowMessage(CSettingsForm::tr("Settings loaded from %1.").arg(shownPath) +
                 (about.isEmpty() ? QString() : u'\n' + about));
 }
 
@@ -157,7 +158,7 @@ void CSettingsForm::OnSysCommand(int command) {
 bool SelectTargetFolder(CDialog& form, int editId) {
     QLineEdit* edit = form.Edit(editId);
     const std::optional<QString> folder = Platform::Current().BrowseForFolder(
-        &form, QString::fromLatin1(kSelectFolderTitle), edit->text());
+        &form, CSettingsForm::tr(kSelectFolderTitle), edit->text());
     if (!folder) {
         return false;
     }

@@ -14,11 +14,12 @@
 #include "framework/dialog.h"
 
 // The title of the folder browser that "Select" opens.
-inline constexpr const char* kSelectFolderTitle = "Select :";
+inline constexpr const char* kSelectFolderTitle = QT_TRANSLATE_NOOP("CSettingsForm", "Select :");
 
 // The window menu's command that reads the form's settings file from the target folder.
 inline constexpr int IDM_LOAD_FROM_CARD = 0x0020;
-inline constexpr const char* kLoadFromCardText = "&Load from card";
+inline constexpr const char* kLoadFromCardText =
+    QT_TRANSLATE_NOOP("CSettingsForm", "&Load from card");
 
 class CSettingsForm : public CDialog {
     Q_OBJECT

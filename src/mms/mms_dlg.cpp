@@ -30,8 +30,10 @@ constexpr CReportForm<S>::Tables kTables{
      &ReadMmsSettingsFile},
     kMmsOperatorCatalogue,
     &MmsOperatorsWritingNetworkOf,
-    "There are no MMS network settings for %1 in %2. Choose \"Manual\" as MMS Mode and type the "
-    "operator's settings.",
+    QT_TRANSLATE_NOOP("ReportForm",
+                      "There are no MMS network settings for %1 in %2. Choose \"Manual\" as MMS "
+                      "Mode and type the "
+                      "operator's settings."),
 };
 
 static_assert(CReportForm<S>::Fits(kMmsDialog, kTables.binding));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -96,6 +98,9 @@ struct DialogTemplate {
     int cx, cy;     // client size in dialog units
     int pointSize;  // of the dialog font
     std::span<const ControlTemplate> controls;
+    // The context in which its texts are translated; the fixed items of lists are translated in
+    // the context "Lists", which every layout shares.
+    const char* context = nullptr;
 
     // Whether the layout has a control with the identifier, of the given kind or of any.
     constexpr bool Has(int controlId, std::optional<ControlKind> kind = std::nullopt) const {

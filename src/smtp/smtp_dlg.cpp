@@ -31,8 +31,10 @@ constexpr CReportForm<S>::Tables kTables{
      &ReadSmtpSettingsFile},
     kGprsOperatorCatalogue,
     &GprsOperatorsWritingAccessPointOf,
-    "There is no GPRS access point for %1 in %2. Choose \"Manual\" as SMTP Mode and type the "
-    "operator's settings.",
+    QT_TRANSLATE_NOOP(
+        "ReportForm",
+        "There is no GPRS access point for %1 in %2. Choose \"Manual\" as SMTP Mode and type the "
+        "operator's settings."),
 };
 
 static_assert(CReportForm<S>::Fits(kSmtpDialog, kTables.binding));

@@ -1,7 +1,14 @@
 #include "words/read_words.h"
 
+#include <QCoreApplication>
+
 #include "core/settings_lines.h"
 #include "core/settings_text.h"
+
+// The words of this file, as they are translated.
+struct ReadWords {
+    Q_DECLARE_TR_FUNCTIONS(ReadWords)
+};
 
 namespace {
 
@@ -15,54 +22,62 @@ QString TextProblemWords(const ReadProblem& problem, bool withLine) {
     using Kind = ReadProblem::Kind;
     const QString key = QString::fromLatin1(problem.key);
     const QString found = Quoted(problem.found);
-    const QString line = withLine ? QStringLiteral("line %1: ").arg(problem.line) : QString();
+    QString words;
     switch (problem.kind) {
         case Kind::Empty:
-            return QStringLiteral("it is empty");
+            return ReadWords::tr("it is empty");
         case Kind::TextTooLong:
-            return QStringLiteral(
-                       "the settings are %1 bytes long; a settings file holds at most %2")
+            return ReadWords::tr("the settings are %1 bytes long; a settings file holds at most %2")
                 .arg(problem.size)
                 .arg(kMaxSettingsTextLength);
         case Kind::WrongKey:
-            return line + QStringLiteral("expected key %1, found %2").arg(key, found);
+            words = ReadWords::tr("expected key %1, found %2").arg(key, found);
+            break;
         case Kind::EndOfText:
-            return line + QStringLiteral("expected key %1, found the end of the text").arg(key);
+            words = ReadWords::tr("expected key %1, found the end of the text").arg(key);
+            break;
         case Kind::NoLineEnd:
-            return line + QStringLiteral("%1 has no line end: the text is cut short").arg(key);
+            words = ReadWords::tr("%1 has no line end: the text is cut short").arg(key);
+            break;
         case Kind::NotPrintable:
-            return line + QStringLiteral("the value of %1 holds a byte outside printable ASCII: %2")
-                              .arg(key, found);
+            words = ReadWords::tr("the value of %1 holds a byte outside printable ASCII: %2")
+                        .arg(key, found);
+            break;
         case Kind::NotANumber:
-            return line + QStringLiteral("expected a number for %1, found %2").arg(key, found);
+            words = ReadWords::tr("expected a number for %1, found %2").arg(key, found);
+            break;
         case Kind::NumberOutOfRange:
-            return line +
-                   QStringLiteral("the number for %1 is out of range, found %2").arg(key, found);
+            words = ReadWords::tr("the number for %1 is out of range, found %2").arg(key, found);
+            break;
         case Kind::WrongCharacters:
-            return line + QStringLiteral("expected %1 characters for %2, found %3")
-                              .arg(QString::number(problem.size), key, found);
+            words = ReadWords::tr("expected %1 characters for %2, found %3")
+                        .arg(QString::number(problem.size), key, found);
+            break;
         case Kind::WrongTimes:
-            return line + QStringLiteral("expected %1 for %2, found %3")
-                              .arg(QString::fromLatin1(TimesLayout(problem.size)), key, found);
+            words = ReadWords::tr("expected %1 for %2, found %3")
+                        .arg(QString::fromLatin1(TimesLayout(problem.size)), key, found);
+            break;
         case Kind::MoreText:
-            return line + QStringLiteral("expected the end of the text, found %1").arg(found);
+            words = ReadWords::tr("expected the end of the text, found %1").arg(found);
+            break;
         case Kind::Unreadable:
         case Kind::FileTooLong:
-            break;
+            return ReadProblemWords(problem, {});
     }
-    return ReadProblemWords(problem, {});
+    return withLine ? ReadWords::tr("line %1: %2").arg(QString::number(problem.line), words)
+                    : words;
 }
 
 QString ReadProblemWords(const ReadProblem& problem, std::string_view fileName) {
     if (problem.kind == ReadProblem::Kind::Unreadable) {
-        return QStringLiteral("it cannot be read: ") +
-               QString::fromLocal8Bit(problem.reason.message());
+        return ReadWords::tr("it cannot be read: %1")
+            .arg(QString::fromLocal8Bit(problem.reason.message()));
     }
     if (problem.kind == ReadProblem::Kind::FileTooLong) {
-        return QStringLiteral("it is longer than the %1 bytes a settings file holds")
+        return ReadWords::tr("it is longer than the %1 bytes a settings file holds")
             .arg(kMaxSettingsTextLength);
     }
-    return QStringLiteral("it is not a valid %1: ")
-               .arg(QString::fromLatin1(fileName.data(), static_cast<qsizetype>(fileName.size()))) +
-           TextProblemWords(problem);
+    return ReadWords::tr("it is not a valid %1: %2")
+        .arg(QString::fromLatin1(fileName.data(), static_cast<qsizetype>(fileName.size())),
+             TextProblemWords(problem));
 }

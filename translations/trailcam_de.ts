@@ -626,6 +626,50 @@ Nothing was written.</source>
         <source>it is not a valid %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a device, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a socket, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not on the selected card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No card is mounted at the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card was removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file reads back differently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings text is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportForm</name>
@@ -984,6 +1028,10 @@ could not be written, 2 when the command line is wrong.
     </message>
     <message>
         <source>it is not a valid %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report bugs at &lt;%1&gt;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

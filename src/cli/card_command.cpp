@@ -183,7 +183,7 @@ int RunCardCommand(std::span<const std::string_view> arguments, std::ostream& ou
                    "folder\n"
                    "could not be written, 2 when the command line is wrong.\n"))
             << '\n'
-            << notice::kReportBugs;
+            << Said(TrailcamCard::tr("Report bugs at <%1>."), {notice::kHomepage}) << '\n';
         return kExitDone;
     }
     if (std::find(arguments.begin(), end, "--version") != end) {

@@ -90,7 +90,7 @@ std::vector<std::string> ProblemsOfTheWhole(const SettingsKind& kind, const Invo
 std::string OutcomeWords(const SettingsFileOutcome& outcome, const std::string& folder) {
     using Status = SettingsFileOutcome::Status;
     const std::error_code& reason = outcome.reason;
-    const std::string why = reason.message();
+    const std::string why = ReasonWords(reason).toStdString();
     const auto cardBack = [&] {
         return Said(TrailcamCard::tr("%1; put it back and write it again"), {why});
     };

@@ -33,7 +33,7 @@ bool IsDenied(const std::error_code& reason) {
 
 // The system's own words for `reason`, its first letter made small or capital.
 QString SystemWords(const std::error_code& reason, bool capital) {
-    QString words = QString::fromLocal8Bit(reason.message());
+    QString words = ReasonWords(reason);
     if (!words.isEmpty()) {
         words[0] = capital ? words[0].toUpper() : words[0].toLower();
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "core/file_handle.h"
 #include "core/settings_lines.h"
 #include "core/settings_text.h"
 
@@ -68,10 +69,40 @@ QString TextProblemWords(const ReadProblem& problem, bool withLine) {
                     : words;
 }
 
+QString ReasonWords(const std::error_code& reason) {
+    if (reason.category() != std::error_code(FileProblem{}).category()) {
+        return QString::fromLocal8Bit(reason.message());
+    }
+    switch (static_cast<FileProblem>(reason.value())) {
+        case FileProblem::NamedPipe:
+            return ReadWords::tr("Is a named pipe, not a file");
+        case FileProblem::Device:
+            return ReadWords::tr("Is a device, not a file");
+        case FileProblem::Socket:
+            return ReadWords::tr("Is a socket, not a file");
+        case FileProblem::NotAFile:
+            return ReadWords::tr("Is not a regular file");
+        case FileProblem::NotOnTheCard:
+            return ReadWords::tr("The file is not on the selected card");
+        case FileProblem::NoCardMounted:
+            return ReadWords::tr("No card is mounted at the folder");
+        case FileProblem::NoSuchFolder:
+            return ReadWords::tr("No such folder");
+        case FileProblem::NotAFolder:
+            return ReadWords::tr("Not a folder");
+        case FileProblem::CardRemoved:
+            return ReadWords::tr("The card was removed");
+        case FileProblem::ReadsBackDifferently:
+            return ReadWords::tr("The file reads back differently");
+        case FileProblem::TooLong:
+            return ReadWords::tr("The settings text is too long");
+    }
+    return QString::fromLocal8Bit(reason.message());
+}
+
 QString ReadProblemWords(const ReadProblem& problem, std::string_view fileName) {
     if (problem.kind == ReadProblem::Kind::Unreadable) {
-        return ReadWords::tr("it cannot be read: %1")
-            .arg(QString::fromLocal8Bit(problem.reason.message()));
+        return ReadWords::tr("it cannot be read: %1").arg(ReasonWords(problem.reason));
     }
     if (problem.kind == ReadProblem::Kind::FileTooLong) {
         return ReadWords::tr("it is longer than the %1 bytes a settings file holds")

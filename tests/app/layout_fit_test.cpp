@@ -11,6 +11,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTextLayout>
+#include <QTranslator>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -68,10 +69,13 @@ Room RoomOf(QWidget* control) {
 
 using EveryLayout = ShownWindow;
 
-TEST_P(EveryLayout, NoTextIsClippedByItsControl) {
-    const auto& layout = window->Layout().controls;
+// Every text of `window` fits the room its control gives it. A label takes the room up to the
+// control it names, where that stands to its right, and no more; so no text runs into another
+// control further than the drawn layout has it.
+void ExpectEveryTextFits(const CDialog& window) {
+    const auto& layout = window.Layout().controls;
     for (std::size_t i = 0; i < layout.size(); ++i) {
-        QWidget* control = window->Controls()[i];
+        QWidget* control = window.Controls()[i];
         const Room room = RoomOf(control);
         const QFontMetrics metrics(control->font());
         for (const QString& text : room.texts) {
@@ -86,6 +90,44 @@ TEST_P(EveryLayout, NoTextIsClippedByItsControl) {
         }
     }
 }
+
+TEST_P(EveryLayout, NoTextIsClippedByItsControl) {
+    ExpectEveryTextFits(*window);
+}
+
+// Every window in every language the program speaks: each translated text fits its place at
+// the drawn layout, in the layout's Song face; no control moves for it.
+class EveryLanguage : public testing::TestWithParam<std::tuple<Window, const char*>> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_translator.load(
+            QStringLiteral(":/i18n/trailcam_%1.qm").arg(QLatin1String(std::get<1>(GetParam())))));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    void TearDown() override { QCoreApplication::removeTranslator(&m_translator); }
+
+    QTranslator m_translator;
+    FakePlatform platform;
+};
+
+TEST_P(EveryLanguage, EveryTextFitsItsPlace) {
+    const std::unique_ptr<CDialog> window = std::get<0>(GetParam()).make();
+    window->Create();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->ClientArea()->size(), std::get<0>(GetParam()).drawn);
+    ExpectEveryTextFits(*window);
+    window->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Translated, EveryLanguage,
+                         testing::Combine(testing::ValuesIn(kEveryWindow),
+                                          testing::Values("de", "es", "fr", "it", "nl", "pl", "pt",
+                                                          "ru", "zh_CN")),
+                         [](const testing::TestParamInfo<std::tuple<Window, const char*>>& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::get<1>(info.param);
+                         });
 
 TEST_P(EveryLayout, ComesOutAtItsDrawnSizeInASongFace) {
     const QFontInfo face(window->font());

@@ -31,9 +31,6 @@ expected=(
     /usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/"$app_id".png
     /usr/share/icons/hicolor/scalable/apps/"$app_id".svg
 )
-if [ -f "$root/data/trailcam-setup.de.ini" ]; then
-    expected+=(/usr/share/trailcam-setup/trailcam-setup.de.ini)
-fi
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
@@ -67,7 +64,8 @@ control_fields() {
         [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] &&
         dpkg-deb -f "$deb" Description | sed -n '2p' | grep -q . &&
         grep -q 'libqt6widgets6' <<<"$depends" &&
-        grep -q 'libc6' <<<"$depends" && return 0
+        grep -q 'libc6' <<<"$depends" &&
+        grep -q 'qt6-translations-l10n' <<<"$depends" && return 0
     dpkg-deb -f "$deb" Package Section Maintainer Depends Description
     return 1
 }

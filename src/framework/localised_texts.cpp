@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -34,7 +33,7 @@ bool IsPicture(const QWidget* control) {
 
 }  // namespace
 
-QString FindLocalisationFile(const QStringList& languages) {
+QString FindLocalisationFile() {
     QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation);
     folders << QCoreApplication::applicationDirPath();
     for (const QString& folder : folders) {
@@ -43,31 +42,7 @@ QString FindLocalisationFile(const QStringList& languages) {
             return file.absoluteFilePath();
         }
     }
-    // The texts that come with the program, one file a language: "de" for "de-AT" too. English
-    // is the program's own, so languages the user ranks below it are not looked for.
-    QStringList names;
-    for (const QString& language : languages) {
-        const QString name = language.section(QLatin1Char('-'), 0, 0).toLower();
-        if (name == QLatin1String("en")) {
-            break;
-        }
-        if (!name.isEmpty() && !names.contains(name)) {
-            names << name;
-        }
-    }
-    const QString base = QFileInfo(QString::fromLatin1(kLocalisationFileName)).completeBaseName();
-    for (const QString& name : names) {
-        const QString file =
-            QStandardPaths::locate(QStandardPaths::AppDataLocation, base + "." + name + ".ini");
-        if (!file.isEmpty() && QFileInfo(file).isFile()) {
-            return file;
-        }
-    }
     return {};
-}
-
-QString FindLocalisationFile() {
-    return FindLocalisationFile(QLocale::system().uiLanguages());
 }
 
 void SetLocalisationFile(const QString& path) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <span>
 
@@ -23,11 +22,8 @@ class QWidget;
 inline constexpr const char* kLocalisationFileName = "trailcam-setup.ini";
 
 // The first localisation file found in the user's configuration folder, then in the system's
-// configuration folders, then beside the program; else the program's own texts in the first of
-// the user's `languages` ("de-DE") that it has, "trailcam-setup.de.ini" in its data folders
-// (/usr/share/trailcam-setup/); "" when there is none.
-QString FindLocalisationFile(const QStringList& languages);
-// The same for the languages of the user's desktop.
+// configuration folders, then beside the program; "" when there is none. Its texts win over the
+// program's translation into the user's language.
 QString FindLocalisationFile();
 
 // The localisation file that every window opened later reads; "" means there is none and no dialog

@@ -31,13 +31,38 @@ QString TemplateText(std::string_view text, const char* context) {
     return QCoreApplication::translate(context, text.data());
 }
 
+QLocale UsersLanguage() {
+#if !defined(_WIN32)
+    QByteArray messages = qgetenv("LC_ALL");
+    if (messages.isEmpty()) {
+        messages = qgetenv("LC_MESSAGES");
+    }
+    if (messages.isEmpty()) {
+        messages = qgetenv("LANG");
+    }
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX" || messages.startsWith("C.")) {
+        return QLocale::c();
+    }
+#endif
+    return QLocale::system();
+}
+
 void InstallTranslations(const QLocale& locale) {
     auto program = std::make_unique<QTranslator>();
     const QString chosen = qEnvironmentVariable("TRAILCAM_TRANSLATION");
-    const bool found = chosen.isEmpty()
-                           ? program->load(locale, QStringLiteral("trailcam"), QStringLiteral("_"),
-                                           QStringLiteral(":/i18n"))
-                           : program->load(chosen);
+    bool found = !chosen.isEmpty() && program->load(chosen);
+    if (!chosen.isEmpty() && !found) {
+        qWarning("TRAILCAM_TRANSLATION: cannot load %s", qPrintable(chosen));
+    }
+    // The user's languages in their order; English is the program's own, so the languages the
+    // user ranks below it are not looked for. "de-AT" finds "de", "pt-PT" "pt".
+    for (const QString& language : locale.uiLanguages()) {
+        if (found || language.section(u'-', 0, 0) == QStringLiteral("en")) {
+            break;
+        }
+        found = program->load(QStringLiteral("trailcam_") + QString(language).replace(u'-', u'_'),
+                              QStringLiteral(":/i18n"));
+    }
     if (!found) {
         return;
     }

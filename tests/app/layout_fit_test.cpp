@@ -171,7 +171,7 @@ std::vector<std::pair<QFont, QString>> DrawnTexts(const CDialog& dialog) {
 }
 
 // Some texts are laid out without the text shaper; every text a window shows, in its own words
-// and in the shipped German ones, must still come out in the glyphs and places the shaper gives
+// and in the example German ones, must still come out in the glyphs and places the shaper gives
 // it, and so must a title of letters that join (Arabic) or combine (an accent after its letter).
 TEST_P(EveryLayout, TextsLieWhereTheShaperWouldPutThem) {
     std::vector<std::pair<QFont, QString>> drawn = DrawnTexts(*window);
@@ -183,7 +183,7 @@ TEST_P(EveryLayout, TextsLieWhereTheShaperWouldPutThem) {
         }
     }
     {
-        QFile german(QStringLiteral(TRAILCAM_DATA_DIR "/trailcam-setup.de.ini"));
+        QFile german(QStringLiteral(TRAILCAM_EXAMPLE_TEXTS));
         ASSERT_TRUE(german.open(QIODevice::ReadOnly));
         const ScopedLocalisationFile texts(german.readAll());
         const std::unique_ptr<CDialog> localised = GetParam().make();

@@ -278,4 +278,47 @@ TEST(TranslatedCommandLine, SaysEveryLineInTheUsersLanguageButItsJson) {
     EXPECT_TRUE(json.out.contains(QStringLiteral("\"label\": \"Mode\"")));
 }
 
+#if !defined(_WIN32)
+// The language comes from the desktop as for the other programs there: LANGUAGE's list while the
+// messages' locale is a language, else that locale; English ranked first, LC_ALL=C or no locale
+// at all give the program's own English.
+TEST(LanguageOfTheDesktop, IsTheOneItsLocaleAndLanguageListAskFor) {
+    const auto translated = [](const char* language) {
+        QTranslator translator;
+        EXPECT_TRUE(translator.load(QStringLiteral(":/i18n/trailcam_%1.qm").arg(language)));
+        const QString text = translator.translate("TrailcamCard", "unknown command '%1'");
+        EXPECT_FALSE(text.isEmpty()) << language;
+        return text.arg(QStringLiteral("bogus"));
+    };
+    const auto said = [](std::initializer_list<std::pair<const char*, const char*>> settings) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+             {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "TRAILCAM_TRANSLATION"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        for (const auto& [name, value] : settings) {
+            environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+        }
+        return RunProgram(QStringLiteral(TRAILCAM_CARD_PROGRAM), {QStringLiteral("bogus")},
+                          environment)
+            .err;
+    };
+    const QString english =
+        QStringLiteral("trailcam-card: unknown command 'bogus' (see trailcam-card --help)\n");
+    EXPECT_EQ(said({}), english);
+    EXPECT_EQ(said({{"LC_ALL", "C"}, {"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}}), english);
+    EXPECT_EQ(said({{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}), english);
+    EXPECT_EQ(said({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}), english);
+    EXPECT_EQ(said({{"LANG", "sv_SE.UTF-8"}}), english);
+
+    const QString german = translated("de");
+    EXPECT_TRUE(said({{"LANG", "de_AT.UTF-8"}}).contains(german));
+    EXPECT_TRUE(said({{"LANG", "C"}, {"LC_MESSAGES", "de_CH.UTF-8"}}).contains(german));
+    EXPECT_TRUE(said({{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "sv:de:en"}}).contains(german));
+    // Portugal and Brazil share one Portuguese; Chinese is the Simplified script's.
+    EXPECT_TRUE(said({{"LANG", "pt_PT.UTF-8"}}).contains(translated("pt")));
+    EXPECT_TRUE(said({{"LANG", "zh_CN.UTF-8"}}).contains(translated("zh_CN")));
+}
+#endif
+
 }  // namespace

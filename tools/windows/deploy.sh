@@ -24,7 +24,12 @@ for ts in "$root"/translations/trailcam_*.ts; do
     language=${language%.ts}
     # Qt's Portuguese is Brazil's.
     [ "$language" = pt ] && language=pt_BR
-    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$out/translations/"
+    qt_words=/usr/share/qt6/translations/qtbase_$language.qm
+    if [ -f "$qt_words" ]; then
+        cp "$qt_words" "$out/translations/"
+    else
+        echo "deploy.sh: Qt has no words of its own in $language; its buttons stay English" >&2
+    fi
 done
 x86_64-w64-mingw32-strip --strip-unneeded "$out"/*.exe "$out"/*.dll "$out"/*/*.dll
 echo "$out"

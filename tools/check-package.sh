@@ -190,6 +190,18 @@ keeps_running_until_told_to_quit() {
     rm -rf "$home"
     [ "$status" -eq 124 ]
 }
+speaks_the_desktops_language() {
+    # The programs' own German, Qt's German for its buttons, and the menu entry's name.
+    local english german
+    english=$(LC_ALL=C trailcam-card bogus 2>&1) || true
+    german=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 trailcam-card bogus 2>&1) ||
+        true
+    [ "$german" != "$english" ] && [ -f /usr/share/qt6/translations/qtbase_de.qm ] &&
+        grep -q '^Name\[de\]=' "$desktop_entry" && return 0
+    echo "LC_ALL=C: $english"
+    echo "LANG=de_DE.UTF-8: $german"
+    return 1
+}
 nothing_left_behind() {
     local status
     status=$(dpkg-query -W -f='${db:Status-Status}' trailcam-setup 2>/dev/null) || status=
@@ -247,6 +259,8 @@ check "--version answered without a display, matching the package and its releas
     answers_version_without_display
 check "the installed program starts offscreen and keeps running until told to quit" \
     keeps_running_until_told_to_quit
+check "a German desktop gets German words, Qt's own for its buttons, and a German menu entry" \
+    speaks_the_desktops_language
 
 apt remove trailcam-setup
 check "apt-get remove leaves nothing of the package behind" nothing_left_behind

@@ -5,19 +5,19 @@
     <name>AboutBox</name>
     <message>
         <source>Palvenor 2.1 版</source>
-        <translation type="unfinished"></translation>
+        <translation>Palvenor, версия 2.1</translation>
     </message>
     <message>
         <source>Copyright (C) 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>关于 Palvenor</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Palvenor</translation>
     </message>
 </context>
 <context>
@@ -25,839 +25,842 @@
     <message>
         <source>Timer %1 set error !
 Star time need &lt; End time .</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка в периоде %1 таймера!
+Время «От» должно быть раньше времени «До».</translation>
     </message>
 </context>
 <context>
     <name>CSettingsForm</name>
     <message>
         <source>This folder holds settings already. Load them into the form?</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой папке уже есть настройки. Загрузить их в форму?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds a line break, a tab or a character outside plain ASCII, which the camera cannot read.
 Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» содержит перевод строки, табуляцию или символ не из простого ASCII — камера не сможет это прочитать.
+Ничего не записано.</translation>
     </message>
     <message>
         <source>There is no such folder: is the card in its slot, or was another folder meant?</source>
-        <translation type="unfinished"></translation>
+        <translation>Такой папки нет: вставлена ли карта в слот? Или имелась в виду другая папка?</translation>
     </message>
     <message>
         <source>This folder holds no such file: choose the card&apos;s folder with &quot;Select&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой папке нет такого файла: сначала выберите папку карты кнопкой «Выбрать».</translation>
     </message>
     <message>
         <source>This folder holds no such file: is it the card&apos;s folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой папке нет такого файла: это точно папка карты?</translation>
     </message>
     <message>
         <source>Nothing in the form was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>В форме ничего не изменено.</translation>
     </message>
     <message>
         <source>Settings loaded from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки загружены из %1.</translation>
     </message>
     <message>
         <source>Select :</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите папку</translation>
     </message>
     <message>
         <source>&amp;Load from card</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить с &amp;карты</translation>
     </message>
 </context>
 <context>
     <name>CameraSetup</name>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>Photo Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Фото, Мп</translation>
     </message>
     <message>
         <source>Video Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео</translation>
     </message>
     <message>
         <source>Series Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Серия</translation>
     </message>
     <message>
         <source>Video Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Ролик, с</translation>
     </message>
     <message>
         <source>Beep Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Чувств.</translation>
     </message>
     <message>
         <source>Time Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Метка вр.</translation>
     </message>
     <message>
         <source>IR Led</source>
-        <translation type="unfinished"></translation>
+        <translation>ИК-диоды</translation>
     </message>
     <message>
         <source>Set Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы</translation>
     </message>
     <message>
         <source>Date order</source>
-        <translation type="unfinished"></translation>
+        <translation>Порядок даты</translation>
     </message>
     <message>
         <source>Get Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время ПК</translation>
     </message>
     <message>
         <source>PIR Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>М</translation>
     </message>
     <message>
         <source>Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>С</translation>
     </message>
     <message>
         <source>Time Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерв.</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Ч</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Serial number character 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер камеры, символ 1</translation>
     </message>
     <message>
         <source>Serial number character 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер камеры, символ 2</translation>
     </message>
     <message>
         <source>Serial number character 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер камеры, символ 3</translation>
     </message>
     <message>
         <source>Serial number character 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер камеры, символ 4</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>От</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>До</translation>
     </message>
     <message>
         <source>Fixed Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер</translation>
     </message>
     <message>
         <source>Window 1 start hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 1, час «От»</translation>
     </message>
     <message>
         <source>Window 1 start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 1, минуты «От»</translation>
     </message>
     <message>
         <source>Window 1 end hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 1, час «До»</translation>
     </message>
     <message>
         <source>Window 1 end minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 1, минуты «До»</translation>
     </message>
     <message>
         <source>Window 2 start hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 2, час «От»</translation>
     </message>
     <message>
         <source>Window 2 start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 2, минуты «От»</translation>
     </message>
     <message>
         <source>Window 2 end hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 2, час «До»</translation>
     </message>
     <message>
         <source>Window 2 end minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 2, минуты «До»</translation>
     </message>
     <message>
         <source>Window 3 start hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 3, час «От»</translation>
     </message>
     <message>
         <source>Window 3 start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 3, минуты «От»</translation>
     </message>
     <message>
         <source>Window 3 end hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 3, час «До»</translation>
     </message>
     <message>
         <source>Window 3 end minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер, период 3, минуты «До»</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать</translation>
     </message>
     <message>
         <source>Target folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка назначения</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Camera Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки камеры</translation>
     </message>
 </context>
 <context>
     <name>FormWords</name>
     <message>
         <source>The card was removed before the file was complete: put it back and press Generate again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Карту извлекли до того, как файл был записан целиком: вставьте её обратно и снова нажмите «Записать».</translation>
     </message>
     <message>
         <source>There is no such folder: is the card in its slot, or was another folder meant?</source>
-        <translation type="unfinished"></translation>
+        <translation>Такой папки нет: вставлена ли карта в слот? Или имелась в виду другая папка?</translation>
     </message>
     <message>
         <source>It is not a folder: choose the card&apos;s folder with &quot;Select&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не папка: выберите папку карты кнопкой «Выбрать».</translation>
     </message>
     <message>
         <source>The card is read-only: is its lock switch set?</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта защищена от записи: не сдвинут ли на ней переключатель блокировки (Lock)?</translation>
     </message>
     <message>
         <source>The card is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта заполнена.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мешает папка с тем же именем.</translation>
     </message>
     <message>
         <source>Something that is no file is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мешает что-то с тем же именем, но не файл.</translation>
     </message>
     <message>
         <source>This folder may not be written to: choose the card&apos;s folder with &quot;Select&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>В эту папку запись запрещена: сначала выберите папку карты кнопкой «Выбрать».</translation>
     </message>
     <message>
         <source>The file there is read-only, or this folder may not be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл в этой папке защищён от записи, или запись в эту папку запрещена.</translation>
     </message>
     <message>
         <source>The file could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать файл.</translation>
     </message>
     <message>
         <source>the card is full. Make room on it, or use another card.</source>
-        <translation type="unfinished"></translation>
+        <translation>карта заполнена. Освободите на ней место или возьмите другую карту.</translation>
     </message>
     <message>
         <source>the system lets this program write no file that large.</source>
-        <translation type="unfinished"></translation>
+        <translation>система не разрешает этой программе записывать такие большие файлы.</translation>
     </message>
     <message>
         <source>the card did not take it, as a loose or failing card does. Put it back firmly and press Generate again, or use another card.</source>
-        <translation type="unfinished"></translation>
+        <translation>карта его не приняла — так бывает, когда карта плохо вставлена или неисправна. Вставьте её плотно и снова нажмите «Записать» или возьмите другую карту.</translation>
     </message>
     <message>
         <source>the card turned read-only while it was written, as a failing card does. Use another card, or check this one on a computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>во время записи карта перешла в режим только для чтения — так бывает с неисправной картой. Возьмите другую карту или проверьте эту на компьютере.</translation>
     </message>
     <message>
         <source>the folder&apos;s path is too long. Choose a folder nearer the top of the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>слишком длинный путь к папке. Выберите папку ближе к корню карты.</translation>
     </message>
     <message>
         <source>the file there belongs to another user and may not be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>файл в этой папке принадлежит другому пользователю, заменить его нельзя.</translation>
     </message>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать файл: %1</translation>
     </message>
     <message>
         <source>The file was written but reads back differently, as a failing card does: press Generate again, or use another card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл записан, но при чтении отличается от записанного — так бывает с неисправной картой: снова нажмите «Записать» или возьмите другую карту.</translation>
     </message>
     <message>
         <source>this program may not read it back from that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>этой программе не разрешено читать его из этой папки.</translation>
     </message>
     <message>
         <source>the card did not answer, as a loose or failing card does. Put it back firmly and press Generate again.</source>
-        <translation type="unfinished"></translation>
+        <translation>карта не ответила — так бывает, когда карта плохо вставлена или неисправна. Вставьте её плотно и снова нажмите «Записать».</translation>
     </message>
     <message>
         <source>The file was written but could not be checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл записан, но проверить его не удалось: %1</translation>
     </message>
     <message>
         <source>System configuration file has been generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл настроек создан.</translation>
     </message>
     <message>
         <source>The settings are too long for the camera: %1 bytes, at most %2 fit.
 Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки слишком длинные для камеры: %1 Б, а помещается не более %2 Б.
+Ничего не записано.</translation>
     </message>
     <message>
         <source>No card is mounted at %1: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 не подключена карта: ничего не записано.</translation>
     </message>
     <message>
         <source>The selected card is no longer there: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбранная карта больше не подключена: ничего не записано.</translation>
     </message>
     <message>
         <source>The file was written, but another program has replaced it since: the folder now holds that program&apos;s file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл записан, но с тех пор его заменила другая программа: теперь в папке лежит её файл.</translation>
     </message>
     <message>
         <source>it holds a value that the form does not offer: the list &quot;%1&quot; has no item %2</source>
-        <translation type="unfinished"></translation>
+        <translation>в нём есть значение, которого нет в форме: в списке «%1» нет пункта %2</translation>
     </message>
 </context>
 <context>
     <name>Lists</name>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Фото</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео</translation>
     </message>
     <message>
         <source>Camera+Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ф+Видео</translation>
     </message>
     <message>
         <source>1 Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>1 фото</translation>
     </message>
     <message>
         <source>2 Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>2 фото</translation>
     </message>
     <message>
         <source>3 Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>3 фото</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низк.</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Средн.</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Высок.</translation>
     </message>
     <message>
         <source>Y/M/D</source>
-        <translation type="unfinished"></translation>
+        <translation>Г/М/Д</translation>
     </message>
     <message>
         <source>D/M/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Д/М/Г</translation>
     </message>
     <message>
         <source>M/D/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>М/Д/Г</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ручн.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>关于 Kestrivo(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе Kestrivo...</translation>
     </message>
     <message>
         <source>Camera Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель камеры</translation>
     </message>
     <message>
         <source>Camera Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки камеры</translation>
     </message>
     <message>
         <source>MMS Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки MMS</translation>
     </message>
     <message>
         <source>Smtp Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки SMTP</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Setup  V2.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка  V2.1</translation>
     </message>
 </context>
 <context>
     <name>MmsSetup</name>
     <message>
         <source>MMS Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим MMS</translation>
     </message>
     <message>
         <source>MMS Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Отпр. MMS</translation>
     </message>
     <message>
         <source>MMS Number/Day</source>
-        <translation type="unfinished"></translation>
+        <translation>MMS в день</translation>
     </message>
     <message>
         <source>Note: 0 = Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>0 = безлимит</translation>
     </message>
     <message>
         <source>Daily Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Стр.</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюз</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Логин</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Mobile 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тел. 1</translation>
     </message>
     <message>
         <source>Mobile 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Тел. 2</translation>
     </message>
     <message>
         <source>Mobile 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Тел. 3</translation>
     </message>
     <message>
         <source>Mobile 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Тел. 4</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Target folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка назначения</translation>
     </message>
     <message>
         <source>MMS Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки MMS</translation>
     </message>
 </context>
 <context>
     <name>ReadWords</name>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>файл пуст</translation>
     </message>
     <message>
         <source>the settings are %1 bytes long; a settings file holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>настройки занимают %1 Б, а файл настроек вмещает не более %2 Б</translation>
     </message>
     <message>
         <source>expected key %1, found %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался ключ %1, найдено %2</translation>
     </message>
     <message>
         <source>expected key %1, found the end of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался ключ %1, но текст закончился</translation>
     </message>
     <message>
         <source>%1 has no line end: the text is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>после %1 нет конца строки: текст обрезан</translation>
     </message>
     <message>
         <source>the value of %1 holds a byte outside printable ASCII: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>значение %1 содержит байт вне печатных символов ASCII: %2</translation>
     </message>
     <message>
         <source>expected a number for %1, found %2</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 ожидалось число, найдено %2</translation>
     </message>
     <message>
         <source>the number for %1 is out of range, found %2</source>
-        <translation type="unfinished"></translation>
+        <translation>число для %1 вне допустимого диапазона: %2</translation>
     </message>
     <message>
         <source>expected %1 characters for %2, found %3</source>
-        <translation type="unfinished"></translation>
+        <translation>для %2 ожидалось символов: %1, найдено %3</translation>
     </message>
     <message>
         <source>expected %1 for %2, found %3</source>
-        <translation type="unfinished"></translation>
+        <translation>для %2 ожидалось %1, найдено %3</translation>
     </message>
     <message>
         <source>expected the end of the text, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидался конец текста, найдено %1</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1: %2</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>файл не удаётся прочитать: %1</translation>
     </message>
     <message>
         <source>it is longer than the %1 bytes a settings file holds</source>
-        <translation type="unfinished"></translation>
+        <translation>файл длиннее %1 байт — предела для файла настроек</translation>
     </message>
     <message>
         <source>it is not a valid %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>это некорректный файл %1: %2</translation>
     </message>
     <message>
         <source>Is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Это именованный канал, а не файл</translation>
     </message>
     <message>
         <source>Is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство, а не файл</translation>
     </message>
     <message>
         <source>Is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Это сокет, а не файл</translation>
     </message>
     <message>
         <source>Is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не обычный файл</translation>
     </message>
     <message>
         <source>The file is not on the selected card</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл находится не на выбранной карте</translation>
     </message>
     <message>
         <source>No card is mounted at the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой папке не подключена карта</translation>
     </message>
     <message>
         <source>No such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет такой папки</translation>
     </message>
     <message>
         <source>Not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не папка</translation>
     </message>
     <message>
         <source>The card was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Карту извлекли</translation>
     </message>
     <message>
         <source>The file reads back differently</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл при чтении отличается от записанного</translation>
     </message>
     <message>
         <source>The settings text is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст настроек слишком длинный</translation>
     </message>
 </context>
 <context>
     <name>ReportForm</name>
     <message>
         <source>Its network values are those of no operator in the lists, so the form shows them in &quot;Manual&quot; mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Его сетевые параметры не совпадают ни с одним оператором из списков, поэтому форма показывает их в режиме «Ручн.».</translation>
     </message>
     <message>
         <source>Its network values are those of %1 operators (%2): the form shows the first, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Его сетевые параметры подходят сразу нескольким операторам (всего %1: %2); форма показывает первого — %3.</translation>
     </message>
     <message>
         <source>There are no MMS network settings for %1 in %2. Choose &quot;Manual&quot; as MMS Mode and type the operator&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для оператора %1 (%2) нет сетевых настроек MMS. Выберите «Ручн.» в поле «Режим MMS» и введите настройки оператора.</translation>
     </message>
     <message>
         <source>There is no GPRS access point for %1 in %2. Choose &quot;Manual&quot; as SMTP Mode and type the operator&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для оператора %1 (%2) нет точки доступа GPRS. Выберите «Ручн.» в поле «Режим SMTP» и введите настройки оператора.</translation>
     </message>
 </context>
 <context>
     <name>SmtpSetup</name>
     <message>
         <source>SMTP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим SMTP</translation>
     </message>
     <message>
         <source>GPRS Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Отпр. GPRS</translation>
     </message>
     <message>
         <source>Email Number/Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Писем/день</translation>
     </message>
     <message>
         <source>Note: 0 = Unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>0 = безлимит</translation>
     </message>
     <message>
         <source>Daily Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Стр.</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Smtp Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер</translation>
     </message>
     <message>
         <source>Sender Email</source>
-        <translation type="unfinished"></translation>
+        <translation>От</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>Email 1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 1</translation>
     </message>
     <message>
         <source>Email 3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 3</translation>
     </message>
     <message>
         <source>Email 2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 2</translation>
     </message>
     <message>
         <source>Email 4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail 4</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Логин</translation>
     </message>
     <message>
         <source>Target folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка назначения</translation>
     </message>
     <message>
         <source>Smtp Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки SMTP</translation>
     </message>
 </context>
 <context>
     <name>TrailcamCard</name>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный параметр «%1»</translation>
     </message>
     <message>
         <source>%1 takes no %2: the KIND comes right after write</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не принимает %2: вид файла (KIND) указывается сразу после write</translation>
     </message>
     <message>
         <source>%1 takes no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не принимает %2</translation>
     </message>
     <message>
         <source>--raw and --json cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--raw и --json нельзя указывать вместе</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>для %1 нужно значение</translation>
     </message>
     <message>
         <source>unknown kind &apos;%1&apos;: camera, mms or smtp</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный вид файла «%1»: допустимы camera, mms и smtp</translation>
     </message>
     <message>
         <source>--kind may be given once</source>
-        <translation type="unfinished"></translation>
+        <translation>--kind можно указать только один раз</translation>
     </message>
     <message>
         <source>--from may be given once</source>
-        <translation type="unfinished"></translation>
+        <translation>--from можно указать только один раз</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>для --set нужно KEY=VALUE, а не «%1»</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>не указана команда</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная команда «%1»</translation>
     </message>
     <message>
         <source>write needs the kind of file first: camera, mms or smtp</source>
-        <translation type="unfinished"></translation>
+        <translation>после write сначала укажите вид файла: camera, mms или smtp</translation>
     </message>
     <message>
         <source>no FOLDER given</source>
-        <translation type="unfinished"></translation>
+        <translation>не указана папка (FOLDER)</translation>
     </message>
     <message>
         <source>no FILE given</source>
-        <translation type="unfinished"></translation>
+        <translation>не указан файл (FILE)</translation>
     </message>
     <message>
         <source>an empty FOLDER or FILE name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>указано пустое имя папки (FOLDER) или файла (FILE)</translation>
     </message>
     <message>
         <source>an empty FILE name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>указано пустое имя файла (FILE)</translation>
     </message>
     <message>
         <source>standard input (-) may be given once</source>
-        <translation type="unfinished"></translation>
+        <translation>стандартный ввод (-) можно указать только один раз</translation>
     </message>
     <message>
         <source>%1 (see trailcam-card --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (см. trailcam-card --help)</translation>
     </message>
     <message>
         <source>Usage: trailcam-card show [--kind KIND] [--raw | --json] FILE|FOLDER...
@@ -884,178 +887,204 @@ FILE reads standard input.
 Exit status: 0 when all went well, 1 when a file or value is wrong or a folder
 could not be written, 2 when the command line is wrong.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск: trailcam-card show [--kind KIND] [--raw | --json] FILE|FOLDER...
+        trailcam-card check [--kind KIND] [--json] FILE|FOLDER...
+        trailcam-card write KIND [--from FILE] [--set KEY=VALUE]... FOLDER...
+Читает и записывает файлы настроек фотоловушки так же, как их создают формы
+trailcam-setup: CameraSet.dat (KIND camera), MmsSet.dat (mms) и SmtpSet.dat
+(smtp). Папка (FOLDER), указанная для show или check, означает все файлы
+настроек в ней; - вместо FILE читает стандартный ввод.
+
+  show     показать настройки каждого файла FILE словами его формы
+  check    проверить, содержит ли каждый файл FILE настройки, которые может
+           создать его форма
+  write    записать в каждую папку FOLDER значения формы по умолчанию или
+           настройки из --from FILE, где каждый --set KEY=VALUE меняет строку
+           KEY; часы камеры берутся в момент записи, если не заданы через
+           --set CLK=...
+           Значение VALUE для списка — номер пункта или его текст, например
+           MRES=0 или MRES=1080P
+
+  --kind KIND     какой это файл настроек, если имя файла об этом не говорит
+  --raw           показать собственные строки файла
+  --json          вывести результат show или check в формате JSON
+  -h, --help      показать эту справку и выйти
+      --version   показать версию и выйти
+
+Код возврата: 0 — всё прошло успешно; 1 — неверный файл или значение либо
+в папку не удалось записать; 2 — неверная командная строка.
+</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>файл пуст</translation>
     </message>
     <message>
         <source>neither its name nor --kind says which settings file it is, and it reads as none of them</source>
-        <translation type="unfinished"></translation>
+        <translation>ни его имя, ни --kind не говорят, какой это файл настроек, и он не читается ни как один из них</translation>
     </message>
     <message>
         <source>%1: OK, %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: OK, %2 (%3)</translation>
     </message>
     <message>
         <source>--set %1: a value must be printable ASCII, without line breaks, tabs or other characters the camera cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>--set %1: значение должно состоять из печатных символов ASCII, без переводов строки, табуляций и других символов, которые камера не может прочитать</translation>
     </message>
     <message>
         <source>%1; put it back and write it again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; вставьте её обратно и запишите ещё раз</translation>
     </message>
     <message>
         <source>System configuration file has been generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл настроек создан.</translation>
     </message>
     <message>
         <source>not written: the settings are %1 bytes long, at most %2 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>не записано: настройки занимают %1 Б, а помещается не более %2 Б</translation>
     </message>
     <message>
         <source>not written: the form would refuse these settings</source>
-        <translation type="unfinished"></translation>
+        <translation>не записано: форма не приняла бы эти настройки</translation>
     </message>
     <message>
         <source>not written: no card is mounted at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не записано: в %1 не подключена карта</translation>
     </message>
     <message>
         <source>not written: the card is no longer there</source>
-        <translation type="unfinished"></translation>
+        <translation>не записано: карта больше не подключена</translation>
     </message>
     <message>
         <source>cannot create the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось создать файл: %1</translation>
     </message>
     <message>
         <source>%1; give the card&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; укажите папку карты</translation>
     </message>
     <message>
         <source>%1; is the card&apos;s lock switch set?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; не сдвинут ли на карте переключатель блокировки (Lock)?</translation>
     </message>
     <message>
         <source>not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не записано: %1</translation>
     </message>
     <message>
         <source>written but not checked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>записано, но не проверено: %1</translation>
     </message>
     <message>
         <source>%1, as a failing card does; write it again, or use another card</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — так бывает с неисправной картой; запишите ещё раз или возьмите другую карту</translation>
     </message>
     <message>
         <source>written, but another program has replaced it since</source>
-        <translation type="unfinished"></translation>
+        <translation>записано, но с тех пор файл заменила другая программа</translation>
     </message>
     <message>
         <source>%1 has no key &apos;%2&apos;; its keys are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>в %1 нет ключа «%2»; его ключи: %3</translation>
     </message>
     <message>
         <source>%1; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; ничего не записано</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>от %1 до %2</translation>
     </message>
     <message>
         <source>a date and time as %1, the layout of %2=%3</source>
-        <translation type="unfinished"></translation>
+        <translation>дата и время в виде %1 — формат для %2=%3</translation>
     </message>
     <message>
         <source>%1=%2: allowed values are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1=%2: допустимые значения: %3</translation>
     </message>
     <message>
         <source>the text of the edit, in printable ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>текст поля, печатными символами ASCII</translation>
     </message>
     <message>
         <source>%1 for %2=%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 при %2=%3</translation>
     </message>
     <message>
         <source>a date and time as %1; taken when the file is written unless given</source>
-        <translation type="unfinished"></translation>
+        <translation>дата и время в виде %1; если не заданы, берутся в момент записи файла</translation>
     </message>
     <message>
         <source>as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>в виде %1</translation>
     </message>
     <message>
         <source>%1 characters, each one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>символов: %1, каждый из %2</translation>
     </message>
     <message>
         <source>write error</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка записи</translation>
     </message>
     <message>
         <source>%1, %2 (the values of %3 operators: %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (те же значения у нескольких операторов, всего %3: %4)</translation>
     </message>
     <message>
         <source>%1: the working time %2 must start before it ends on the same day (00:00 00:00 for none)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: период %2 таймера должен начинаться раньше, чем заканчивается, в пределах одних суток (00:00 00:00 — период не задан)</translation>
     </message>
     <message>
         <source>the folder cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать папку: %1</translation>
     </message>
     <message>
         <source>it is a folder without %1</source>
-        <translation type="unfinished"></translation>
+        <translation>это папка, в которой нет %1</translation>
     </message>
     <message>
         <source>it is a folder without %1, %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>это папка, в которой нет ни %1, ни %2, ни %3</translation>
     </message>
     <message>
         <source>%1 (- reads standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (- читает стандартный ввод)</translation>
     </message>
     <message>
         <source>it is not a valid %1 (it reads as %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>это некорректный файл %1 (он читается как %2): %3</translation>
     </message>
     <message>
         <source>it is not a valid %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>это некорректный файл %1: %2</translation>
     </message>
     <message>
         <source>Report bugs at &lt;%1&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Об ошибках сообщайте по адресу &lt;%1&gt;.</translation>
     </message>
 </context>
 <context>
     <name>WindowMenu</name>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Свернуть</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Р&amp;азвернуть</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Меню окна</translation>
     </message>
 </context>
 </TS>

@@ -43,7 +43,7 @@ Nothing was written.</source>
     </message>
     <message>
         <source>There is no such folder: is the card in its slot, or was another folder meant?</source>
-        <translation>没有此文件夹：存储卡是否已插入卡槽？还是应选择其他文件夹?</translation>
+        <translation>没有此文件夹：存储卡是否已插入卡槽？还是应选择其他文件夹？</translation>
     </message>
     <message>
         <source>This folder holds no such file: choose the card&apos;s folder with &quot;Select&quot; first.</source>
@@ -51,7 +51,7 @@ Nothing was written.</source>
     </message>
     <message>
         <source>This folder holds no such file: is it the card&apos;s folder?</source>
-        <translation>此文件夹中没有该文件：这是存储卡的文件夹吗?</translation>
+        <translation>此文件夹中没有该文件：这是存储卡的文件夹吗？</translation>
     </message>
     <message>
         <source>Nothing in the form was changed.</source>

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -135,8 +136,13 @@ void CSettingsForm::OnLoadFromCard() {
         if (!sentence.isEmpty()) {
             sentence[0] = sentence[0].toUpper();
         }
-        if (!sentence.endsWith(u'.') && !sentence.endsWith(u'?')) {
-            sentence += u'.';
+        // A sentence ends in its language's stop: a Chinese one in "。".
+        static const QString kEnds = QStringLiteral(u".?!\u3002\uFF1F\uFF01");
+        if (!sentence.isEmpty() && !kEnds.contains(sentence.back())) {
+            const bool chinese = std::any_of(sentence.cbegin(), sentence.cend(), [](QChar c) {
+                return c.script() == QChar::Script_Han;
+            });
+            sentence += chinese ? u'\u3002' : u'.';
         }
         ShowMessage(shownPath + u'\n' + sentence + u'\n' +
                     CSettingsForm::tr("Nothing in the form was changed."));

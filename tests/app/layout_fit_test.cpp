@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
@@ -16,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -67,6 +71,28 @@ Room RoomOf(QWidget* control) {
     return {};
 }
 
+// Where the ink of `text` in `font` ends, from the pen's start: the last column of pixels the
+// text paints, which the metrics' boxes only estimate.
+int InkEnd(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(text) + 2 * metrics.maxWidth(), metrics.height(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.drawText(QPoint(metrics.maxWidth(), metrics.ascent()), text);
+    }
+    for (int x = image.width() - 1; x >= 0; --x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
+                return x - metrics.maxWidth();
+            }
+        }
+    }
+    return 0;
+}
+
 using EveryLayout = ShownWindow;
 
 // Every text of `window` fits the room its control gives it. A label takes the room up to the
@@ -78,6 +104,22 @@ void ExpectEveryTextFits(const CDialog& window) {
         QWidget* control = window.Controls()[i];
         const Room room = RoomOf(control);
         const QFontMetrics metrics(control->font());
+        // A control that starts to the right of a label's text, in its row, covers what runs
+        // into it: the letters' ink must end before it.
+        int neighbour = std::numeric_limits<int>::max();
+        const auto* label = qobject_cast<QLabel*>(control);
+        if (label != nullptr && (label->alignment() & Qt::AlignLeft)) {
+            const QRect place = control->geometry();
+            for (QWidget* other : window.Controls()) {
+                const QRect beside = other->geometry();
+                if (other != control && other->parentWidget() == control->parentWidget() &&
+                    !other->isHidden() && qobject_cast<QGroupBox*>(other) == nullptr &&
+                    beside.left() > place.left() && beside.top() <= place.bottom() &&
+                    beside.bottom() >= place.top()) {
+                    neighbour = std::min(neighbour, beside.left() - place.left());
+                }
+            }
+        }
         for (const QString& text : room.texts) {
             if (text.isEmpty()) {
                 continue;
@@ -87,6 +129,8 @@ void ExpectEveryTextFits(const CDialog& window) {
                 << layout[i].id << " \"" << text.toStdString() << "\"";
             EXPECT_LE(metrics.ascent() + metrics.descent(), room.rect.height())
                 << layout[i].id << " \"" << text.toStdString() << "\"";
+            EXPECT_LT(room.rect.left() + InkEnd(control->font(), text), neighbour)
+                << layout[i].id << " \"" << text.toStdString() << "\" runs under the control beside it";
         }
     }
 }

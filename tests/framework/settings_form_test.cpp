@@ -199,6 +199,13 @@ TEST_F(SettingsFormTest, LoadFromCardReadsTheFileInTheTargetFolderAndSaysWhatBec
     EXPECT_EQ(platform.messages.last(),
               path + QStringLiteral("\nLine 7: expected key CLK, found "
                                     "\"CLOCK\".\nNothing in the form was changed."));
+    // A reason in Chinese ends in the Chinese stop; one that has its stop keeps it.
+    form.unreadable = QStringLiteral(u"第 7 行：应为键 CLK");
+    LoadFromCard();
+    EXPECT_TRUE(platform.messages.last().contains(QStringLiteral(u"\n第 7 行：应为键 CLK。\n")));
+    form.unreadable = QStringLiteral(u"这是存储卡的文件夹吗？");
+    LoadFromCard();
+    EXPECT_TRUE(platform.messages.last().contains(QStringLiteral(u"\n这是存储卡的文件夹吗？\n")));
     EXPECT_TRUE(form.folders.empty());
 }
 

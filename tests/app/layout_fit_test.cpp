@@ -232,6 +232,8 @@ TEST_P(EveryLayout, TextsLieWhereTheShaperWouldPutThem) {
         const ScopedLocalisationFile texts(german.readAll());
         const std::unique_ptr<CDialog> localised = GetParam().make();
         localised->Create();
+        // The example that users copy fits as the translations do.
+        ExpectEveryTextFits(*localised);
         for (auto& text : DrawnTexts(*localised)) {
             drawn.push_back(std::move(text));
         }

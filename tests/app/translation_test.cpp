@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/about_dlg.h"
 #include "camera/camera_settings.h"
 #include "core/file_handle.h"
 #include "core/scramble.h"
@@ -22,11 +23,13 @@
 #include "framework/controls.h"
 #include "framework/form_words.h"
 #include "mms/mms_dlg.h"
+#include "res/about_dialog.h"
 #include "res/camera_dialog.h"
 #include "res/mms_dialog.h"
 #include "res/smtp_dialog.h"
 #include "tests/support/every_window.h"
 #include "tests/support/files.h"
+#include "tests/support/localisation_file.h"
 #include "tests/support/run_program.h"
 #include "words/read_words.h"
 
@@ -228,6 +231,24 @@ TEST(TranslatedMessages, WhatTheFormsSayOfWritingAndLoading) {
     for (const QString& title : platform.browserTitles) {
         EXPECT_TRUE(AllTranslated(title));
     }
+}
+
+// The user's own texts file wins over the translation where it gives a text; everything else the
+// window shows is translated.
+TEST(TranslatedWindows, TheUsersOwnTextsWinOverTheTranslation) {
+    const PseudoLanguage language;
+    FakePlatform platform;
+    const ScopedLocalisationFile texts(
+        "[String]\nIDD105_Title=Meine MMS\nIDD105_1076=Betriebsart\nIDD100_998=Version 2.1\n");
+    CMmsDlg mms;
+    mms.Create();
+    EXPECT_EQ(mms.windowTitle(), QStringLiteral("Meine MMS"));
+    EXPECT_EQ(GetWindowText(mms.Item(res::IDC_MMS_MODE_LABEL)), QStringLiteral("Betriebsart"));
+    EXPECT_EQ(mms.Button(res::IDC_MMS_GENERATE)->text(), QStringLiteral("[Generate]"));
+    CAboutDlg about;
+    about.Create();
+    EXPECT_EQ(GetWindowText(about.Item(res::IDC_ABOUT_VERSION)), QStringLiteral("Version 2.1"));
+    EXPECT_TRUE(AllTranslated(about.windowTitle()));
 }
 
 // trailcam-card in the tests' language: every line it says is translated, but for the names,

@@ -340,6 +340,42 @@ TEST(LanguageOfTheDesktop, IsTheOneItsLocaleAndLanguageListAskFor) {
     EXPECT_TRUE(said({{"LANG", "pt_PT.UTF-8"}}).contains(translated("pt")));
     EXPECT_TRUE(said({{"LANG", "zh_CN.UTF-8"}}).contains(translated("zh_CN")));
 }
+
+// The files hold positions and the camera's own words: they are the same bytes in every language.
+TEST(LanguageOfTheDesktop, WritesTheSameBytesInEveryLanguage) {
+    const auto written = [](const QString& locale) {
+        QTemporaryDir card;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LANGUAGE"));
+        environment.remove(QStringLiteral("TRAILCAM_TRANSLATION"));
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        QByteArray bytes;
+        for (const QStringList& kind :
+             {QStringList{QStringLiteral("camera"), QStringLiteral("--set"),
+                          QStringLiteral("CLK=08-12-2026 10:20:30"), QStringLiteral("--set"),
+                          QStringLiteral("MODE=Camera+Video")},
+              QStringList{QStringLiteral("mms"), QStringLiteral("--set"),
+                          QStringLiteral("MMSS=1")},
+              QStringList{QStringLiteral("smtp")}}) {
+            const ProgramOutcome outcome = RunProgram(QStringLiteral(TRAILCAM_CARD_PROGRAM),
+                                                      QStringList{QStringLiteral("write")} +
+                                                          kind + QStringList{card.path()},
+                                                      environment);
+            EXPECT_EQ(outcome.exitCode, 0) << locale.toStdString() << outcome.err.toStdString();
+        }
+        for (const char* name : {"CameraSet.dat", "MmsSet.dat", "SmtpSet.dat"}) {
+            bytes += ReadFileBytes(QDir(card.path()).filePath(QString::fromLatin1(name)));
+        }
+        return bytes;
+    };
+    const QByteArray english = written(QStringLiteral("C"));
+    ASSERT_FALSE(english.isEmpty());
+    for (const char* locale : {"de_DE.UTF-8", "es_ES.UTF-8", "fr_FR.UTF-8", "it_IT.UTF-8",
+                               "nl_NL.UTF-8", "pl_PL.UTF-8", "pt_BR.UTF-8", "ru_RU.UTF-8",
+                               "zh_CN.UTF-8"}) {
+        EXPECT_EQ(written(QString::fromLatin1(locale)), english) << locale;
+    }
+}
 #endif
 
 }  // namespace

@@ -52,25 +52,31 @@ constexpr auto& Field(typename MemberOf<decltype(member)>::Record& record) {
     return Follow<rest...>(record.*member);
 }
 
+// Which of a line field's accessors is set. The compile-time checks read this rather than compare
+// the accessors with null, which not every compiler can do in a constant expression (GCC cannot
+// while UndefinedBehaviorSanitizer is on).
+enum class FieldHolds : unsigned char { Nothing, Number, Character, Text };
+
 // One control of the form and the field of the record that it shows.
 template <class Record>
 struct LineField {
     int control = 0;
+    FieldHolds holds = FieldHolds::Nothing;
     int& (*number)(Record&) = nullptr;        // a list's position, or the number its item shows
     char& (*character)(Record&) = nullptr;    // the character a list's item shows
     std::string& (*text)(Record&) = nullptr;  // an edit's text
 };
 template <class Record>
 constexpr LineField<Record> List(int id, int& (*field)(Record&)) {
-    return {id, field};
+    return {id, FieldHolds::Number, field};
 }
 template <class Record>
 constexpr LineField<Record> List(int id, char& (*field)(Record&)) {
-    return {id, nullptr, field};
+    return {id, FieldHolds::Character, nullptr, field};
 }
 template <class Record>
 constexpr LineField<Record> Edit(int id, std::string& (*field)(Record&)) {
-    return {id, nullptr, nullptr, field};
+    return {id, FieldHolds::Text, nullptr, nullptr, field};
 }
 
 template <class Record>

@@ -20,9 +20,10 @@ constexpr bool LineFits(const res::DialogTemplate& layout, const SettingsLine<Re
                 (several || count == 1) && (line.shape != LineShape::Times || count % 2 == 0);
     for (std::size_t i = 0; i < count; ++i) {
         const LineField<Record>& field = line.fields[i];
-        const bool held = inEdit                                ? field.text != nullptr
-                          : line.shape == LineShape::Characters ? field.character != nullptr
-                                                                : field.number != nullptr;
+        const FieldHolds wanted = inEdit                                ? FieldHolds::Text
+                                  : line.shape == LineShape::Characters ? FieldHolds::Character
+                                                                        : FieldHolds::Number;
+        const bool held = field.holds == wanted;
         fits = fits && held &&
                layout.Has(field.control,
                           inEdit ? res::ControlKind::Edit : res::ControlKind::DropDownList);

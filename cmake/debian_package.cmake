@@ -33,6 +33,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TRAILCAM_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations: the buttons of the message boxes and the folder browser in the user's
+# language, as the program's own words are.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The layouts are measured in a Song face, which AR PL UMing stands in for (it also shows the
 # About box's Chinese); Liberation Sans stands in for the Arial of the title and the main window.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming, fonts-liberation2 | fonts-liberation")

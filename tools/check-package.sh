@@ -31,9 +31,6 @@ expected=(
     /usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/"$app_id".png
     /usr/share/icons/hicolor/scalable/apps/"$app_id".svg
 )
-if [ -f "$root/data/trailcam-setup.de.ini" ]; then
-    expected+=(/usr/share/trailcam-setup/trailcam-setup.de.ini)
-fi
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
@@ -67,7 +64,8 @@ control_fields() {
         [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] &&
         dpkg-deb -f "$deb" Description | sed -n '2p' | grep -q . &&
         grep -q 'libqt6widgets6' <<<"$depends" &&
-        grep -q 'libc6' <<<"$depends" && return 0
+        grep -q 'libc6' <<<"$depends" &&
+        grep -q 'qt6-translations-l10n' <<<"$depends" && return 0
     dpkg-deb -f "$deb" Package Section Maintainer Depends Description
     return 1
 }
@@ -192,6 +190,18 @@ keeps_running_until_told_to_quit() {
     rm -rf "$home"
     [ "$status" -eq 124 ]
 }
+speaks_the_desktops_language() {
+    # The programs' own German, Qt's German for its buttons, and the menu entry's name.
+    local english german
+    english=$(LC_ALL=C trailcam-card bogus 2>&1) || true
+    german=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 trailcam-card bogus 2>&1) ||
+        true
+    [ "$german" != "$english" ] && [ -f /usr/share/qt6/translations/qtbase_de.qm ] &&
+        grep -q '^Name\[de\]=' "$desktop_entry" && return 0
+    echo "LC_ALL=C: $english"
+    echo "LANG=de_DE.UTF-8: $german"
+    return 1
+}
 nothing_left_behind() {
     local status
     status=$(dpkg-query -W -f='${db:Status-Status}' trailcam-setup 2>/dev/null) || status=
@@ -249,6 +259,8 @@ check "--version answered without a display, matching the package and its releas
     answers_version_without_display
 check "the installed program starts offscreen and keeps running until told to quit" \
     keeps_running_until_told_to_quit
+check "a German desktop gets German words, Qt's own for its buttons, and a German menu entry" \
+    speaks_the_desktops_language
 
 apt remove trailcam-setup
 check "apt-get remove leaves nothing of the package behind" nothing_left_behind

@@ -5,26 +5,34 @@
 # layout was drawn for, and that the painted title band is at its top; it moves, maximises,
 # restores, minimises and closes through the painted band and buttons, and checks that the About
 # box keeps the window manager's frame.
-#   tools/desktop-check.sh [--pictures FOLDER] [--screen WIDTHxHEIGHT] [--scale PERCENT] [PROGRAM]
+#   tools/desktop-check.sh [--pictures FOLDER] [--language LL] [--screen WIDTHxHEIGHT]
+#                          [--scale PERCENT] [PROGRAM]
 # With --pictures it saves each window as the screen shows it (NAME.png) and the whole screen
-# with it (desktop-NAME.png). --screen sets the screen's size; --scale says at what scale PROGRAM
-# draws (a Windows program under Wine told another resolution), so that the windows are held to
-# their drawn sizes at that scale. Run as it stands, without them, it goes on to run the same
-# program natively on Wayland (tools/wayland-check.sh). PROGRAM defaults to the one tools/run.sh
-# builds.
+# with it (desktop-NAME.png). With --language the program speaks the language LL (de, zh_CN ...)
+# and the pictures are named NAME-LL.png. --screen sets the screen's size; --scale says at what
+# scale PROGRAM draws (a Windows program under Wine told another resolution), so that the windows
+# are held to their drawn sizes at that scale. Run as it stands, without them, it goes on to run
+# the same program natively on Wayland (tools/wayland-check.sh). PROGRAM defaults to the one
+# tools/run.sh builds.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 pictures=""
+language=""
 screen_size=1024x768
 scale=100
 while [ $# -gt 0 ]; do
     case $1 in
-    --pictures) pictures=$2; mkdir -p "$pictures"; shift 2 ;;
-    --screen) screen_size=$2; shift 2 ;;
-    --scale) scale=$2; shift 2 ;;
+    --pictures)
+        pictures=$2
+        mkdir -p "$pictures"
+        ;;
+    --language) language=$2 ;;
+    --screen) screen_size=$2 ;;
+    --scale) scale=$2 ;;
     *) break ;;
     esac
+    shift 2
 done
 screen_w=${screen_size%x*}
 screen_h=${screen_size#*x}
@@ -42,12 +50,39 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The visible window whose title matches, once it is there.
+# The pattern of a window's title, in the language of the check: the translation of TEXT in
+# CONTEXT.
+title_pattern() {
+    local title=$2
+    if [ -n "$language" ]; then
+        title=$(python3 - "$root/translations/trailcam_$language.ts" "$1" "$2" <<'PYTHON'
+import sys
+import xml.etree.ElementTree as ElementTree
+path, context, source = sys.argv[1:]
+for found in ElementTree.parse(path).getroot().iter("context"):
+    if found.findtext("name") == context:
+        for message in found.iter("message"):
+            if message.findtext("source") == source:
+                print(message.findtext("translation") or source)
+                sys.exit(0)
+print(source)
+PYTHON
+        )
+    fi
+    printf '^%s$' "$(sed 's/[][\\.*^$+?(){}|]/\\&/g' <<<"$title")"
+}
+
+# The program's visible window whose title matches the pattern, once it is there. The titles are
+# compared as UTF-8, whatever the locale of the check.
 window_named() {
     local id
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+            if xdotool getwindowname "$id" 2>/dev/null | grep -qE -- "$1"; then
+                echo "$id"
+                return 0
+            fi
+        done
         sleep 0.1
     done
     return 1
@@ -87,16 +122,21 @@ click_from_right() {
 
 picture() {
     [ -n "$pictures" ] || return 0
-    local x y w h
+    local x y w h name=$2 whole=$pictures/desktop-$2.png
+    # In another language only the window is kept.
+    if [ -n "$language" ]; then
+        name=$2-$language
+        whole=$work/desktop.png
+    fi
     read -r x y w h < <(geometry "$1")
-    import -window root "$pictures/desktop-$2.png"
+    import -window root "$whole"
     local extents left right top bottom
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ' ')
     IFS=, read -r left right top bottom <<<"${extents:-0,0,0,0}"
-    convert "$pictures/desktop-$2.png" \
+    convert "$whole" \
         -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage \
-        "$pictures/$2.png"
-    echo "wrote $pictures/$2.png"
+        "$pictures/$name.png"
+    echo "wrote $pictures/$name.png"
 }
 
 # A skinned window: no frame of the window manager's, wholly on the screen at its drawn size
@@ -135,11 +175,22 @@ xdotool_drag() {
     xdotool mouseup 1
 }
 
-"$program" >"$work/program.log" 2>&1 &
+# The program alone runs in the language: "de" as on a German desktop, de_DE.
+speaks=()
+if [ -n "$language" ]; then
+    case $language in
+    *_*) locale=$language ;;
+    pt) locale=pt_BR ;;
+    *) locale=${language}_${language^^} ;;
+    esac
+    speaks=(env -u LC_ALL -u LC_MESSAGES LANGUAGE="$language" LANG="$locale.UTF-8")
+fi
+"${speaks[@]}" "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
 
-main=$(window_named '^Setup  V2\.1$') || { cat "$work/program.log" >&2; fail "no main window"; exit 1; }
+main_title=$(title_pattern MainWindow 'Setup  V2.1')
+main=$(window_named "$main_title") || { cat "$work/program.log" >&2; fail "no main window"; exit 1; }
 settle 1
 check_skinned "$main" "main window" 550 403
 picture "$main" main-window
@@ -202,9 +253,14 @@ open_form() {
 # Checks the form titled $1, opened with the list's item $3 and the button at $4,$5, drawn at
 # $6 x $7, and closes it as $8 says: its painted close button or the keyboard.
 check_form() {
-    local title=$1 picture_name=$2 form
+    local title=$1 picture_name=$2 form context
+    case $title in
+    "Camera Setup") context=CameraSetup ;;
+    "MMS Setup") context=MmsSetup ;;
+    *) context=SmtpSetup ;;
+    esac
     open_form "$3" "$4" "$5"
-    if form=$(window_named "^$title\$"); then
+    if form=$(window_named "$(title_pattern "$context" "$title")"); then
         settle 1
         check_skinned "$form" "$title" "$6" "$7"
         picture "$form" "$picture_name"
@@ -216,7 +272,7 @@ check_form() {
     else
         fail "$title did not open"
     fi
-    main=$(window_named '^Setup  V2\.1$') || fail "the main window did not come back"
+    main=$(window_named "$main_title") || fail "the main window did not come back"
 }
 
 check_form "Camera Setup" camera-setup 0 151 212 517 564 button
@@ -234,8 +290,8 @@ if [ "$failures" -ne 0 ]; then
 fi
 echo "desktop check passed"
 
-# The same program natively on Wayland, unless only pictures, another screen or another scale
+# The same program natively on Wayland, unless only pictures, another language, screen or scale
 # were asked for.
-if [ -z "$pictures" ] && [ "$screen_size" = 1024x768 ] && [ "$scale" = 100 ]; then
+if [ -z "$pictures$language" ] && [ "$screen_size" = 1024x768 ] && [ "$scale" = 100 ]; then
     "$root/tools/wayland-check.sh" "$program"
 fi

@@ -17,7 +17,7 @@ cmake --build "$build" --target "${targets[@]}"
 
 mkdir -p "$build/findings" "${targets[@]/#/$build/corpus/}"
 # The shipped German texts are a seed of the reader too.
-cp "$root/data/trailcam-setup.de.ini" "$build/corpus/profile_fuzz/"
+cp "$root/docs/trailcam-setup.de.ini" "$build/corpus/profile_fuzz/"
 for target in "${targets[@]}"; do
     echo "== $target, $seconds s"
     "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \

@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei fonts-arphic-uming
 )
 if [ "${1:-}" = "--run" ]; then

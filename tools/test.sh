@@ -23,4 +23,11 @@ fi
 cmake -S "$root" -B "$build" -G Ninja "${options[@]}"
 cmake --build "$build"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error
+status=0
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error || status=$?
+# Every test that did not run, by why: the line after "Skipped" in its output.
+awk '/: Skipped$/ { getline; why[$0]++; n++ }
+     END { if (n) { print n " tests were skipped, each for a reason of this machine or user:";
+                    for (w in why) print "  " why[w] " x " w } }' \
+    Testing/Temporary/LastTest.log
+exit "$status"

@@ -10,6 +10,7 @@
 
 #include "app/about_dlg.h"
 #include "camera/camera_dlg.h"
+#include "framework/control_factory.h"
 #include "framework/controls.h"
 #include "framework/dialog_font.h"
 #include "framework/resource_picture.h"
@@ -60,9 +61,7 @@ CMainDlg::CMainDlg(QWidget* owner)
 }
 
 void CMainDlg::OnInitDialog() {
-    AppendSystemMenuItem(res::IDM_ABOUTBOX,
-                         QString::fromUtf8(res::kAboutMenuText.data(),
-                                           static_cast<qsizetype>(res::kAboutMenuText.size())));
+    AppendSystemMenuItem(res::IDM_ABOUTBOX, TemplateText(res::kAboutMenuText, "MainWindow"));
     setWindowIcon(m_icon);
 
     List(res::IDC_MODEL)->setCurrentIndex(0);

@@ -12,6 +12,7 @@
 #include "framework/resource_picture.h"
 #include "res/dialogs.h"
 #include "skin/skin.h"
+#include "words/translations.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -36,6 +37,8 @@ void CSetupApp::InitInstance() {
 }
 
 int CSetupApp::Run() {
+    // The user's language, as the desktop's settings give it; English where it has none.
+    InstallTranslations();
     InitInstance();
     CMainDlg mainWindow;
     mainWindow.DoModal();

@@ -4,65 +4,22 @@
 
 #include "core/clock_text.h"
 #include "framework/command_table.h"
-#include "framework/enable_rules.h"
 #include "framework/platform.h"
-#include "framework/record_fields.h"
 #include "res/camera_dialog.h"
 
 namespace {
 
 using namespace res;
-using K = ControlKind;
 
-// Lists written as the position of their current item.
-constexpr std::array<PositionField<CameraSettings>, 18> kPositionFields{{
-    {IDC_CAMERA_MODE, &CameraSettings::mode},
-    {IDC_CAMERA_PHOTO_RESOLUTION, &CameraSettings::photoResolution},
-    {IDC_CAMERA_VIDEO_RESOLUTION, &CameraSettings::videoResolution},
-    {IDC_CAMERA_SERIES_PHOTOS, &CameraSettings::seriesPhotos},
-    {IDC_CAMERA_VIDEO_LENGTH, &CameraSettings::videoLength},
-    {IDC_CAMERA_BEEP, &CameraSettings::beep},
-    {IDC_CAMERA_SENSITIVITY, &CameraSettings::sensitivity},
-    {IDC_CAMERA_TIME_STAMP, &CameraSettings::timeStamp},
-    {IDC_CAMERA_IR_LED, &CameraSettings::irLed},
-    {IDC_CAMERA_DATE_ORDER, &CameraSettings::dateOrder},
-    {IDC_CAMERA_PIR_INTERVAL, &CameraSettings::pirInterval},
-    {IDC_CAMERA_PIR_MINUTES, &CameraSettings::pirMinutes},
-    {IDC_CAMERA_PIR_SECONDS, &CameraSettings::pirSeconds},
-    {IDC_CAMERA_TIME_INTERVAL, &CameraSettings::timeInterval},
-    {IDC_CAMERA_INTERVAL_HOURS, &CameraSettings::timeIntervalHours},
-    {IDC_CAMERA_INTERVAL_MINUTES, &CameraSettings::timeIntervalMinutes},
-    {IDC_CAMERA_SERIAL_NUMBER, &CameraSettings::serialNumberOn},
-    {IDC_CAMERA_FIXED_TIME, &CameraSettings::fixedTime},
-}};
-
-// The four serial number lists, one character each.
-constexpr std::array<int, 4> kSerialLists{IDC_CAMERA_SERIAL_CHAR1, IDC_CAMERA_SERIAL_CHAR2,
-                                          IDC_CAMERA_SERIAL_CHAR3, IDC_CAMERA_SERIAL_CHAR4};
-
-// The twelve lists of the working-time windows, read as the number their item shows.
-struct TimerField {
-    int id;
-    std::size_t window;
-    int TimerWindow::*field;
-};
-constexpr std::array<TimerField, 12> kTimerFields{{
-    {IDC_CAMERA_WINDOW1_START_HOUR, 0, &TimerWindow::startHour},
-    {IDC_CAMERA_WINDOW1_START_MINUTE, 0, &TimerWindow::startMinute},
-    {IDC_CAMERA_WINDOW1_END_HOUR, 0, &TimerWindow::endHour},
-    {IDC_CAMERA_WINDOW1_END_MINUTE, 0, &TimerWindow::endMinute},
-    {IDC_CAMERA_WINDOW2_START_HOUR, 1, &TimerWindow::startHour},
-    {IDC_CAMERA_WINDOW2_START_MINUTE, 1, &TimerWindow::startMinute},
-    {IDC_CAMERA_WINDOW2_END_HOUR, 1, &TimerWindow::endHour},
-    {IDC_CAMERA_WINDOW2_END_MINUTE, 1, &TimerWindow::endMinute},
-    {IDC_CAMERA_WINDOW3_START_HOUR, 2, &TimerWindow::startHour},
-    {IDC_CAMERA_WINDOW3_START_MINUTE, 2, &TimerWindow::startMinute},
-    {IDC_CAMERA_WINDOW3_END_HOUR, 2, &TimerWindow::endHour},
-    {IDC_CAMERA_WINDOW3_END_MINUTE, 2, &TimerWindow::endMinute},
-}};
+// What the form says of a working-time window that does not start before it ends.
+QString TimerWindowMessage(int window) {
+    return CCameraDlg::tr("Timer %1 set error !\nStar time need < End time .").arg(window);
+}
 
 // The "Off"/"On" switches and the lists they enable.
 constexpr std::array<int, 2> kPirLists{IDC_CAMERA_PIR_MINUTES, IDC_CAMERA_PIR_SECONDS};
+constexpr std::array<int, 4> kSerialLists{IDC_CAMERA_SERIAL_CHAR1, IDC_CAMERA_SERIAL_CHAR2,
+                                          IDC_CAMERA_SERIAL_CHAR3, IDC_CAMERA_SERIAL_CHAR4};
 constexpr std::array<int, 2> kTimeIntervalLists{IDC_CAMERA_INTERVAL_HOURS,
                                                 IDC_CAMERA_INTERVAL_MINUTES};
 constexpr std::array<int, 12> kTimerLists{
@@ -79,21 +36,20 @@ constexpr std::array<EnableRule, 4> kEnableRules{{
     {IDC_CAMERA_FIXED_TIME, kTimerLists},
 }};
 
-// Every identifier of the tables names a control of the right kind in the layout.
-static_assert(kCameraDialog.HasAll(kPositionFields, K::DropDownList,
-                                   [](const auto& list) { return list.listId; }));
-static_assert(kCameraDialog.HasAll(kSerialLists, K::DropDownList));
-static_assert(kCameraDialog.HasAll(kTimerFields, K::DropDownList,
-                                   [](const TimerField& list) { return list.id; }));
-static_assert(kCameraDialog.HasAll(kTimerLists, K::DropDownList));
-static_assert(kCameraDialog.HasAll(kEnableRules, K::DropDownList,
-                                   [](const EnableRule& rule) { return rule.switchId; }));
+constexpr CRecordForm<CameraSettings>::Binding kBinding{
+    {IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER, IDC_CAMERA_GENERATE},
+    kCameraSetLines,
+    {},
+    kEnableRules,
+    kCameraSetFileName,
+    &WriteCameraSettingsFile,
+    &ReadCameraSettingsFile};
+static_assert(CRecordForm<CameraSettings>::Fits(kCameraDialog, kBinding));
 
 }  // namespace
 
 CCameraDlg::CCameraDlg(QWidget* owner)
-    : CSettingsForm(kCameraDialog, {IDC_CAMERA_SELECT, IDC_CAMERA_FOLDER, IDC_CAMERA_GENERATE},
-                    kCameraSetFileName, Texts::Fixed, owner) {}
+    : CRecordForm(kCameraDialog, kBinding, Texts::Fixed, owner) {}
 
 void CCameraDlg::OnInitForm() {
     static constexpr std::array<ButtonHandler<CCameraDlg>, 2> kButtons{{
@@ -102,7 +58,7 @@ void CCameraDlg::OnInitForm() {
     }};
     ConnectButtons<CCameraDlg>(*this, kButtons);
 
-    SelectSettings(CameraSettings{});
+    ShowSettings(CameraSettings{});
     TakeClock();
     UpdateData(false);
     ConnectEnableRules(*this, kEnableRules);
@@ -111,8 +67,8 @@ void CCameraDlg::OnInitForm() {
     connect(List(IDC_CAMERA_DATE_ORDER), &QComboBox::currentIndexChanged, this,
             &CCameraDlg::OnGetTime);
     // Every working-time list keeps a definite value.
-    for (const TimerField& timer : kTimerFields) {
-        CComboBox* list = List(timer.id);
+    for (const int id : kTimerLists) {
+        CComboBox* list = List(id);
         connect(list, &CComboBox::DropDownClosed, this, [list] {
             if (list->currentIndex() < 0) {
                 list->setCurrentIndex(0);
@@ -125,58 +81,9 @@ void CCameraDlg::ExchangeFields(bool save) {
     ExchangeText(save, IDC_CAMERA_CLOCK, m_clockText);
 }
 
-std::optional<std::string> CCameraDlg::NotOffered(const CameraSettings& settings) const {
-    if (std::optional<std::string> missing =
-            PositionsNotOffered<CameraSettings>(*this, kPositionFields, settings)) {
-        return missing;
-    }
-    for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
-        const QString character(QChar::fromLatin1(settings.serialNumber[i]));
-        if (List(kSerialLists[i])->findText(character, Qt::MatchExactly) < 0) {
-            return NoSuchItem(*this, Item(kSerialLists[i]), character);
-        }
-    }
-    for (const TimerField& timer : kTimerFields) {
-        const int number = settings.timers[timer.window].*timer.field;
-        if (List(timer.id)->findText(QString::number(number), Qt::MatchExactly) < 0) {
-            return NoSuchItem(*this, Item(timer.id), QString::number(number));
-        }
-    }
-    return std::nullopt;
-}
-
-void CCameraDlg::SelectSettings(const CameraSettings& settings) {
-    SelectPositions<CameraSettings>(*this, kPositionFields, settings);
-    for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
-        List(kSerialLists[i])->SelectString(QString(QChar::fromLatin1(settings.serialNumber[i])));
-    }
-    for (const TimerField& timer : kTimerFields) {
-        List(timer.id)->SelectString(QString::number(settings.timers[timer.window].*timer.field));
-    }
-}
-
 void CCameraDlg::TakeClock() {
     m_clockText = QString::fromStdString(
         FormatClockText(List(IDC_CAMERA_DATE_ORDER)->currentIndex(), Platform::Current().Now()));
-}
-
-CameraSettings CCameraDlg::ReadSettings() const {
-    CameraSettings settings;
-    ReadPositions<CameraSettings>(*this, kPositionFields, settings);
-    settings.clockText = SettingsText(m_clockText);
-    for (std::size_t i = 0; i < kSerialLists.size(); ++i) {
-        const QString text = List(kSerialLists[i])->currentText();
-        settings.serialNumber[i] = text.isEmpty() ? ' ' : text.at(0).toLatin1();
-    }
-    for (const TimerField& timer : kTimerFields) {
-        settings.timers[timer.window].*timer.field = List(timer.id)->currentText().toInt();
-    }
-    return settings;
-}
-
-SettingsFileOutcome CCameraDlg::WriteSettingsFileInto(const std::string& folder,
-                                                      std::optional<FolderDevice> device) {
-    return WriteCameraSettingsFile(ReadSettings(), folder, device);
 }
 
 void CCameraDlg::OnGetTime() {
@@ -184,28 +91,26 @@ void CCameraDlg::OnGetTime() {
     UpdateData(false);
 }
 
-std::optional<std::string> CCameraDlg::LoadSettingsFileFrom(const std::string& path) {
-    const Parsed<CameraSettings> read = ReadCameraSettingsFile(path);
-    if (!read) {
-        return read.Reason();
-    }
-    if (std::optional<std::string> missing = NotOffered(*read)) {
+std::optional<QString> CCameraDlg::WhyNotShown(const CameraSettings& settings) const {
+    if (std::optional<QString> missing = CRecordForm::WhyNotShown(settings)) {
         return missing;
     }
     // A working window that "Generate" would refuse is refused here with the same words, so
     // the form never holds a file it cannot write again.
-    if (const std::optional<int> wrong = CheckTimerWindows(*read)) {
-        return TimerWindowMessage(*wrong);
-    }
-    SelectSettings(*read);
-    ApplyEnableRules(*this, kEnableRules);
+    const std::optional<int> wrong = CheckTimerWindows(settings);
+    return wrong ? std::optional<QString>(TimerWindowMessage(*wrong)) : std::nullopt;
+}
+
+void CCameraDlg::OnLoaded(const CameraSettings&) {
     TakeClock();
     UpdateData(false);
-    return std::nullopt;
+}
+
+QString CCameraDlg::WhyRefused() const {
+    return TimerWindowMessage(CheckTimerWindows(ReadSettings()).value_or(0));
 }
 
 void CCameraDlg::OnDefault() {
-    SelectSettings(CameraSettings{});
-    ApplyEnableRules(*this, kEnableRules);
+    ShowSettings(CameraSettings{});
     UpdateData(false);
 }

@@ -5,30 +5,22 @@
 #include <QString>
 
 #include "camera/camera_settings.h"
-#include "framework/settings_form.h"
+#include "framework/record_form.h"
 
-class CCameraDlg : public CSettingsForm {
+class CCameraDlg : public CRecordForm<CameraSettings> {
     Q_OBJECT
 public:
     explicit CCameraDlg(QWidget* owner = nullptr);
 
-    // The settings record as the controls show them now.
-    CameraSettings ReadSettings() const;
-    const QString& ClockText() const { return m_clockText; }
-
 protected:
     void OnInitForm() override;
     void ExchangeFields(bool save) override;
-    SettingsFileOutcome WriteSettingsFileInto(const std::string& folder,
-                                              std::optional<FolderDevice> device) override;
+    std::optional<QString> WhyNotShown(const CameraSettings& settings) const override;
     // The clock is not taken from the file: a file's clock is as old as the file.
-    std::optional<std::string> LoadSettingsFileFrom(const std::string& path) override;
+    void OnLoaded(const CameraSettings& settings) override;
+    QString WhyRefused() const override;
 
 private:
-    // Why the lists cannot show `settings`; nothing when they can.
-    std::optional<std::string> NotOffered(const CameraSettings& settings) const;
-    // Makes every list show its value in `settings`.
-    void SelectSettings(const CameraSettings& settings);
     void TakeClock();
 
     void OnGetTime();

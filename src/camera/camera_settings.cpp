@@ -1,40 +1,9 @@
 #include "camera/camera_settings.h"
 
-#include "core/settings_file_reader.h"
-#include "core/settings_lines.h"
+#include "core/settings_lines_fit.h"
 
-namespace {
-
-constexpr std::array<std::string_view, 3> kTimerKeys{"TIMERT1", "TIMERT2", "TIMERT3"};
-
-// The 21 lines of CameraSet.dat, in file order.
-void WalkLines(SettingsLines& lines, CameraSettings& s) {
-    lines.Number("MODE", s.mode);
-    lines.Number("PRES", s.photoResolution);
-    lines.Number("MRES", s.videoResolution);
-    lines.Number("IMGB", s.seriesPhotos);
-    lines.Number("VLEN", s.videoLength);
-    lines.Number("BEEP", s.beep);
-    lines.Number("SENL", s.sensitivity);
-    lines.Number("TSTP", s.timeStamp);
-    lines.Number("IRLED", s.irLed);
-    lines.Number("YMD", s.dateOrder);
-    lines.Text("CLK", s.clockText);
-    lines.Number("PINV", s.pirInterval);
-    lines.Times("PINVT", std::array{&s.pirMinutes, &s.pirSeconds});
-    lines.Number("TINV", s.timeInterval);
-    lines.Times("TINVT", std::array{&s.timeIntervalHours, &s.timeIntervalMinutes});
-    lines.Number("SNUM", s.serialNumberOn);
-    lines.Characters("SNUMS", s.serialNumber);
-    lines.Number("TIMER", s.fixedTime);
-    for (std::size_t i = 0; i < s.timers.size(); ++i) {
-        TimerWindow& w = s.timers[i];
-        lines.Times(kTimerKeys[i],
-                    std::array{&w.startHour, &w.startMinute, &w.endHour, &w.endMinute});
-    }
-}
-
-}  // namespace
+static_assert(LinesFitLayout<CameraSettings>(res::kCameraDialog, kCameraSetLines, {},
+                                             res::IDC_CAMERA_FOLDER));
 
 bool TimerWindowPasses(const TimerWindow& window) {
     const int start = window.startHour * 60 + window.startMinute;
@@ -51,27 +20,24 @@ std::optional<int> CheckTimerWindows(const CameraSettings& settings) {
     return std::nullopt;
 }
 
-std::string TimerWindowMessage(int window) {
-    return "Timer " + std::to_string(window) + " set error !\nStar time need < End time .";
-}
-
 std::string ComposeCameraSettingsText(const CameraSettings& settings) {
-    return ComposeSettingsText(settings, &WalkLines);
+    return ComposeSettingsText(settings, kCameraSetLines);
 }
 
-Parsed<CameraSettings> ParseCameraSettingsText(std::string_view text) {
-    return ParseSettingsText(text, CameraSettings{}, &WalkLines);
+ReadFrom<CameraSettings> ParseCameraSettingsText(std::string_view text) {
+    return ParseSettingsText(text, CameraSettings{}, kCameraSetLines);
 }
 
-Parsed<CameraSettings> ReadCameraSettingsFile(const std::string& path) {
+ReadFrom<CameraSettings> ReadCameraSettingsFile(const std::string& path) {
     return ReadSettingsFile(path, kCameraScrambleKey, &ParseCameraSettingsText);
 }
 
 SettingsFileOutcome WriteCameraSettingsFile(const CameraSettings& settings,
                                             const std::string& targetFolder,
                                             std::optional<FolderDevice> selectedDevice) {
-    if (const std::optional<int> wrong = CheckTimerWindows(settings)) {
-        return {SettingsFileOutcome::Status::Refused, TimerWindowMessage(*wrong)};
+    if (CheckTimerWindows(settings)) {
+        return {SettingsFileOutcome::Status::Refused,
+                ComposeSettingsFilePath(targetFolder, kCameraSetFileName)};
     }
     return WriteSettingsFile(
         targetFolder, kCameraSetFileName, kCameraScrambleKey,

@@ -5,36 +5,12 @@
 
 #include "core/parsed.h"
 #include "core/program_notice.h"
+#include "words/translations.h"
 
 namespace {
 
 using Command = Invocation::Command;
 using Format = Invocation::Format;
-
-constexpr std::string_view kHelp =
-    "Usage: trailcam-card show [--kind KIND] [--raw | --json] FILE|FOLDER...\n"
-    "       trailcam-card check [--kind KIND] [--json] FILE|FOLDER...\n"
-    "       trailcam-card write KIND [--from FILE] [--set KEY=VALUE]... FOLDER...\n"
-    "Reads and writes the settings files of a trail camera as trailcam-setup's forms\n"
-    "make them: CameraSet.dat (KIND camera), MmsSet.dat (mms) and SmtpSet.dat (smtp).\n"
-    "A FOLDER given to show or check stands for every settings file in it; - for a\n"
-    "FILE reads standard input.\n"
-    "\n"
-    "  show     print the settings of each FILE in the words of its form\n"
-    "  check    tell whether each FILE holds settings that its form can make\n"
-    "  write    write the form's defaults, or the settings of --from FILE, each\n"
-    "           --set KEY=VALUE changing the line KEY, into every FOLDER; the\n"
-    "           camera's clock is taken now unless --set CLK=... gives one.\n"
-    "           A list's VALUE is its position or its text, as MRES=0 or MRES=1080P\n"
-    "\n"
-    "  --kind KIND     which settings file each FILE is, where its name does not say\n"
-    "  --raw           show the file's own lines\n"
-    "  --json          show or check as JSON\n"
-    "  -h, --help      show this help and exit\n"
-    "      --version   show the version and exit\n"
-    "\n"
-    "Exit status: 0 when all went well, 1 when a file or value is wrong or a folder\n"
-    "could not be written, 2 when the command line is wrong.\n";
 
 // The options, and the commands that take them.
 struct Option {
@@ -69,16 +45,18 @@ std::optional<std::string> ReadOptions(std::span<const std::string_view> argumen
         const std::string_view name = argument.substr(0, argument.find('='));
         const auto option = std::ranges::find(kOptions, name, &Option::name);
         if (option == kOptions.end() || (!option->takesValue && name != argument)) {
-            return "unknown option '" + std::string(argument) + "'";
+            return Said(TrailcamCard::tr("unknown option '%1'"), {argument});
         }
         if (!option->takenBy[static_cast<std::size_t>(invocation.command)]) {
-            return std::string(command) + " takes no " + std::string(name) +
-                   (name == "--kind" ? ": the KIND comes right after write" : "");
+            return name == "--kind"
+                       ? Said(TrailcamCard::tr("%1 takes no %2: the KIND comes right after write"),
+                              {command, name})
+                       : Said(TrailcamCard::tr("%1 takes no %2"), {command, name});
         }
         if (!option->takesValue) {
             const Format format = name == "--raw" ? Format::Raw : Format::Json;
             if (invocation.format != Format::Labelled && invocation.format != format) {
-                return "--raw and --json cannot be given together";
+                return Said(TrailcamCard::tr("--raw and --json cannot be given together"));
             }
             invocation.format = format;
             continue;
@@ -89,26 +67,26 @@ std::optional<std::string> ReadOptions(std::span<const std::string_view> argumen
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            return std::string(name) + " needs a value";
+            return Said(TrailcamCard::tr("%1 needs a value"), {name});
         }
         if (name == "--kind") {
             const SettingsKind* kind = KindNamed(value);
             if (kind == nullptr) {
-                return "unknown kind '" + value + "': camera, mms or smtp";
+                return Said(TrailcamCard::tr("unknown kind '%1': camera, mms or smtp"), {value});
             }
             if (invocation.kind != nullptr && invocation.kind != kind) {
-                return "--kind may be given once";
+                return Said(TrailcamCard::tr("--kind may be given once"));
             }
             invocation.kind = kind;
         } else if (name == "--from") {
             if (invocation.from) {
-                return "--from may be given once";
+                return Said(TrailcamCard::tr("--from may be given once"));
             }
             invocation.from = value;
         } else {
             const std::size_t equals = value.find('=');
             if (equals == 0 || equals == std::string::npos) {
-                return "--set needs KEY=VALUE, not '" + value + "'";
+                return Said(TrailcamCard::tr("--set needs KEY=VALUE, not '%1'"), {value});
             }
             invocation.sets.emplace_back(value.substr(0, equals), value.substr(equals + 1));
         }
@@ -118,11 +96,12 @@ std::optional<std::string> ReadOptions(std::span<const std::string_view> argumen
 
 Parsed<Invocation> ReadInvocation(std::span<const std::string_view> arguments) {
     if (arguments.empty()) {
-        return Parsed<Invocation>::Refused("no command given");
+        return Parsed<Invocation>::Refused(Said(TrailcamCard::tr("no command given")));
     }
     const auto command = std::ranges::find(kCommandNames, arguments[0]);
     if (command == kCommandNames.end()) {
-        return Parsed<Invocation>::Refused("unknown command '" + std::string(arguments[0]) + "'");
+        return Parsed<Invocation>::Refused(
+            Said(TrailcamCard::tr("unknown command '%1'"), {arguments[0]}));
     }
     Invocation invocation;
     invocation.command = static_cast<Command>(command - kCommandNames.begin());
@@ -131,8 +110,7 @@ Parsed<Invocation> ReadInvocation(std::span<const std::string_view> arguments) {
         invocation.kind = rest.empty() ? nullptr : KindNamed(rest[0]);
         if (invocation.kind == nullptr) {
             return Parsed<Invocation>::Refused(
-                "write needs the kind of file first: camera, mms "
-                "or smtp");
+                Said(TrailcamCard::tr("write needs the kind of file first: camera, mms or smtp")));
         }
         rest = rest.subspan(1);
     }
@@ -141,20 +119,23 @@ Parsed<Invocation> ReadInvocation(std::span<const std::string_view> arguments) {
     }
     const bool writing = invocation.command == Command::Write;
     if (invocation.operands.empty()) {
-        return Parsed<Invocation>::Refused(writing ? "no FOLDER given" : "no FILE given");
+        return Parsed<Invocation>::Refused(writing ? Said(TrailcamCard::tr("no FOLDER given"))
+                                                   : Said(TrailcamCard::tr("no FILE given")));
     }
     // An empty name is mostly an unset variable; the system would read it as the current folder
     // or, with the file name after it, as the root.
     if (std::ranges::find(invocation.operands, "") != invocation.operands.end() ||
         invocation.from == "") {
-        return Parsed<Invocation>::Refused(writing ? "an empty FOLDER or FILE name was given"
-                                                   : "an empty FILE name was given");
+        return Parsed<Invocation>::Refused(
+            writing ? Said(TrailcamCard::tr("an empty FOLDER or FILE name was given"))
+                    : Said(TrailcamCard::tr("an empty FILE name was given")));
     }
     // Standard input can be read only once.
     const auto inputs =
         std::ranges::count(invocation.operands, kStandardInput) + (invocation.from == "-" ? 1 : 0);
     if (!writing && inputs > 1) {
-        return Parsed<Invocation>::Refused("standard input (-) may be given once");
+        return Parsed<Invocation>::Refused(
+            Said(TrailcamCard::tr("standard input (-) may be given once")));
     }
     return invocation;
 }
@@ -162,7 +143,8 @@ Parsed<Invocation> ReadInvocation(std::span<const std::string_view> arguments) {
 }  // namespace
 
 int RefuseCommandLine(std::ostream& err, const std::string& misuse) {
-    err << "trailcam-card: " << misuse << " (see trailcam-card --help)\n";
+    err << "trailcam-card: " << Said(TrailcamCard::tr("%1 (see trailcam-card --help)"), {misuse})
+        << '\n';
     return kExitMisuse;
 }
 
@@ -171,7 +153,37 @@ int RunCardCommand(std::span<const std::string_view> arguments, std::ostream& ou
     const auto end = std::find(arguments.begin(), arguments.end(), "--");
     if (std::find_if(arguments.begin(), end,
                      [](std::string_view a) { return a == "--help" || a == "-h"; }) != end) {
-        out << kHelp << '\n' << notice::kReportBugs;
+        out << Said(TrailcamCard::tr(
+                   "Usage: trailcam-card show [--kind KIND] [--raw | --json] FILE|FOLDER...\n"
+                   "       trailcam-card check [--kind KIND] [--json] FILE|FOLDER...\n"
+                   "       trailcam-card write KIND [--from FILE] [--set KEY=VALUE]... FOLDER...\n"
+                   "Reads and writes the settings files of a trail camera as trailcam-setup's "
+                   "forms\n"
+                   "make them: CameraSet.dat (KIND camera), MmsSet.dat (mms) and SmtpSet.dat "
+                   "(smtp).\n"
+                   "A FOLDER given to show or check stands for every settings file in it; - for a\n"
+                   "FILE reads standard input.\n"
+                   "\n"
+                   "  show     print the settings of each FILE in the words of its form\n"
+                   "  check    tell whether each FILE holds settings that its form can make\n"
+                   "  write    write the form's defaults, or the settings of --from FILE, each\n"
+                   "           --set KEY=VALUE changing the line KEY, into every FOLDER; the\n"
+                   "           camera's clock is taken now unless --set CLK=... gives one.\n"
+                   "           A list's VALUE is its position or its text, as MRES=0 or "
+                   "MRES=1080P\n"
+                   "\n"
+                   "  --kind KIND     which settings file each FILE is, where its name does not "
+                   "say\n"
+                   "  --raw           show the file's own lines\n"
+                   "  --json          show or check as JSON\n"
+                   "  -h, --help      show this help and exit\n"
+                   "      --version   show the version and exit\n"
+                   "\n"
+                   "Exit status: 0 when all went well, 1 when a file or value is wrong or a "
+                   "folder\n"
+                   "could not be written, 2 when the command line is wrong.\n"))
+            << '\n'
+            << Said(TrailcamCard::tr("Report bugs at <%1>."), {notice::kHomepage}) << '\n';
         return kExitDone;
     }
     if (std::find(arguments.begin(), end, "--version") != end) {
@@ -181,6 +193,11 @@ int RunCardCommand(std::span<const std::string_view> arguments, std::ostream& ou
     const Parsed<Invocation> invocation = ReadInvocation(arguments);
     if (!invocation) {
         return RefuseCommandLine(err, invocation.Reason());
+    }
+    // What scripts read never changes with the language.
+    std::optional<InEnglish> english;
+    if (invocation->format == Format::Json) {
+        english.emplace();
     }
     switch (invocation->command) {
         case Command::Show:

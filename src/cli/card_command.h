@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/card_words.h"
 #include "cli/settings_kinds.h"
 
 // Exit codes: all went well; a file or a value was wrong or a folder could not be written; the

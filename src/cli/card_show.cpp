@@ -7,6 +7,7 @@
 
 #include "cli/card_command.h"
 #include "cli/form_lines.h"
+#include "core/settings_text.h"
 
 namespace {
 
@@ -47,33 +48,9 @@ Parsed<SettingsFile> ReadAnySettingsFile(const Input& input) {
         }
     }
     return Parsed<SettingsFile>::Refused(
-        bytes->empty() ? "it is empty"
-                       : "neither its name nor --kind says which settings file it is, and it "
-                         "reads as none of them");
-}
-
-// The length of the UTF-8 sequence at the start of `text`, or 0 where it is none: cut short, too
-// long for its code point, a surrogate or beyond U+10FFFF.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0xC2   ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length == 0 || text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    const unsigned char second = byte(1);
-    const bool fits = (lead != 0xE0 || second >= 0xA0) && (lead != 0xED || second < 0xA0) &&
-                      (lead != 0xF0 || second >= 0x90) && (lead != 0xF4 || second < 0x90);
-    return fits ? length : 0;
+        bytes->empty() ? Said(TrailcamCard::tr("it is empty"))
+                       : Said(TrailcamCard::tr("neither its name nor --kind says which settings "
+                                               "file it is, and it reads as none of them")));
 }
 
 // A text as a JSON string. Valid UTF-8 stays as it is; each byte that is not part of a valid
@@ -91,8 +68,6 @@ std::string Json(std::string_view text) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
             json += escaped;
-        } else if (c < 0x80) {
-            json += static_cast<char>(c);
         } else if ((taken = Utf8SequenceLength(text)) != 0) {
             json += text.substr(0, taken);
         } else {
@@ -116,7 +91,7 @@ void PrintJsonLines(const SettingsFile& file, std::ostream& out) {
         out << ", \"mode\": " << Json(kind.modeOf(file.text));
     }
     out << ", \"lines\": [";
-    const std::vector<SettingsLine> lines = SplitSettingsLines(file.text);
+    const std::vector<TextLine> lines = SplitSettingsLines(file.text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ShownLine shown = ShowLine(kind, kind.lines[i], lines[i].value);
         out << (i == 0 ? "\n" : ",\n") << "    {\"key\": " << Json(lines[i].key)
@@ -128,9 +103,9 @@ void PrintJsonLines(const SettingsFile& file, std::ostream& out) {
 
 void PrintLines(const std::string& path, const SettingsFile& file, bool raw, std::ostream& out) {
     const SettingsKind& kind = *file.kind;
-    out << path << ": " << kind.Title() << " (" << kind.BareFileName() << ")\n";
+    out << Shown(path) << ": " << kind.Title() << " (" << kind.BareFileName() << ")\n";
     if (raw) {
-        for (const SettingsLine& line : SplitSettingsLines(file.text)) {
+        for (const TextLine& line : SplitSettingsLines(file.text)) {
             out << "  " << line.key << '=' << line.value << '\n';
         }
         return;
@@ -168,7 +143,7 @@ int ForEachInput(const Invocation& invocation, std::ostream& out, std::ostream& 
             exitCode = report(input.path, *file) ? exitCode : kExitProblem;
         } else {
             exitCode = kExitProblem;
-            errors.push_back("trailcam-card: " + input.path + ": " + file.Reason() + "\n");
+            errors.push_back("trailcam-card: " + Shown(input.path) + ": " + file.Reason() + "\n");
             if (json) {
                 out << ", \"problem\": " << Json(file.Reason());
             } else {
@@ -218,11 +193,12 @@ int CheckSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
                 }
                 out << "]";
             } else if (problems.empty()) {
-                out << path << ": OK, " << file.kind->Title() << " (" << file.kind->BareFileName()
-                    << ")\n";
+                out << Said(TrailcamCard::tr("%1: OK, %2 (%3)"),
+                            {Shown(path), file.kind->Title(), file.kind->BareFileName()})
+                    << '\n';
             } else {
                 for (const std::string& problem : problems) {
-                    out << path << ": " << problem << '\n';
+                    out << Shown(path) << ": " << problem << '\n';
                 }
             }
             return problems.empty();

@@ -1,8 +1,9 @@
 // Made at build time from the same layouts and lines as trailcam-card itself, so that they
 // cannot drift from it: the manual page's table of every key of every file, and the bash
 // completion of the command line.
-//   trailcam-card-tables manual PAGE   PAGE with its marker line replaced by the table
-//   trailcam-card-tables bash          the completion script
+//   trailcam-card-tables manual PAGE    PAGE with its marker line replaced by the table of keys
+//   trailcam-card-tables bash SCRIPT    SCRIPT with its marker line replaced by the keys and the
+//                                       values of the forms' lists
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -12,7 +13,9 @@
 
 namespace {
 
-constexpr std::string_view kTableMarker = ".\\\" The table of keys is put here.";
+// The lines of the manual page and of the completion script that the tables take the place of.
+constexpr std::string_view kManualMarker = ".\\\" The table of keys is put here.";
+constexpr std::string_view kCompletionMarker = "# The keys and values of the forms are put here.";
 
 // A text as roff shows it: backslashes and hyphens escaped, and a control character at the start
 // of a line taken as text.
@@ -28,7 +31,7 @@ void PrintKeyTable(std::ostream& out) {
     for (const SettingsKind& kind : SettingsKinds()) {
         out << ".SS " << kind.BareFileName() << " (" << kind.name << ", " << Roff(kind.Title())
             << ")\n";
-        const std::vector<SettingsLine> defaults = SplitSettingsLines(kind.defaults());
+        const std::vector<TextLine> defaults = SplitSettingsLines(kind.defaults());
         for (std::size_t i = 0; i < kind.lines.size(); ++i) {
             const FormLine& line = kind.lines[i];
             const ShownLine shown = ShowLine(kind, line, defaults[i].value);
@@ -44,23 +47,25 @@ void PrintKeyTable(std::ostream& out) {
     }
 }
 
-int PrintManual(const char* page, std::ostream& out) {
-    std::ifstream in(page);
+// Prints the file `source` with its one line `marker` replaced by what `print` prints.
+int Fill(const char* source, std::string_view marker, void (*print)(std::ostream&),
+         std::ostream& out) {
+    std::ifstream in(source);
     int markers = 0;
     for (std::string line; std::getline(in, line);) {
-        if (line == kTableMarker) {
-            PrintKeyTable(out);
+        if (line == marker) {
+            print(out);
             ++markers;
         } else {
             out << line << '\n';
         }
     }
     if (!in.eof() || markers != 1) {
-        std::cerr << "trailcam-card-tables: " << page << ": cannot be read, or has not one line \""
-                  << kTableMarker << "\"\n";
+        std::cerr << "trailcam-card-tables: " << source
+                  << ": cannot be read, or has not one line \"" << marker << "\"\n";
         return 1;
     }
-    return 0;
+    return out.flush() ? 0 : 1;
 }
 
 // A word in single quotes, as the shell takes it whatever it holds.
@@ -72,63 +77,8 @@ std::string Quoted(std::string_view word) {
     return quoted + "'";
 }
 
-constexpr std::string_view kCompletion = R"bash(
-# The word being completed is the text before the cursor after its last blank; readline replaces
-# only what follows the last of its word breaks in it (such as the = of KEY=VALUE).
-_trailcam_card() {
-    local line=${COMP_LINE:0:COMP_POINT}
-    local -a words
-    read -ra words <<<"$line"
-    [[ $line == *[[:space:]] || ${#words[@]} -eq 0 ]] && words+=("")
-    local cword=$((${#words[@]} - 1))
-    local word=${words[cword]} prev=${words[cword - 1]:-}
-    local command=${words[1]:-} kind=${words[2]:-}
-    local -a candidates=()
-    COMPREPLY=()
-    if ((cword == 1)); then
-        candidates=(show check write --help --version)
-    elif [[ $prev == --kind ]] || { ((cword == 2)) && [[ $command == write ]]; }; then
-        candidates=(camera mms smtp)
-    elif [[ $command == write && $prev == --set ]]; then
-        local key
-        if [[ $word == *=* ]]; then
-            key=${word%%=*}
-            local IFS=$'\n'
-            candidates=($(_trailcam_card_values "$kind.$key"))
-            unset IFS
-            candidates=("${candidates[@]/#/$key=}")
-        else
-            candidates=($(_trailcam_card_keys "$kind"))
-            candidates=("${candidates[@]/%/=}")
-            compopt -o nospace 2>/dev/null
-        fi
-    elif [[ $word == -* ]]; then
-        case $command in
-        show) candidates=(--kind --raw --json --help) ;;
-        check) candidates=(--kind --json --help) ;;
-        write) candidates=(--from --set --help) ;;
-        esac
-    else
-        return 0 # files and folders, as bash completes them
-    fi
-    local candidate start= breaks=${COMP_WORDBREAKS//[^=:]/}
-    [[ -z $breaks ]] || start=${word%"${word##*[$breaks]}"}
-    for candidate in "${candidates[@]}"; do
-        if [[ ${candidate,,} == "${word,,}"* ]]; then
-            candidate=${candidate#"$start"}
-            COMPREPLY+=("$(printf '%q' "$candidate")")
-        fi
-    done
-    return 0
-}
-complete -o default -F _trailcam_card trailcam-card
-)bash";
-
-void PrintCompletion(std::ostream& out) {
-    out << "# bash completion for trailcam-card: its commands, options, kinds, keys and the "
-           "values\n"
-           "# of the forms' lists. Made from the program's own tables; do not edit.\n\n"
-           "_trailcam_card_keys() {\n    case $1 in\n";
+void PrintCompletionTables(std::ostream& out) {
+    out << "_trailcam_card_keys() {\n    case $1 in\n";
     for (const SettingsKind& kind : SettingsKinds()) {
         out << "    " << kind.name << ") echo";
         for (const FormLine& line : kind.lines) {
@@ -150,7 +100,7 @@ void PrintCompletion(std::ostream& out) {
             out << " ;;\n";
         }
     }
-    out << "    esac\n}\n" << kCompletion;
+    out << "    esac\n}\n";
 }
 
 }  // namespace
@@ -158,12 +108,11 @@ void PrintCompletion(std::ostream& out) {
 int main(int argc, char* argv[]) {
     const std::string_view mode = argc > 1 ? argv[1] : "";
     if (mode == "manual" && argc == 3) {
-        return PrintManual(argv[2], std::cout);
+        return Fill(argv[2], kManualMarker, &PrintKeyTable, std::cout);
     }
-    if (mode == "bash" && argc == 2) {
-        PrintCompletion(std::cout);
-        return std::cout.flush() ? 0 : 1;
+    if (mode == "bash" && argc == 3) {
+        return Fill(argv[2], kCompletionMarker, &PrintCompletionTables, std::cout);
     }
-    std::cerr << "usage: trailcam-card-tables manual PAGE | bash\n";
+    std::cerr << "usage: trailcam-card-tables manual PAGE | bash SCRIPT\n";
     return 2;
 }

@@ -1,26 +1,27 @@
 // trailcam-card write: one form's settings, changed by the command line, written onto many cards
 // through the same writer as the form's "Generate".
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <system_error>
 #include <thread>
 
 #include "cli/card_command.h"
+#include "cli/card_words.h"
 #include "cli/form_lines.h"
 #include "core/clock_text.h"
 #include "core/settings_text.h"
+#include "words/read_words.h"
 
 namespace {
 
-using Shape = FormLine::Shape;
+using Shape = LineShape;
 
 // How much of a long value a message shows.
 constexpr std::size_t kShownValue = 24;
 
-std::string KeysOf(std::span<const SettingsLine> lines) {
+std::string KeysOf(std::span<const TextLine> lines) {
     std::string keys;
-    for (const SettingsLine& line : lines) {
+    for (const TextLine& line : lines) {
         keys += (keys.empty() ? "" : ", ") + line.key;
     }
     return keys;
@@ -29,30 +30,30 @@ std::string KeysOf(std::span<const SettingsLine> lines) {
 // Why `value` cannot stand in `line` of the valid `text`: it breaks the format or is no value of
 // the line's kind.
 std::optional<std::string> SetProblem(const SettingsKind& kind, std::string_view text,
-                                      const SettingsLine& line, const std::string& value) {
+                                      const TextLine& line, const std::string& value) {
     if (!IsPrintableAscii(value)) {
-        return "--set " + line.key + ": a value must be printable ASCII, without line breaks, " +
-               "tabs or other characters the camera cannot read";
+        return Said(TrailcamCard::tr("--set %1: a value must be printable ASCII, without line "
+                                     "breaks, tabs or other characters the camera cannot read"),
+                    {line.key});
     }
     const std::string set =
         "--set " + line.key + "=" +
         (value.size() > kShownValue ? value.substr(0, kShownValue) + "..." : value) + ": ";
-    std::vector<SettingsLine> lines = SplitSettingsLines(text);
-    for (SettingsLine& changed : lines) {
+    std::vector<TextLine> lines = SplitSettingsLines(text);
+    for (TextLine& changed : lines) {
         changed.value = changed.key == line.key ? value : changed.value;
     }
-    const std::optional<std::string> reason = kind.refuse(JoinSettingsLines(lines));
-    if (!reason) {
+    const std::optional<ReadProblem> problem = kind.refuse(JoinSettingsLines(lines));
+    if (!problem) {
         return std::nullopt;
     }
-    // "line 13: expected hh:mm for PINVT, found ..." speaks of the line that --set changed.
-    const std::size_t said = reason->starts_with("line ") ? reason->find(": ") : std::string::npos;
-    return set + (said == std::string::npos ? *reason : reason->substr(said + 2));
+    // The problem lies in the line that --set changed.
+    return set + TextProblemWords(*problem, false).toStdString();
 }
 
 // A clock that --set did not give is taken now, in the date order of its line.
 void TakeClocks(const SettingsKind& kind, const Invocation& invocation,
-                std::vector<SettingsLine>& lines) {
+                std::vector<TextLine>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const FormLine& line = kind.lines[i];
         const bool given = std::any_of(invocation.sets.begin(), invocation.sets.end(),
@@ -60,9 +61,9 @@ void TakeClocks(const SettingsKind& kind, const Invocation& invocation,
         if (line.shape != Shape::Clock || given) {
             continue;
         }
-        for (const SettingsLine& order : lines) {
-            if (order.key == line.orderKey) {
-                lines[i].value = FormatClockText(std::stoi(order.value), CurrentLocalTime());
+        for (std::size_t j = 0; j < lines.size(); ++j) {
+            if (kind.lines[j].controls[0] == line.orderList) {
+                lines[i].value = FormatClockText(std::stoi(lines[j].value), CurrentLocalTime());
             }
         }
     }
@@ -71,9 +72,9 @@ void TakeClocks(const SettingsKind& kind, const Invocation& invocation,
 // The problems of the settings as a whole, as the form finds them on "Generate", once every --set
 // is in and the clock is taken; with none, `text` is the text to write.
 std::vector<std::string> ProblemsOfTheWhole(const SettingsKind& kind, const Invocation& invocation,
-                                            std::vector<SettingsLine>& lines, std::string& text) {
-    if (const std::optional<std::string> reason = kind.refuse(JoinSettingsLines(lines))) {
-        return {*reason};
+                                            std::vector<TextLine>& lines, std::string& text) {
+    if (const std::optional<ReadProblem> problem = kind.refuse(JoinSettingsLines(lines))) {
+        return {TextProblemWords(*problem).toStdString()};
     }
     TakeClocks(kind, invocation, lines);
     std::vector<std::string> problems = ValueProblems(kind, lines);
@@ -84,36 +85,54 @@ std::vector<std::string> ProblemsOfTheWhole(const SettingsKind& kind, const Invo
     return problems;
 }
 
-// Why nothing could be created in `folder`, where the writer's message is the path alone.
-std::string CannotCreateIn(const std::string& folder, const std::error_code& reason) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(folder, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return "there is no such folder";
+// What became of writing into `folder`, in a terminal's words: what happened and why, the
+// system's reason or the program's own, with what to do where that is not plain.
+std::string OutcomeWords(const SettingsFileOutcome& outcome, const std::string& folder) {
+    using Status = SettingsFileOutcome::Status;
+    const std::error_code& reason = outcome.reason;
+    const std::string why = ReasonWords(reason).toStdString();
+    const auto cardBack = [&] {
+        return Said(TrailcamCard::tr("%1; put it back and write it again"), {why});
+    };
+    switch (outcome.status) {
+        case Status::Written:
+            return Said(TrailcamCard::tr("System configuration file has been generated."));
+        case Status::Refused:
+            return reason == FileProblem::TooLong
+                       ? Said(TrailcamCard::tr(
+                                  "not written: the settings are %1 bytes long, at most %2 fit"),
+                              {std::to_string(outcome.length),
+                               std::to_string(kMaxSettingsTextLength)})
+                       : Said(
+                             TrailcamCard::tr("not written: the form would refuse these settings"));
+        case Status::CardGone:
+            return reason == FileProblem::NoCardMounted
+                       ? Said(TrailcamCard::tr("not written: no card is mounted at %1"),
+                              {Shown(folder)})
+                       : Said(TrailcamCard::tr("not written: the card is no longer there"));
+        case Status::CannotOpen:
+            return Said(TrailcamCard::tr("cannot create the file: %1"),
+                        {reason == FileProblem::NotAFolder
+                             ? Said(TrailcamCard::tr("%1; give the card's folder"), {why})
+                         : reason == std::errc::read_only_file_system
+                             ? Said(TrailcamCard::tr("%1; is the card's lock switch set?"), {why})
+                             : why});
+        case Status::Failed:
+            return Said(TrailcamCard::tr("not written: %1"),
+                        {reason == FileProblem::CardRemoved ? cardBack() : why});
+        case Status::WrittenUnchecked:
+            return Said(
+                TrailcamCard::tr("written but not checked: %1"),
+                {reason == FileProblem::CardRemoved ? cardBack()
+                 : reason == FileProblem::ReadsBackDifferently
+                     ? Said(TrailcamCard::tr(
+                                "%1, as a failing card does; write it again, or use another card"),
+                            {why})
+                     : why});
+        case Status::Replaced:
+            return Said(TrailcamCard::tr("written, but another program has replaced it since"));
     }
-    if (error) {
-        return "the folder cannot be reached: " + error.message();
-    }
-    if (!std::filesystem::is_directory(status)) {
-        return "it is not a folder";
-    }
-    return "the file cannot be created there" + (reason ? ": " + reason.message() : "");
-}
-
-// The outcome for one folder on one line: the path of the file and what became of it.
-std::string OutcomeLine(const std::string& folder, const std::string& path,
-                        const SettingsFileOutcome& outcome) {
-    std::string said;
-    std::size_t start = 0;
-    while (start <= outcome.message.size()) {
-        const std::size_t end = std::min(outcome.message.find('\n', start), outcome.message.size());
-        const std::string line = outcome.message.substr(start, end - start);
-        if (line != path && !line.empty()) {
-            said += (said.empty() ? "" : " ") + line;
-        }
-        start = end + 1;
-    }
-    return path + ": " + (said.empty() ? CannotCreateIn(folder, outcome.reason) : said);
+    return why;
 }
 
 // Writes `text` into every folder: the folders on one card one after the other, the cards at the
@@ -180,20 +199,21 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         const Parsed<std::string> from =
             bytes ? SettingsTextOf(*bytes, kind) : Parsed<std::string>::Refused(bytes.Reason());
         if (!from) {
-            err << "trailcam-card: " << input.path << ": " << from.Reason() << '\n';
+            err << "trailcam-card: " << Shown(input.path) << ": " << from.Reason() << '\n';
             return kExitProblem;
         }
         text = *from;
     }
 
-    std::vector<SettingsLine> lines = SplitSettingsLines(text);
+    std::vector<TextLine> lines = SplitSettingsLines(text);
     std::vector<std::string> problems;
     for (const auto& [key, value] : invocation.sets) {
         const auto line = std::find_if(lines.begin(), lines.end(),
-                                       [&](const SettingsLine& l) { return l.key == key; });
+                                       [&](const TextLine& l) { return l.key == key; });
         if (line == lines.end()) {
-            return RefuseCommandLine(err, std::string(kind.BareFileName()) + " has no key '" + key +
-                                              "'; its keys are " + KeysOf(lines));
+            return RefuseCommandLine(err,
+                                     Said(TrailcamCard::tr("%1 has no key '%2'; its keys are %3"),
+                                          {kind.BareFileName(), key, KeysOf(lines)}));
         }
         const FormLine& formLine = kind.lines[static_cast<std::size_t>(line - lines.begin())];
         const Parsed<std::string> given = ValueGiven(kind, formLine, value);
@@ -208,7 +228,8 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         problems = ProblemsOfTheWhole(kind, invocation, lines, text);
     }
     for (const std::string& problem : problems) {
-        err << "trailcam-card: " << problem << "; nothing was written\n";
+        err << "trailcam-card: " << Said(TrailcamCard::tr("%1; nothing was written"), {problem})
+            << '\n';
     }
     if (!problems.empty()) {
         return kExitProblem;
@@ -218,13 +239,12 @@ int WriteSettingsFiles(const Invocation& invocation, std::ostream& out, std::ost
         WriteIntoEveryFolder(kind, text, folders, cards);
     int exitCode = kExitDone;
     for (std::size_t i = 0; i < folders.size(); ++i) {
-        const std::string& folder = folders[i];
-        const std::string path = ComposeSettingsFilePath(folder, kind.fileName);
         const SettingsFileOutcome& outcome = outcomes[i];
+        const std::string said = Shown(outcome.path) + ": " + OutcomeWords(outcome, folders[i]);
         if (outcome.Written()) {
-            out << path << ": " << outcome.message << std::endl;
+            out << said << std::endl;
         } else {
-            err << "trailcam-card: " << OutcomeLine(folder, path, outcome) << std::endl;
+            err << "trailcam-card: " << said << std::endl;
             exitCode = kExitProblem;
         }
     }

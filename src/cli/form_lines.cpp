@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cctype>
 #include <optional>
 
+#include "cli/card_words.h"
 #include "core/clock_text.h"
+#include "core/settings_text.h"
+#include "words/translations.h"
 
 namespace {
 
-using Shape = FormLine::Shape;
+using Shape = LineShape;
 
 // How each date order lays out the clock.
 constexpr std::array<std::string_view, 3> kClockLayouts{
@@ -31,6 +33,25 @@ std::string_view LabelNaming(const res::DialogTemplate& layout, int id) {
         }
     }
     return {};
+}
+
+// A text of the form's layout in the user's language.
+std::string InForm(const SettingsKind& kind, std::string_view text) {
+    return TemplateText(text, kind.form.context).toStdString();
+}
+
+// An item of a list in the user's language.
+std::string Item(const res::ListItems& items, std::size_t i) {
+    return TemplateText(items.Text(i), "Lists").toStdString();
+}
+
+// Where the line of the date order that lays out the clock `line` stands among the kind's lines.
+std::size_t OrderLineOf(const SettingsKind& kind, const FormLine& clock) {
+    const auto order = std::find_if(kind.lines.begin(), kind.lines.end(), [&](const FormLine& l) {
+        return l.controls[0] == clock.orderList;
+    });
+    assert(order != kind.lines.end());
+    return static_cast<std::size_t>(order - kind.lines.begin());
 }
 
 std::optional<std::size_t> ItemIndex(const res::ListItems& items, std::string_view text) {
@@ -57,71 +78,61 @@ std::vector<std::string> TimeNumbers(const std::string& value) {
 
 std::string AllowedPositions(const res::ListItems& items) {
     if (items.texts.empty()) {
-        return items.Text(0) + " to " + items.Text(items.Count() - 1);
+        return Said(TrailcamCard::tr("%1 to %2"), {items.Text(0), items.Text(items.Count() - 1)});
     }
     std::string allowed;
     for (std::size_t i = 0; i < items.Count(); ++i) {
-        allowed += (i == 0 ? "" : ", ") + std::to_string(i) + " (" + items.Text(i) + ")";
+        allowed += (i == 0 ? "" : ", ") + std::to_string(i) + " (" + Item(items, i) + ")";
     }
     return allowed;
 }
 
-// Whether the value is one the form offers; `allowed` then says which are.
+// Whether the lists offer the value of `line`; for a clock, whether it has the layout of the
+// date order that `lines` give, which `allowed` then says.
 bool Offered(const SettingsKind& kind, const FormLine& line, const std::string& value,
-             std::span<const SettingsLine> lines, std::string& allowed) {
-    const auto items = [&](std::size_t i) -> const res::ListItems& {
-        return ControlOf(kind.form, line.controls[i]).items;
+             std::span<const TextLine> lines, std::string& allowed) {
+    const auto offers = [&](std::size_t i, const std::string& item) {
+        return ItemIndex(ControlOf(kind.form, line.controls[i]).items, item).has_value();
     };
     switch (line.shape) {
         case Shape::Text:
             return true;
-        case Shape::Position: {
-            allowed = AllowedPositions(items(0));
-            return std::stoul(value) < items(0).Count();
-        }
+        case Shape::Position:
+            return std::stoul(value) < ControlOf(kind.form, line.controls[0]).items.Count();
         case Shape::Clock: {
-            const auto order = std::find_if(lines.begin(), lines.end(), [&](const SettingsLine& l) {
-                return l.key == line.orderKey;
-            });
-            const std::size_t dateOrder = order == lines.end() ? 0 : std::stoul(order->value);
-            if (order == lines.end() || dateOrder >= kClockLayouts.size()) {
+            const TextLine& order = lines[OrderLineOf(kind, line)];
+            const std::size_t dateOrder = std::stoul(order.value);
+            if (dateOrder >= kClockLayouts.size()) {
                 return true;  // the date order is wrong itself, and says so
             }
-            allowed = "a date and time as " + std::string(kClockLayouts[dateOrder]) +
-                      ", the layout of " + order->key + "=" + order->value;
+            allowed = Said(TrailcamCard::tr("a date and time as %1, the layout of %2=%3"),
+                           {kClockLayouts[dateOrder], order.key, order.value});
             return IsClockText(static_cast<int>(dateOrder), value);
         }
         case Shape::Times: {
             const std::vector<std::string> numbers = TimeNumbers(value);
-            bool offered = true;
             for (std::size_t i = 0; i < numbers.size(); ++i) {
-                const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
-                allowed += (i == 0 ? "" : ", ") + std::string(unit) + (unit.empty() ? "" : " ") +
-                           TwoDigits(items(i).Text(0)) + " to " +
-                           TwoDigits(items(i).Text(items(i).Count() - 1));
-                offered = offered && ItemIndex(items(i), numbers[i]).has_value();
+                if (!offers(i, numbers[i])) {
+                    return false;
+                }
             }
-            return offered;
+            return true;
         }
-        case Shape::Characters: {
-            allowed = std::to_string(value.size()) + " characters, each one of ";
-            bool offered = true;
+        case Shape::Characters:
             for (std::size_t i = 0; i < value.size(); ++i) {
-                offered = offered && ItemIndex(items(i), value.substr(i, 1)).has_value();
+                if (!offers(i, value.substr(i, 1))) {
+                    return false;
+                }
             }
-            for (std::size_t i = 0; i < items(0).Count(); ++i) {
-                allowed += items(0).Text(i);
-            }
-            return offered;
-        }
+            return true;
     }
     return true;
 }
 
 }  // namespace
 
-std::vector<SettingsLine> SplitSettingsLines(std::string_view text) {
-    std::vector<SettingsLine> lines;
+std::vector<TextLine> SplitSettingsLines(std::string_view text) {
+    std::vector<TextLine> lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
@@ -133,32 +144,32 @@ std::vector<SettingsLine> SplitSettingsLines(std::string_view text) {
     return lines;
 }
 
-std::string JoinSettingsLines(std::span<const SettingsLine> lines) {
+std::string JoinSettingsLines(std::span<const TextLine> lines) {
     std::string text;
-    for (const SettingsLine& line : lines) {
+    for (const TextLine& line : lines) {
         text += line.key + "=" + line.value + "\n";
     }
     return text;
 }
 
 ShownLine ShowLine(const SettingsKind& kind, const FormLine& line, const std::string& value) {
-    ShownLine shown{std::string(ControlOf(kind.form, line.label).text) + std::string(line.suffix),
+    ShownLine shown{InForm(kind, ControlOf(kind.form, line.label).text) + std::string(line.suffix),
                     value};
     if (line.shape == Shape::Position) {
         const res::ListItems& items = ControlOf(kind.form, line.controls[0]).items;
         if (const std::size_t position = std::stoul(value); position < items.Count()) {
-            shown.shown = items.Text(position);
+            shown.shown = Item(items, position);
         }
     } else if (line.shape == Shape::Times) {
         // The units of the lists, where labels name them: "00:05 (Min:Sec)".
         std::string units;
-        for (std::size_t i = 0; i < line.ControlCount(); ++i) {
+        for (std::size_t i = 0; i < line.controlCount; ++i) {
             const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
             if (unit.empty()) {
                 return shown;
             }
             units += i == 0 ? "" : i % 2 == 1 ? ":" : " ";
-            units += unit;
+            units += InForm(kind, unit);
         }
         shown.shown += " (" + units + ")";
     }
@@ -169,9 +180,9 @@ std::vector<ShownLine> ShowLines(const SettingsKind& kind, std::string_view text
     std::vector<ShownLine> shown;
     if (kind.modeOf != nullptr) {
         shown.push_back(
-            {std::string(ControlOf(kind.form, kind.modeLabel).text), kind.modeOf(text)});
+            {InForm(kind, ControlOf(kind.form, kind.modeLabel).text), kind.modeOf(text)});
     }
-    const std::vector<SettingsLine> lines = SplitSettingsLines(text);
+    const std::vector<TextLine> lines = SplitSettingsLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         shown.push_back(ShowLine(kind, kind.lines[i], lines[i].value));
     }
@@ -189,21 +200,18 @@ Parsed<std::string> ValueGiven(const SettingsKind& kind, const FormLine& line,
     if (const std::optional<std::size_t> exact = ItemIndex(items, given)) {
         return std::to_string(*exact);
     }
+    // An item's text in any case of letters, as the form or the user's language calls it.
     std::vector<std::size_t> alike;
     for (std::size_t i = 0; i < items.Count(); ++i) {
-        const std::string item = items.Text(i);
-        if (std::ranges::equal(item, given, [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) ==
-                       std::tolower(static_cast<unsigned char>(b));
-            })) {
+        if (SameAsciiLetters(items.Text(i), given) || Item(items, i) == given) {
             alike.push_back(i);
         }
     }
     if (alike.size() == 1) {
         return std::to_string(alike.front());
     }
-    return Parsed<std::string>::Refused(std::string(line.key) + "=" + given +
-                                        ": allowed values are " + AllowedPositions(items));
+    return Parsed<std::string>::Refused(Said(TrailcamCard::tr("%1=%2: allowed values are %3"),
+                                             {line.key, given, AllowedPositions(items)}));
 }
 
 std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
@@ -214,32 +222,38 @@ std::string OfferedValues(const SettingsKind& kind, const FormLine& line) {
         case Shape::Position:
             return AllowedPositions(items(0));
         case Shape::Text:
-            return "the text of the edit, in printable ASCII";
+            return Said(TrailcamCard::tr("the text of the edit, in printable ASCII"));
         case Shape::Clock: {
-            std::string layouts = "a date and time as ";
+            std::string layouts;
+            const std::string_view orderKey = kind.lines[OrderLineOf(kind, line)].key;
             for (std::size_t i = 0; i < kClockLayouts.size(); ++i) {
-                layouts += (i == 0 ? "" : ", ") + std::string(kClockLayouts[i]) + " for " +
-                           std::string(line.orderKey) + "=" + std::to_string(i);
+                layouts +=
+                    (i == 0 ? "" : ", ") + Said(TrailcamCard::tr("%1 for %2=%3"),
+                                                {kClockLayouts[i], orderKey, std::to_string(i)});
             }
-            return layouts + "; taken when the file is written unless given";
+            return Said(TrailcamCard::tr(
+                            "a date and time as %1; taken when the file is written unless given"),
+                        {layouts});
         }
         case Shape::Times: {
             std::string allowed;
-            for (std::size_t i = 0; i < line.ControlCount(); ++i) {
-                const std::string_view unit = LabelNaming(kind.form, line.controls[i]);
-                allowed += (i == 0 ? "" : ", ") + std::string(unit) + (unit.empty() ? "" : " ") +
-                           TwoDigits(items(i).Text(0)) + " to " +
-                           TwoDigits(items(i).Text(items(i).Count() - 1));
+            for (std::size_t i = 0; i < line.controlCount; ++i) {
+                const std::string unit = InForm(kind, LabelNaming(kind.form, line.controls[i]));
+                allowed += unit + (unit.empty() ? "" : " ") +
+                           Said(TrailcamCard::tr("%1 to %2"),
+                                {TwoDigits(items(i).Text(0)),
+                                 TwoDigits(items(i).Text(items(i).Count() - 1))}) +
+                           ", ";
             }
-            return std::string(line.ControlCount() == 2 ? "as 00:00" : "as 00:00 00:00") + ": " +
-                   allowed;
+            return allowed + Said(TrailcamCard::tr("as %1"), {TimesLayout(line.controlCount)});
         }
         case Shape::Characters: {
-            std::string allowed = std::to_string(line.ControlCount()) + " characters, each one of ";
+            std::string characters;
             for (std::size_t i = 0; i < items(0).Count(); ++i) {
-                allowed += items(0).Text(i);
+                characters += items(0).Text(i);
             }
-            return allowed;
+            return Said(TrailcamCard::tr("%1 characters, each one of %2"),
+                        {std::to_string(line.controlCount), characters});
         }
     }
     return {};
@@ -260,14 +274,15 @@ std::vector<std::string> ListValues(const SettingsKind& kind, const FormLine& li
     return values;
 }
 
-std::vector<std::string> ValueProblems(const SettingsKind& kind,
-                                       std::span<const SettingsLine> lines) {
+std::vector<std::string> ValueProblems(const SettingsKind& kind, std::span<const TextLine> lines) {
     std::vector<std::string> problems;
     for (std::size_t i = 0; i < lines.size() && i < kind.lines.size(); ++i) {
         std::string allowed;
         if (!Offered(kind, kind.lines[i], lines[i].value, lines, allowed)) {
-            problems.push_back(lines[i].key + "=" + lines[i].value + ": allowed values are " +
-                               allowed);
+            problems.push_back(
+                Said(TrailcamCard::tr("%1=%2: allowed values are %3"),
+                     {lines[i].key, lines[i].value,
+                      allowed.empty() ? OfferedValues(kind, kind.lines[i]) : allowed}));
         }
     }
     return problems;

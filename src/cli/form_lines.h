@@ -9,14 +9,14 @@
 
 #include "cli/settings_kinds.h"
 
-struct SettingsLine {
+struct TextLine {
     std::string key;
     std::string value;
 };
 
 // The lines of a text that reads as a settings text, each split at its first equals sign.
-std::vector<SettingsLine> SplitSettingsLines(std::string_view text);
-std::string JoinSettingsLines(std::span<const SettingsLine> lines);
+std::vector<TextLine> SplitSettingsLines(std::string_view text);
+std::string JoinSettingsLines(std::span<const TextLine> lines);
 
 // A line as its form shows it: "Video Resolution" and "720P".
 struct ShownLine {
@@ -42,5 +42,4 @@ std::vector<std::string> ListValues(const SettingsKind& kind, const FormLine& li
 
 // Each value of `lines`, the lines of a text of `kind`, that the form does not offer, as
 // "MODE=7: allowed values are 0 (Camera), 1 (Video), 2 (Camera+Video)".
-std::vector<std::string> ValueProblems(const SettingsKind& kind,
-                                       std::span<const SettingsLine> lines);
+std::vector<std::string> ValueProblems(const SettingsKind& kind, std::span<const TextLine> lines);

@@ -1,10 +1,14 @@
 // trailcam-card: shows, checks and writes a trail camera's settings files from the command line.
+#include <QCoreApplication>
+
 #include <csignal>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/card_command.h"
+#include "words/translations.h"
 
 int main(int argc, char* argv[]) {
 #if defined(SIGXFSZ)
@@ -12,12 +16,16 @@ int main(int argc, char* argv[]) {
     // large", which is reported, instead of ending the program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> given(argv + 1, argv + argc);
+    const std::vector<std::string_view> arguments(given.begin(), given.end());
+    // The user's language, as the system's settings give it (LANG, LANGUAGE, LC_ALL).
+    QCoreApplication application(argc, argv);
+    InstallTranslations();
     const int exitCode = RunCardCommand(arguments, std::cout, std::cerr);
     // Output that did not reach its file (a full disk, a closed pipe) is no success.
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "trailcam-card: write error\n";
+        std::cerr << "trailcam-card: " << Said(TrailcamCard::tr("write error")) << '\n';
         return kExitProblem;
     }
     return exitCode;

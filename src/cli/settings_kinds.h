@@ -12,28 +12,11 @@
 #include <vector>
 
 #include "core/parsed.h"
+#include "core/read_problem.h"
 #include "core/scramble.h"
 #include "core/settings_file.h"
+#include "core/settings_lines.h"
 #include "res/dialog_template.h"
-
-// How one line of a settings file stands in its form.
-struct FormLine {
-    enum class Shape {
-        Position,    // the position of the current item of one list
-        Text,        // the text of one edit
-        Clock,       // the clock text, in the layout of the date order of the line `orderKey`
-        Times,       // two-digit numbers, each the item of one list
-        Characters,  // characters, each the item of one list
-    };
-    std::string_view key;
-    Shape shape;
-    int label;                      // the label that names the line in the form
-    std::array<int, 4> controls{};  // the lists or the edit the value comes from, 0 where unused
-    std::string_view suffix = {};   // after the label, where several lines share one
-    std::string_view orderKey = {};
-
-    std::size_t ControlCount() const;
-};
 
 struct SettingsKind {
     std::string_view name;  // as the command line names it: "camera", "mms" or "smtp"
@@ -42,7 +25,7 @@ struct SettingsKind {
     const ScrambleKey& key;
     std::span<const FormLine> lines;  // in file order
     // Why `text` is not a settings text of this kind; nothing when it is.
-    std::optional<std::string> (*refuse)(std::string_view text);
+    std::optional<ReadProblem> (*refuse)(std::string_view text);
     // What the form refuses in a text of this kind beyond single values, one problem a line.
     std::vector<std::string> (*recordProblems)(std::string_view text);
     // Writes a text of this kind into `folder`, as the form writes it, onto the device `card`.
@@ -57,7 +40,8 @@ struct SettingsKind {
 
     // The file's name as it stands in a folder: "CameraSet.dat".
     std::string_view BareFileName() const { return std::string_view(fileName).substr(1); }
-    std::string_view Title() const { return form.title; }
+    // The form's title in the user's language: "Camera Setup".
+    std::string Title() const;
 };
 
 std::span<const SettingsKind> SettingsKinds();
@@ -72,6 +56,12 @@ inline constexpr std::string_view kStandardInput = "-";
 // A folder's name without the separators at its end, so that "CARD/" names its files
 // "CARD/CameraSet.dat"; the root stays the root.
 std::string WithoutTrailingSeparators(std::string folder);
+
+// A name or word of the command line as text output shows it: as it stands, or, where it holds a
+// control character or bytes that are no text, quoted as a POSIX shell reads it back, in the
+// style of `ls --quoting-style=shell-escape`: 'a'$'\n''b'. A terminal then never receives the
+// name's control characters.
+std::string Shown(std::string_view name);
 
 // One file to read: its path as the output names it, and the kind that --kind or the folder it
 // was found in says it is; or why a folder given holds none.

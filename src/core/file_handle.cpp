@@ -36,6 +36,18 @@ public:
                 return "Is not a regular file";
             case FileProblem::NotOnTheCard:
                 return "The file is not on the selected card";
+            case FileProblem::NoCardMounted:
+                return "No card is mounted at the folder";
+            case FileProblem::NoSuchFolder:
+                return "No such folder";
+            case FileProblem::NotAFolder:
+                return "Not a folder";
+            case FileProblem::CardRemoved:
+                return "The card was removed";
+            case FileProblem::ReadsBackDifferently:
+                return "The file reads back differently";
+            case FileProblem::TooLong:
+                return "The settings text is too long";
         }
         return "Unknown problem";
     }

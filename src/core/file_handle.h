@@ -13,13 +13,19 @@
 #include <system_error>
 #include <vector>
 
-// Why a file was not taken, beyond the reasons the system itself gives.
+// Why a file was not taken or not written, beyond the reasons the system itself gives.
 enum class FileProblem {
     NamedPipe = 1,  // a name that would make the reader wait for a writer
     Device,         // a terminal, a disk, /dev/zero: nothing that holds settings
     Socket,
-    NotAFile,      // anything else that is no regular file
-    NotOnTheCard,  // the file lies on another device than the card it was meant for
+    NotAFile,              // anything else that is no regular file
+    NotOnTheCard,          // the file lies on another device than the card it was meant for
+    NoCardMounted,         // the folder is a card's mount point with no card in it
+    NoSuchFolder,          // the folder for the file is not there
+    NotAFolder,            // the folder for the file is something else
+    CardRemoved,           // the card went away while its file was made
+    ReadsBackDifferently,  // the file holds other bytes than were written to it
+    TooLong,               // the settings text is longer than the camera takes
 };
 std::error_code make_error_code(FileProblem problem);
 template <>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/file_handle.h"
+#include "core/settings_text.h"
 
 namespace {
 
@@ -18,54 +19,12 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
-}
-
 std::string_view WithoutQuotes(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;
-}
-
-// The length of the valid UTF-8 sequence that starts at `at`, or 0 if none does.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;  // the range of the second byte, narrowed where the lead needs it
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;   // no overlong forms
-        high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() - at < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
 }
 
 // What one line of the file is.
@@ -101,7 +60,7 @@ std::string ToValidUtf8(std::string_view text, std::size_t maxCharacters) {
     valid.reserve(std::min(text.size(), maxCharacters * 4));
     std::size_t characters = 0;
     for (std::size_t at = 0; at < text.size() && characters < maxCharacters; ++characters) {
-        const std::size_t length = Utf8SequenceLength(text, at);
+        const std::size_t length = Utf8SequenceLength(text.substr(at));
         if (length == 0) {
             valid += kReplacementCharacter;
             ++at;
@@ -158,7 +117,8 @@ std::string Profile::Lookup(std::string_view section, std::string_view key) cons
         return {};
     }
     for (const Entry& entry : m_entries) {
-        if (SameName(entry.name, key) && SameName(m_sections[entry.section], section)) {
+        if (SameAsciiLetters(entry.name, key) &&
+            SameAsciiLetters(m_sections[entry.section], section)) {
             return entry.value;
         }
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/file_handle.h"
 #include "core/folder_device.h"
 #include "core/scramble.h"
 
@@ -23,40 +24,36 @@ inline const std::string kCameraSetFileName = std::string(1, kNativeSeparator) +
 inline const std::string kMmsSetFileName = std::string(1, kNativeSeparator) + "MmsSet.dat";
 inline const std::string kSmtpSetFileName = std::string(1, kNativeSeparator) + "SmtpSet.dat";
 
-inline constexpr const char* kGeneratedMessage = "System configuration file has been generated.";
-
-// What became of one attempt to write a settings file, and the text to show the user.
+// What became of one attempt to write a settings file. The program's edges put it into words.
 struct SettingsFileOutcome {
     enum class Status {
         Written,           // the file is complete on the medium
-        Refused,           // nothing was opened: the text could not be written as it stands
-        CardGone,          // the folder is no longer on the selected card; nothing was written
+        Refused,           // nothing was opened: the record's own check refused it (no reason),
+                           // or the text is longer than the camera takes (`TooLong`, `length`)
+        CardGone,          // nothing was written: the folder is no longer on the selected card
+                           // (`NotOnTheCard`), or no card is mounted at it (`NoCardMounted`)
         CannotOpen,        // the file could not be created; nothing changed
         Failed,            // creating worked, a later step did not; an older file is left as it was
         WrittenUnchecked,  // the new file has replaced the older one, but checking it failed
         Replaced,          // the new file was written, and another writer's has replaced it since
     };
     Status status;
-    std::string message;
-    // Why the file could not be created, where the message is only its path.
+    // The file's path, target folder and file name side by side.
+    std::string path = {};
+    // Why, where the status leaves it open: the system's reason, or a `FileProblem` that the
+    // writer found out itself (`NoSuchFolder`, `CardRemoved`, `ReadsBackDifferently` ...).
     std::error_code reason = {};
+    // The length in bytes of a text refused as `TooLong`.
+    std::size_t length = 0;
 
     bool Written() const { return status == Status::Written; }
 };
 
-// Why a settings file could not be created in `targetFolder`, in plain words for the line after
-// its path, with a hint where one helps: "The card is read-only: is its lock switch set?".
-std::string WhyNotCreated(const std::string& targetFolder, const std::error_code& reason);
-
-// Why a settings file that had been created in `targetFolder` was not completed (written,
-// synced, given its name), in plain words for the line after its path, with a hint where one
-// helps: "The file could not be written: the card is full. ...". `card` is the device the folder
-// lay on when the file was made; when the folder has left it, the card was removed.
-std::string WhyNotWritten(const std::string& targetFolder, std::optional<FolderDevice> card,
-                          const std::error_code& reason);
-// The same for a file that has its name on the card but could not be checked afterwards.
-std::string WhyNotChecked(const std::string& targetFolder, std::optional<FolderDevice> card,
-                          const std::error_code& reason);
+// Why a file that had been created in `targetFolder`, on the device `card`, was not completed or
+// could not be checked: `CardRemoved` when the card went away (the medium is gone, or the folder
+// is no longer there or no longer on that device), else `reason` as the system gave it.
+std::error_code WhyUnfinished(const std::string& targetFolder, std::optional<FolderDevice> card,
+                              const std::error_code& reason);
 
 // Target folder and file name side by side, nothing added or removed.
 std::string ComposeSettingsFilePath(const std::string& targetFolder, const std::string& fileName);

@@ -6,38 +6,36 @@
 namespace {
 
 // The bytes of the open `file`, or why they are none.
-Parsed<std::string> ReadOpenFile(FileHandle& file, std::error_code error) {
+ReadFrom<std::string> ReadOpenFile(FileHandle& file, std::error_code error) {
     std::string bytes;
     if (!error) {
         // One byte more than a settings file can hold tells a longer file.
         error = file.ReadAll(bytes, kMaxSettingsTextLength + 1);
     }
     if (error) {
-        return Parsed<std::string>::Refused("it cannot be read: " + error.message());
+        return ReadFrom<std::string>::Refused({ReadProblem::Kind::Unreadable, error});
     }
     if (bytes.size() > kMaxSettingsTextLength) {
-        return Parsed<std::string>::Refused("it is longer than the " +
-                                            std::to_string(kMaxSettingsTextLength) +
-                                            " bytes a settings file holds");
+        return ReadFrom<std::string>::Refused({ReadProblem::Kind::FileTooLong});
     }
     return bytes;
 }
 
 }  // namespace
 
-Parsed<std::string> ReadSettingsFileBytes(const std::string& path) {
+ReadFrom<std::string> ReadSettingsFileBytes(const std::string& path) {
     FileHandle file;
     const std::error_code error = file.OpenForReading(NativePath(path));
     return ReadOpenFile(file, error);
 }
 
-Parsed<std::string> ReadSettingsFileBytesFromStandardInput() {
+ReadFrom<std::string> ReadSettingsFileBytesFromStandardInput() {
     FileHandle file;
     const std::error_code error = file.OpenStandardInput();
     return ReadOpenFile(file, error);
 }
 
-Parsed<std::string> ReadSettingsText(const std::string& path, const ScrambleKey& key) {
-    const Parsed<std::string> bytes = ReadSettingsFileBytes(path);
-    return bytes ? Parsed<std::string>(UnscrambleSettingsText(*bytes, key)) : bytes;
+ReadFrom<std::string> ReadSettingsText(const std::string& path, const ScrambleKey& key) {
+    const ReadFrom<std::string> bytes = ReadSettingsFileBytes(path);
+    return bytes ? ReadFrom<std::string>(UnscrambleSettingsText(*bytes, key)) : bytes;
 }

@@ -3,12 +3,12 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 
-#include "framework/controls.h"
-
 namespace {
 
+const char* g_listClassName = nullptr;
+
 QAccessibleInterface* MakeAccessibleList(const QString& className, QObject* object) {
-    if (className == QLatin1String(CComboBox::staticMetaObject.className())) {
+    if (className == QLatin1String(g_listClassName)) {
         return new AccessibleList(static_cast<QComboBox*>(object));
     }
     return nullptr;
@@ -18,12 +18,11 @@ QAccessibleInterface* MakeAccessibleList(const QString& className, QObject* obje
 
 AccessibleList::AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
-void AccessibleList::Install() {
-    static const bool installed = [] {
+void AccessibleList::Install(const char* className) {
+    if (g_listClassName == nullptr) {
+        g_listClassName = className;
         QAccessible::installFactory(&MakeAccessibleList);
-        return true;
-    }();
-    (void)installed;
+    }
 }
 
 QComboBox* AccessibleList::List() const {

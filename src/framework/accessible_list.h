@@ -15,8 +15,9 @@ class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface
 public:
     explicit AccessibleList(QComboBox* list);
 
-    // Makes every drop-down list of the program answer through this class; later calls do nothing.
-    static void Install();
+    // Makes every drop-down list of the class `className` (a static name) answer through this
+    // class; later calls do nothing.
+    static void Install(const char* className);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;

@@ -12,19 +12,16 @@
 #include "framework/dialog_units.h"
 #include "framework/resource_picture.h"
 #include "res/dialogs.h"
+#include "words/translations.h"
 
 namespace {
 
 const char* const kControlIdProperty = "controlId";
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void FillList(CComboBox& list, const res::ControlTemplate& control) {
     QStringList items;
     for (std::size_t i = 0; i < control.items.Count(); ++i) {
-        items << QString::fromStdString(control.items.Text(i));
+        items << TemplateText(control.items.Text(i), "Lists");
     }
     if ((control.flags & res::kSorted) != 0) {
         std::sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
@@ -34,18 +31,19 @@ void FillList(CComboBox& list, const res::ControlTemplate& control) {
     list.addItems(items);
 }
 
-QWidget* CreateWidget(const res::ControlTemplate& control, QWidget& parent, bool skinned) {
+QWidget* CreateWidget(const res::ControlTemplate& control, const char* context, QWidget& parent,
+                      bool skinned) {
     using K = res::ControlKind;
     switch (control.kind) {
         case K::GroupBox: {
-            auto* group = new QGroupBox(Text(control.text), &parent);
+            auto* group = new QGroupBox(TemplateText(control.text, context), &parent);
             group->setAttribute(Qt::WA_TransparentForMouseEvents);
             return group;
         }
         case K::Label: {
             auto* label = new QLabel(&parent);
             label->setTextFormat(Qt::PlainText);
-            label->setText(Text(control.text));
+            label->setText(TemplateText(control.text, context));
             return label;
         }
         case K::Icon: {
@@ -62,13 +60,13 @@ QWidget* CreateWidget(const res::ControlTemplate& control, QWidget& parent, bool
         case K::Edit: {
             QLineEdit* edit =
                 skinned ? DialogSkin::Current().CreateEdit(&parent) : new QLineEdit(&parent);
-            edit->setText(Text(control.text));
+            edit->setText(TemplateText(control.text, context));
             return edit;
         }
         case K::PushButton: {
             QPushButton* button = skinned ? DialogSkin::Current().CreatePushButton(&parent)
                                           : new QPushButton(&parent);
-            button->setText(Text(control.text));
+            button->setText(TemplateText(control.text, context));
             // Enter never presses a button of a working window; the key filter swallows it.
             button->setAutoDefault(!skinned);
             button->setDefault(!skinned && (control.flags & res::kDefaultButton) != 0);
@@ -100,9 +98,9 @@ bool IsTabStop(res::ControlKind kind) {
     return kind == K::DropDownList || kind == K::Edit || kind == K::PushButton;
 }
 
-QWidget* CreateControl(const res::ControlTemplate& control, QWidget& parent,
+QWidget* CreateControl(const res::ControlTemplate& control, const char* context, QWidget& parent,
                        const DialogUnits& units, bool skinned) {
-    QWidget* widget = CreateWidget(control, parent, skinned);
+    QWidget* widget = CreateWidget(control, context, parent, skinned);
     widget->setProperty(kControlIdProperty, control.id);
     widget->setFocusPolicy(IsTabStop(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
     widget->setGeometry(units.ToPixelsX(control.x), units.ToPixelsY(control.y),
@@ -111,7 +109,7 @@ QWidget* CreateControl(const res::ControlTemplate& control, QWidget& parent,
         widget->setEnabled(false);
     }
     if (!control.accessibleName.empty()) {
-        widget->setAccessibleName(Text(control.accessibleName));
+        widget->setAccessibleName(TemplateText(control.accessibleName, context));
     }
     return widget;
 }

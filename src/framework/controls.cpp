@@ -10,7 +10,7 @@
 #include "framework/accessible_list.h"
 
 CComboBox::CComboBox(QWidget* parent) : QComboBox(parent) {
-    AccessibleList::Install();
+    AccessibleList::Install(staticMetaObject.className());
 }
 
 bool CComboBox::SelectString(const QString& text) {
@@ -69,16 +69,6 @@ void SetWindowText(QWidget* window, const QString& text) {
     } else {
         window->setWindowTitle(text);
     }
-}
-
-QString LabelOf(std::span<QWidget* const> controls, const QWidget* control) {
-    for (const QWidget* window : controls) {
-        const auto* label = qobject_cast<const QLabel*>(window);
-        if (label != nullptr && label->buddy() == control) {
-            return label->text();
-        }
-    }
-    return QString();
 }
 
 QString ControlName(const QWidget* control) {

@@ -5,8 +5,6 @@
 #include <QComboBox>
 #include <QString>
 
-#include <span>
-
 class QWidget;
 
 // A drop-down list that also says when its dropped-down part closes. Screen readers call it by
@@ -37,7 +35,3 @@ void SetWindowText(QWidget* window, const QString& text);
 // The name by which a screen reader calls `control`: its own accessible name, else the caption of
 // the label that names it, without its mnemonic ("Serial number character 3", "Country").
 QString ControlName(const QWidget* control);
-
-// The caption of the label among `controls` that names `control`, as the window shows it now;
-// empty when no label names it.
-QString LabelOf(std::span<QWidget* const> controls, const QWidget* control);

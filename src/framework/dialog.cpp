@@ -56,7 +56,7 @@ void CDialog::Create() {
     DoDataExchange(false);  // the text fields into their edits
     OnInitDialog();         // the dialog's own initialisation
     if (m_texts == Texts::Localised) {
-        ApplyLocalisedTexts(*this, m_layout.id);
+        ApplyLocalisedTexts(*this, m_controls, m_layout.controls, m_layout.id);
     }
     FitLabelsToTheirTexts();
 }
@@ -64,8 +64,7 @@ void CDialog::Create() {
 // Title and font of the layout; the font sets the dialog units. The colours are every dialog's
 // (SetDialogColours).
 void CDialog::ApplyLayoutLook() {
-    setWindowTitle(
-        QString::fromUtf8(m_layout.title.data(), static_cast<qsizetype>(m_layout.title.size())));
+    setWindowTitle(TemplateText(m_layout.title, m_layout.context));
     const QFont dialogFont = LayoutFont(m_layout.pointSize);
     setFont(dialogFont);
     m_units = LayoutUnits(m_layout.pointSize);
@@ -77,7 +76,7 @@ void CDialog::CreateControls() {
         m_client->setFont(*m_controlFont);
     }
     for (const res::ControlTemplate& control : m_layout.controls) {
-        QWidget* widget = CreateControl(control, *m_client, m_units, IsSkinned());
+        QWidget* widget = CreateControl(control, m_layout.context, *m_client, m_units, IsSkinned());
         // A frame's line stands as high as the layout's font places it, whatever its controls'.
         if (m_controlFont && control.kind == res::ControlKind::GroupBox) {
             widget->setFont(font());
@@ -144,7 +143,10 @@ void CDialog::InstallWorkingWindowBehaviour() {
     AccessibleWorkingWindow::Install(CDialog::staticMetaObject.className());
     m_systemMenu = new WindowMenu(*this);
     connect(m_systemMenu, &WindowMenu::Command, this, &CDialog::OnSysCommand);
-    new KeyFilter(*this);
+    auto* keys = new KeyFilter(*this);
+    connect(keys, &KeyFilter::MenuAsked, this,
+            [this] { ShowSystemMenu(m_client->mapToGlobal(QPoint(0, 0))); });
+    connect(keys, &KeyFilter::CloseAsked, this, [this] { OnSysCommand(SC_CLOSE); });
 }
 
 int CDialog::DoModal() {

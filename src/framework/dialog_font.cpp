@@ -112,12 +112,12 @@ QString ClosestFallback(const QStringList& families, int pointSize) {
     return narrowest.isEmpty() ? QGuiApplication::font().family() : narrowest;
 }
 
+}  // namespace
+
 bool IsSongFace(const QString& family) {
     return std::any_of(kSongFaces.begin(), kSongFaces.end(),
                        [&](const char* face) { return family == QString::fromUtf8(face); });
 }
-
-}  // namespace
 
 QString LayoutFaceFamily(int pointSize) {
     // Resolved once per size: the layouts use two sizes, and the installed faces do not change

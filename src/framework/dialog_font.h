@@ -11,6 +11,8 @@
 // the candidate whose dialog units at `pointSize` come closest to a Song face's without being
 // wider (so no window grows beyond its drawn size), else the narrowest candidate.
 QString LayoutFaceFamily(int pointSize);
+// Whether `family` is one of the Song faces that the layouts were drawn in.
+bool IsSongFace(const QString& family);
 
 // The layouts' font at `pointSize` points.
 QFont LayoutFont(int pointSize);

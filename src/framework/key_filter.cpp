@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-
-#include "framework/dialog.h"
-#include "framework/window_menu.h"
+#include <QWidget>
 
 namespace {
 
@@ -18,14 +16,14 @@ bool IsAltWith(const QKeyEvent& key, int code) {
 
 }  // namespace
 
-KeyFilter::KeyFilter(CDialog& dialog) : QObject(&dialog), m_dialog(dialog) {
+KeyFilter::KeyFilter(QWidget& window) : QObject(&window), m_window(window) {
     // On the application, so that a control added to the window later is filtered too.
     qApp->installEventFilter(this);
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != &m_dialog) {
+        static_cast<QWidget*>(watched)->window() != &m_window) {
         return false;
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
@@ -33,11 +31,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (IsAltWith(key, Qt::Key_Space)) {
-        m_dialog.ShowSystemMenu(m_dialog.ClientArea()->mapToGlobal(QPoint(0, 0)));
+        Q_EMIT MenuAsked();
         return true;
     }
     if (IsAltWith(key, Qt::Key_F4)) {
-        m_dialog.SendSysCommand(SC_CLOSE);
+        Q_EMIT CloseAsked();
         return true;
     }
     return false;

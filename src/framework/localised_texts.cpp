@@ -4,16 +4,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QStandardPaths>
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "core/profile.h"
 #include "framework/controls.h"
-#include "framework/dialog.h"
 
 namespace {
 
@@ -36,7 +33,7 @@ bool IsPicture(const QWidget* control) {
 
 }  // namespace
 
-QString FindLocalisationFile(const QStringList& languages) {
+QString FindLocalisationFile() {
     QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation);
     folders << QCoreApplication::applicationDirPath();
     for (const QString& folder : folders) {
@@ -45,49 +42,25 @@ QString FindLocalisationFile(const QStringList& languages) {
             return file.absoluteFilePath();
         }
     }
-    // The texts that come with the program, one file a language: "de" for "de-AT" too. English
-    // is the program's own, so languages the user ranks below it are not looked for.
-    QStringList names;
-    for (const QString& language : languages) {
-        const QString name = language.section(QLatin1Char('-'), 0, 0).toLower();
-        if (name == QLatin1String("en")) {
-            break;
-        }
-        if (!name.isEmpty() && !names.contains(name)) {
-            names << name;
-        }
-    }
-    const QString base = QFileInfo(QString::fromLatin1(kLocalisationFileName)).completeBaseName();
-    for (const QString& name : names) {
-        const QString file =
-            QStandardPaths::locate(QStandardPaths::AppDataLocation, base + "." + name + ".ini");
-        if (!file.isEmpty() && QFileInfo(file).isFile()) {
-            return file;
-        }
-    }
     return {};
-}
-
-QString FindLocalisationFile() {
-    return FindLocalisationFile(QLocale::system().uiLanguages());
 }
 
 void SetLocalisationFile(const QString& path) {
     g_localisationFile = std::filesystem::path(path.toStdU16String());
 }
 
-void ApplyLocalisedTexts(CDialog& dialog, int dialogId) {
+void ApplyLocalisedTexts(QWidget& window, std::span<QWidget* const> controls,
+                         std::span<const res::ControlTemplate> layout, int dialogId) {
     if (g_localisationFile.empty()) {
         return;
     }
     // Read once for the whole window, so the file is taken as it is at this moment.
     const Profile texts = Profile::Read(g_localisationFile);
     const std::string prefix = "IDD" + std::to_string(dialogId) + "_";
-    ApplyText(texts, &dialog, prefix + "Title");
-    const std::vector<QWidget*>& controls = dialog.Controls();
+    ApplyText(texts, &window, prefix + "Title");
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (!IsPicture(controls[i])) {
-            ApplyText(texts, controls[i], prefix + std::to_string(dialog.Layout().controls[i].id));
+            ApplyText(texts, controls[i], prefix + std::to_string(layout[i].id));
         }
     }
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-class CDialog;
+#include <span>
+
+#include "res/dialog_template.h"
+
+class QWidget;
 
 // Dialog texts in the user's language. The About box and the MMS and Smtp forms take their title
 // and control texts from the section [String] of a localisation file when it gives them:
@@ -19,19 +22,18 @@ class CDialog;
 inline constexpr const char* kLocalisationFileName = "trailcam-setup.ini";
 
 // The first localisation file found in the user's configuration folder, then in the system's
-// configuration folders, then beside the program; else the program's own texts in the first of
-// the user's `languages` ("de-DE") that it has, "trailcam-setup.de.ini" in its data folders
-// (/usr/share/trailcam-setup/); "" when there is none.
-QString FindLocalisationFile(const QStringList& languages);
-// The same for the languages of the user's desktop.
+// configuration folders, then beside the program; "" when there is none. Its texts win over the
+// program's translation into the user's language.
 QString FindLocalisationFile();
 
 // The localisation file that every window opened later reads; "" means there is none and no dialog
 // changes its texts. The program sets it once at start-up.
 void SetLocalisationFile(const QString& path);
 
-// Replaces the title of `dialog` and the texts of its controls, in template order, by the texts
-// that the localisation file gives for dialog number `dialogId`. A value that is missing or empty
-// changes nothing. An edit takes the value as if it had been typed; a drop-down list selects the
-// item with exactly that text, if it has one; a picture keeps its picture.
-void ApplyLocalisedTexts(CDialog& dialog, int dialogId);
+// Replaces the title of `window` and the texts of its `controls`, made from the templates
+// `layout` in the same order, by the texts that the localisation file gives for dialog number
+// `dialogId`. A value that is missing or empty changes nothing. An edit takes the value as if it
+// had been typed; a drop-down list selects the item with exactly that text, if it has one; a
+// picture keeps its picture.
+void ApplyLocalisedTexts(QWidget& window, std::span<QWidget* const> controls,
+                         std::span<const res::ControlTemplate> layout, int dialogId);

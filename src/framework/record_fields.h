@@ -1,107 +1,19 @@
 #pragma once
 
-// The controls whose values are the fields of a settings record, from tables: lists whose current
-// position is an integer field, and edits whose typed text is a text field.
+// A form's controls and the fields of its settings record, bound as the record's lines describe
+// them: lists whose current item is a position, a number or a character of the record, and edits
+// whose text is a text of the record.
 #include <QLineEdit>
 #include <QString>
 
-#include <array>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "core/settings_lines.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
-
-template <class Record>
-struct PositionField {
-    int listId;
-    int Record::*field;
-};
-
-// Makes each list show the item at the position its field has in `record`.
-template <class Record>
-void SelectPositions(CDialog& dialog, std::span<const PositionField<Record>> fields,
-                     const Record& record) {
-    for (const PositionField<Record>& list : fields) {
-        dialog.List(list.listId)->setCurrentIndex(record.*list.field);
-    }
-}
-
-// Why a value of a settings file cannot be shown: `list`, named as a screen reader names it, has
-// no item `item`.
-inline std::string NoSuchItem(const CDialog&, const QWidget* list, const QString& item) {
-    return QStringLiteral(
-               "it holds a value that the form does not offer: the list \"%1\" has no item %2")
-        .arg(ControlName(list), item)
-        .toStdString();
-}
-
-// Why the lists cannot show `record`: the first list without an item at its field's position;
-// nothing when every list has its item. For lists whose items do not depend on each other.
-template <class Record>
-std::optional<std::string> PositionsNotOffered(const CDialog& dialog,
-                                               std::span<const PositionField<Record>> fields,
-                                               const Record& record) {
-    for (const PositionField<Record>& list : fields) {
-        const int position = record.*list.field;
-        if (position < 0 || position >= dialog.List(list.listId)->count()) {
-            return NoSuchItem(dialog, dialog.Item(list.listId), QString::number(position));
-        }
-    }
-    return std::nullopt;
-}
-
-template <class Record>
-void ReadPositions(const CDialog& dialog, std::span<const PositionField<Record>> fields,
-                   Record& record);
-
-// Makes each list, in table order, show the item at its field's position in `record`, each
-// measured against its items as the lists before it have left them: choosing a country refills
-// the list of its operators, so a table names a list before the lists it fills. When a list has
-// no such item, every list goes back to the item it showed and the reason is given.
-template <class Record>
-std::optional<std::string> SelectOfferedPositions(CDialog& dialog,
-                                                  std::span<const PositionField<Record>> fields,
-                                                  const Record& record) {
-    Record before{};
-    ReadPositions<Record>(dialog, fields, before);
-    for (const PositionField<Record>& list : fields) {
-        const int position = record.*list.field;
-        CComboBox* shown = dialog.List(list.listId);
-        if (position < 0 || position >= shown->count()) {
-            SelectPositions<Record>(dialog, fields, before);
-            return NoSuchItem(dialog, shown, QString::number(position));
-        }
-        shown->setCurrentIndex(position);
-    }
-    return std::nullopt;
-}
-
-// Sets each field of `record` to the position of its list's current item.
-template <class Record>
-void ReadPositions(const CDialog& dialog, std::span<const PositionField<Record>> fields,
-                   Record& record) {
-    for (const PositionField<Record>& list : fields) {
-        record.*list.field = dialog.List(list.listId)->currentIndex();
-    }
-}
-
-template <class Record>
-struct TextField {
-    int editId;
-    std::string& (*field)(Record& record);
-};
-
-// The text field `Member` of a record, or the element `I` of its array of texts `Member`.
-template <class Record, std::string Record::*Member>
-std::string& Text(Record& record) {
-    return record.*Member;
-}
-template <class Record, std::array<std::string, 4> Record::*Member, std::size_t I>
-std::string& TextAt(Record& record) {
-    return (record.*Member)[I];
-}
+#include "framework/form_words.h"
 
 // A text of the window on its way into a settings record. Texts go into a record only after the
 // typed-text check, so they are plain ASCII.
@@ -109,18 +21,82 @@ inline std::string SettingsText(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-// Sets each edit to the text its field has in `record`.
+// The value of a list's `field` of `record`: a position, or the text of an item.
 template <class Record>
-void ShowTexts(CDialog& dialog, std::span<const TextField<Record>> fields, Record record) {
-    for (const TextField<Record>& text : fields) {
-        dialog.Edit(text.editId)->setText(QString::fromLatin1(text.field(record)));
+QString ListValue(const LineField<Record>& field, Record& record) {
+    return field.character != nullptr ? QString(QChar::fromLatin1(field.character(record)))
+                                      : QString::number(field.number(record));
+}
+
+// The item of `list` that shows `field` of `record` in a line of `shape`; -1 for none.
+template <class Record>
+int ItemShowing(const CComboBox& list, LineShape shape, const LineField<Record>& field,
+                Record& record) {
+    if (shape == LineShape::Position) {
+        const int position = field.number(record);
+        return position >= 0 && position < list.count() ? position : -1;
+    }
+    return list.findText(ListValue(field, record), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// Sets every field of `lines` in `record` to what its control shows.
+template <class Record>
+void ReadFields(const CDialog& dialog, std::span<const SettingsLine<Record>> lines,
+                Record& record) {
+    for (const SettingsLine<Record>& line : lines) {
+        for (std::size_t i = 0; i < line.FieldCount(); ++i) {
+            const LineField<Record>& field = line.fields[i];
+            if (field.text != nullptr) {
+                field.text(record) = SettingsText(dialog.Edit(field.control)->text());
+                continue;
+            }
+            const CComboBox* list = dialog.List(field.control);
+            const QString item = list->currentText();
+            if (field.character != nullptr) {
+                field.character(record) = item.isEmpty() ? ' ' : item.at(0).toLatin1();
+            } else {
+                field.number(record) =
+                    line.shape == LineShape::Position ? list->currentIndex() : item.toInt();
+            }
+        }
     }
 }
 
-// Sets each text field of `record` to the text of its edit.
+// Why the lists cannot show `record`: the first list, in line order, without the item its field
+// asks for; nothing when every list has it. Each list is measured against the items it has now.
 template <class Record>
-void ReadTexts(const CDialog& dialog, std::span<const TextField<Record>> fields, Record& record) {
-    for (const TextField<Record>& text : fields) {
-        text.field(record) = SettingsText(dialog.Edit(text.editId)->text());
+std::optional<QString> FieldsNotOffered(const CDialog& dialog,
+                                        std::span<const SettingsLine<Record>> lines,
+                                        Record record) {
+    for (const SettingsLine<Record>& line : lines) {
+        for (std::size_t i = 0; i < line.FieldCount(); ++i) {
+            const LineField<Record>& field = line.fields[i];
+            if (field.text != nullptr) {
+                continue;
+            }
+            const CComboBox* list = dialog.List(field.control);
+            if (ItemShowing(*list, line.shape, field, record) < 0) {
+                return NoSuchItem(list, ListValue(field, record));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Makes every control of `lines` show its field of `record`, in line order, so a list that fills
+// another comes before it; a list without the item keeps its own. The clock is not shown: a form
+// takes the clock anew.
+template <class Record>
+void ShowFields(CDialog& dialog, std::span<const SettingsLine<Record>> lines, Record record) {
+    for (const SettingsLine<Record>& line : lines) {
+        for (std::size_t i = 0; i < line.FieldCount() && line.shape != LineShape::Clock; ++i) {
+            const LineField<Record>& field = line.fields[i];
+            if (field.text != nullptr) {
+                dialog.Edit(field.control)->setText(QString::fromLatin1(field.text(record)));
+            } else if (CComboBox* list = dialog.List(field.control);
+                       ItemShowing(*list, line.shape, field, record) >= 0) {
+                list->setCurrentIndex(ItemShowing(*list, line.shape, field, record));
+            }
+        }
     }
 }

@@ -3,14 +3,17 @@
 #include <QFile>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
 
 #include "core/file_handle.h"
+#include "core/settings_text.h"
 #include "framework/command_table.h"
+#include "framework/controls.h"
+#include "framework/form_words.h"
 #include "framework/platform.h"
-#include "framework/typed_text_check.h"
 #include "res/dialogs.h"
 
 CSettingsForm::CSettingsForm(const res::DialogTemplate& layout, const Commands& commands,
@@ -24,7 +27,7 @@ void CSettingsForm::OnInitDialog() {
         {res::IDC_EXIT, &CSettingsForm::OnExit},
     }};
     ConnectButtons<CSettingsForm>(*this, buttons);
-    AppendSystemMenuItem(IDM_LOAD_FROM_CARD, QString::fromLatin1(kLoadFromCardText));
+    AppendSystemMenuItem(IDM_LOAD_FROM_CARD, tr(kLoadFromCardText));
     OnInitForm();
 }
 
@@ -42,33 +45,50 @@ void CSettingsForm::OnSelect() {
     const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
     std::error_code error;
     if (std::filesystem::is_regular_file(NativePath(path), error) &&
-        AskYesNo(
-            QFile::decodeName(QByteArray::fromStdString(path)) +
-            QStringLiteral("\nThis folder holds settings already. Load them into the form?"))) {
+        AskYesNo(ShownPath(path) + u'\n' +
+                 CSettingsForm::tr("This folder holds settings already. Load them into the "
+                                   "form?"))) {
         OnLoadFromCard();
     }
 }
 
+namespace {
+
+// The first enabled edit, in template order, whose text the camera cannot read: a line break, a
+// tab or a character outside printable ASCII would break the settings file (a line feed starts a
+// new line; other bytes can scramble into the line mark). The enabled edits hold exactly the
+// texts a form writes; disabled ones show values the form makes itself or texts that the
+// current mode leaves out of the file.
+QLineEdit* UnwritableTypedText(const CDialog& form) {
+    for (QWidget* control : form.Controls()) {
+        auto* edit = qobject_cast<QLineEdit*>(control);
+        if (edit != nullptr && edit->isEnabled() &&
+            !IsPrintableAscii(edit->text().toUtf8().toStdString())) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void CSettingsForm::OnGenerate() {
     UpdateData(true);
-    if (const std::optional<TypedTextRefusal> refusal = RefuseUnwritableTypedText(*this)) {
-        ShowMessage(refusal->message);
+    if (QLineEdit* edit = UnwritableTypedText(*this)) {
+        ShowMessage(
+            CSettingsForm::tr("\"%1\" holds a line break, a tab or a character outside plain "
+                              "ASCII, which the camera cannot read.\nNothing was written.")
+                .arg(ControlName(edit)));
         // Two fields may share a label ("Password"); the focus shows which one is meant.
-        refusal->edit->setFocus();
-        refusal->edit->selectAll();
+        edit->setFocus();
+        edit->selectAll();
         return;
     }
     const SettingsFileOutcome outcome = WriteSettingsFileInto(FolderPath(), m_selectedDevice);
     if (outcome.Written()) {
         UpdateData(false);
     }
-    std::string message = outcome.message;
-    // A file that could not be created is named by its path; the reason goes on the next line.
-    if (outcome.status == SettingsFileOutcome::Status::CannotOpen) {
-        message += '\n';
-        message += WhyNotCreated(FolderPath(), outcome.reason);
-    }
-    ShowMessage(QFile::decodeName(QByteArray::fromStdString(message)));
+    ShowMessage(OutcomeMessage(outcome, FolderPath(), WhyRefused()));
 }
 
 std::string CSettingsForm::FolderPath() const {
@@ -83,7 +103,7 @@ namespace {
 
 // Why there is no file at `path` to load from `folder`, in plain words; nothing when there is
 // something of that name, which reading then judges.
-std::optional<std::string> WhyNothingToLoad(const std::string& folder, const std::string& path) {
+std::optional<QString> WhyNothingToLoad(const std::string& folder, const std::string& path) {
     std::error_code error;
     if (std::filesystem::symlink_status(NativePath(path), error).type() !=
         std::filesystem::file_type::not_found) {
@@ -92,38 +112,45 @@ std::optional<std::string> WhyNothingToLoad(const std::string& folder, const std
     const std::filesystem::file_type type =
         std::filesystem::status(NativePath(folder), error).type();
     if (type == std::filesystem::file_type::not_found) {
-        return "There is no such folder: is the card in its slot, or was another folder meant?";
+        return CSettingsForm::tr(
+            "There is no such folder: is the card in its slot, or was another folder meant?");
     }
     if (folder == kDefaultTargetFolder) {
-        return "This folder holds no such file: choose the card's folder with \"Select\" first.";
+        return CSettingsForm::tr(
+            "This folder holds no such file: choose the card's folder with \"Select\" first.");
     }
-    return "This folder holds no such file: is it the card's folder?";
+    return CSettingsForm::tr("This folder holds no such file: is it the card's folder?");
 }
 
 }  // namespace
 
 void CSettingsForm::OnLoadFromCard() {
     const std::string path = ComposeSettingsFilePath(FolderPath(), m_fileName);
-    const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    std::optional<std::string> reason = WhyNothingToLoad(FolderPath(), path);
+    const QString shownPath = ShownPath(path);
+    std::optional<QString> reason = WhyNothingToLoad(FolderPath(), path);
     if (!reason) {
         reason = LoadSettingsFileFrom(path);
     }
     if (reason) {
-        QString sentence = QString::fromStdString(*reason);
+        QString sentence = *reason;
         if (!sentence.isEmpty()) {
             sentence[0] = sentence[0].toUpper();
         }
-        if (!sentence.endsWith(u'.') && !sentence.endsWith(u'?')) {
-            sentence += u'.';
+        // A sentence ends in its language's stop: a Chinese one in "。".
+        static const QString kEnds = QStringLiteral(u".?!\u3002\uFF1F\uFF01");
+        if (!sentence.isEmpty() && !kEnds.contains(sentence.back())) {
+            const bool chinese = std::any_of(sentence.cbegin(), sentence.cend(), [](QChar c) {
+                return c.script() == QChar::Script_Han;
+            });
+            sentence += chinese ? u'\u3002' : u'.';
         }
-        ShowMessage(shownPath + u'\n' + sentence +
-                    QStringLiteral("\nNothing in the form was changed."));
+        ShowMessage(shownPath + u'\n' + sentence + u'\n' +
+                    CSettingsForm::tr("Nothing in the form was changed."));
         return;
     }
-    const std::string about = AboutWhatWasLoaded();
-    ShowMessage(QStringLiteral("Settings loaded from %1.").arg(shownPath) +
-                (about.empty() ? QString() : u'\n' + QString::fromStdString(about)));
+    const QString about = AboutWhatWasLoaded();
+    ShowMessage(CSettingsForm::tr("Settings loaded from %1.").arg(shownPath) +
+                (about.isEmpty() ? QString() : u'\n' + about));
 }
 
 void CSettingsForm::OnSysCommand(int command) {
@@ -137,7 +164,7 @@ void CSettingsForm::OnSysCommand(int command) {
 bool SelectTargetFolder(CDialog& form, int editId) {
     QLineEdit* edit = form.Edit(editId);
     const std::optional<QString> folder = Platform::Current().BrowseForFolder(
-        &form, QString::fromLatin1(kSelectFolderTitle), edit->text());
+        &form, CSettingsForm::tr(kSelectFolderTitle), edit->text());
     if (!folder) {
         return false;
     }

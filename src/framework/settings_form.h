@@ -14,11 +14,12 @@
 #include "framework/dialog.h"
 
 // The title of the folder browser that "Select" opens.
-inline constexpr const char* kSelectFolderTitle = "Select :";
+inline constexpr const char* kSelectFolderTitle = QT_TRANSLATE_NOOP("CSettingsForm", "Select :");
 
 // The window menu's command that reads the form's settings file from the target folder.
 inline constexpr int IDM_LOAD_FROM_CARD = 0x0020;
-inline constexpr const char* kLoadFromCardText = "&Load from card";
+inline constexpr const char* kLoadFromCardText =
+    QT_TRANSLATE_NOOP("CSettingsForm", "&Load from card");
 
 class CSettingsForm : public CDialog {
     Q_OBJECT
@@ -49,11 +50,13 @@ protected:
         const std::string& folder, std::optional<FolderDevice> selectedDevice) = 0;
     // Reads the settings file at `path` and shows its settings in the controls. When the file
     // cannot be read, is not one of the form's or holds a value the form does not offer, it
-    // changes nothing and gives the reason.
-    virtual std::optional<std::string> LoadSettingsFileFrom(const std::string& path) = 0;
+    // changes nothing and says why, to follow the file's path.
+    virtual std::optional<QString> LoadSettingsFileFrom(const std::string& path) = 0;
 
     // What to say beside "Settings loaded from ..." of the file just loaded; empty for nothing.
-    virtual std::string AboutWhatWasLoaded() const { return {}; }
+    virtual QString AboutWhatWasLoaded() const { return {}; }
+    // What to say when the form's own check refused to write the settings it shows.
+    virtual QString WhyRefused() const { return {}; }
 
     // Chooses the target folder; when the chosen folder holds the form's file, asks once whether
     // to load it, and Yes does what "Load from card" does.

@@ -25,10 +25,10 @@ WindowMenu::WindowMenu(QWidget& window) : QMenu(&window), m_window(window) {
         const char* text;
     };
     static constexpr std::array<Entry, 4> kEntries{{
-        {SC_RESTORE, "&Restore"},
-        {SC_MINIMIZE, "Mi&nimize"},
-        {SC_MAXIMIZE, "Ma&ximize"},
-        {SC_CLOSE, "&Close"},
+        {SC_RESTORE, QT_TR_NOOP("&Restore")},
+        {SC_MINIMIZE, QT_TR_NOOP("Mi&nimize")},
+        {SC_MAXIMIZE, QT_TR_NOOP("Ma&ximize")},
+        {SC_CLOSE, QT_TR_NOOP("&Close")},
     }};
     for (const Entry& entry : kEntries) {
         QAction* action = addAction(tr(entry.text));

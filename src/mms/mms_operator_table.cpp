@@ -3,26 +3,42 @@
 #include <cstddef>
 #include <iterator>
 
+#include "core/operator_rows.h"
+
 // Every value is the operator's published MMS setting: centre URL, access point, WAP gateway
 // and its port, user and password. Brands that run on another operator's network (O2 Payandgo,
-// Vodafone Prepay, Omnitel Ezio, Izi Mobil, Chess, Talkmore, otelo, ASDA Mobile, BT Mobile ...)
-// carry that network's values. Mic1, MTC, A Mobile and the Spanish "Telstra" have no published
-// settings: their rows leave the six values empty. FREE publishes no WAP gateway, which the
-// camera needs, so its row has none. Auto mode refuses a row without centre, access point,
-// gateway or port, and the owner types the operator's settings in Manual mode.
+// Vodafone Prepay, Omnitel Ezio, Izi Mobil, Talkmore, otelo, ASDA Mobile, BT Mobile ...) carry
+// that network's values where none of their own are published. Auto mode refuses a row without
+// centre, access point, gateway or port, and the owner types the operator's settings in Manual
+// mode.
 //
-// Data note: every row is held against the public APN list of LineageOS (android_vendor_lineage,
-// prebuilt/common/etc/apns-conf.xml, commit 005d47e04c57d9e04198edce4d95ccf52778e51e), matched
-// by its network's country and network code, each row against that network's entries of type
-// "mms"; where that list has no entry that fits, against the AOSP list (device/sample,
-// etc/apns-full-conf.xml as mirrored in msft-mirror-aosp/device.sample, commit
-// 00d70b222c3f1e5c634939541f10e6e78f415e15), which gives MTN South Africa's centre. Where
-// today's entry gives the gateway as a host name or not at all, the row keeps the newest
-// dotted-decimal gateway listed for that network: T-Mobile US has today's access point with
-// 216.155.165.50, still given for the brands on its network; Telenor and Talkmore in Norway keep
-// 10.10.10.11, still given for Mobitalk; AT&T keeps the Cingular entry. BPL's entries ask for
-// the subscriber's own number as user, which no table can hold, so its row has no user or
-// password. Neither list knows Mic1, MTC Namibia, A Mobile or the Spanish "Telstra".
+// Data note: every row is held against two public access-point lists, LineageOS's
+// (android_vendor_lineage, prebuilt/common/etc/apns-conf.xml, revision 08343528) and AOSP's
+// (device/sample, etc/apns-full-conf.xml, revision d64a03ec), each row against the entries of
+// type "mms" of its network, which mms_operator_networks.txt beside this file gives by country
+// and network code. tools/operator-data.py names the entry that holds each row's six values, and
+// fails on a row that none holds unless it is noted below. Where entries compete, a row takes
+// the one that is plainly the operator's current one and fits its fields: for LIFE, LineageOS's
+// lifecell entry; for Beeline UA, LineageOS's, which gives the values of Kyivstar, whose network
+// it now is; for Telenor and Talkmore in Norway, AOSP's, since LineageOS's names the proxy by
+// host name; for Chess, its own entry rather than NetCom's; for Orange UK, that of network code
+// 34, which the row holds whole (code 33's gives port 8081 and no user). The lists give FREE and
+// T-Mobile US no MMS proxy, which the camera needs, so their rows have none.
+//
+// Known differences, one a row as "- Country / Operator: FIELDS: reason", FIELDS naming the
+// values that the row keeps against every entry of its network ("network" where the lists have
+// no entry for it); in every other value the row agrees with one entry.
+//   - Australia / Mic1: network: neither list knows Mic1; the row has no values.
+//   - Namibia / MTC: network: the lists know MTC's data connection only; the row has no values.
+//   - Russia / A Mobile: network: neither list knows A Mobile; the row has no values.
+//   - Spain / Telstra: network: neither list knows a Telstra in Spain; the row has no values.
+//   - Canada / Fido: gateway: the lists name Fido's MMS proxy by its host name only,
+//     mmsproxy.fido.ca, where the camera takes a dotted-decimal address; the row keeps the
+//     address of Fido's earlier published settings.
+//   - Canada / Rogers: gateway: the lists name Rogers' MMS proxy by its host name only,
+//     mmsproxy.rogers.com; the row keeps the address of Rogers' earlier published settings.
+//   - India / BPL: account, password: BPL's entries ask for the subscriber's own number as user
+//     ("MSISDN"), which no table can hold, so the row has no user and no password.
 //
 // The table is a constant aggregate, so the compiler checks every text against its field: a
 // string that leaves no room for its NUL cannot initialise the char array.
@@ -43,8 +59,8 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
     {"Brazil",
      2,
      {
-         {"Brazil Telecom", "http://mms.brasiltelecom.com.br/", "mms.brt.br", "200.96.8.29", "8080",
-          "brt", "brt"},
+         {"Brazil Telecom", "http://200.222.42.204:8002/", "mmsgprs.oi.com.br", "192.168.10.50",
+          "3128", "oimms", "oioioi"},
          {"Claro", "http://mms.claro.com.br", "mms.claro.com.br", "200.169.126.10", "8799", "claro",
           "claro"},
      }},
@@ -60,9 +76,8 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
     {"Canada",
      2,
      {
-         {"Fido", "http://mms.fido.ca", "fido-core-appl1.apn", "205.151.11.13", "80", "", ""},
-         {"Rogers", "http://mms.gprs.rogers.com", "rogers-core-appl1.apn", "10.128.1.69", "80", "",
-          ""},
+         {"Fido", "http://mms.fido.ca", "ltemobile.apn", "205.151.11.13", "80", "", ""},
+         {"Rogers", "http://mms.gprs.rogers.com", "ltemobile.apn", "10.128.1.69", "80", "", ""},
      }},
     {"China",
      2,
@@ -96,11 +111,12 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
      {
          {"VodaFone", "http://139.7.24.1/servlets/mms", "event.vodafone.de", "139.7.29.17", "80",
           "", ""},
-         {"T-Mobile", "http://mms.t-mobile.de/servlets/mms", "internet.t-mobile", "172.28.23.131",
-          "8008", "t-mobile", "tm"},
+         {"T-Mobile", "http://mms.t-mobile.de/servlets/mms", "internet.telekom", "109.237.176.193",
+          "8008", "telekom", "telekom"},
          {"E-Plus", "http://mms/eplus/", "mms.eplus.de", "212.23.97.153", "5080", "mms", "eplus"},
          {"O2", "http://10.81.0.7:8002", "internet", "82.113.100.5", "8080", "", ""},
-         {"otelo", "http://139.7.24.1/servlets/mms", "event.otelo.de", "139.7.29.17", "80", "", ""},
+         {"otelo", "http://139.7.24.1/servlets/mms", "event.vodafone.de", "139.7.29.17", "80", "",
+          ""},
      }},
     {"Egypt",
      2,
@@ -213,16 +229,16 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
      6,
      {
          {"Netcom", "http://mm/", "netcom", "212.169.66.4", "8080", "", ""},
-         {"Telenor", "http://mmsc/", "mms", "10.10.10.11", "8080", "", ""},
+         {"Telenor", "http://mmsc/", "telenor", "10.10.10.11", "8080", "", ""},
          {"Onecall", "http://mms.nwn.no", "mms", "188.149.250.10", "80", "", ""},
-         {"Chess", "http://mm/", "netcom", "212.169.66.4", "8080", "", ""},
+         {"Chess", "http://mm/", "netcom", "212.169.66.4", "8080", "mms", "netcom"},
          {"Tele2", "http://mmsc.tele2.no", "internet.tele2.no", "193.12.40.14", "8080", "", ""},
-         {"Talkmore", "http://mmsc/", "mms", "10.10.10.11", "8080", "", ""},
+         {"Talkmore", "http://mmsc/", "telenor", "10.10.10.11", "8080", "", ""},
      }},
     {"Oesterreich",
      2,
      {
-         {"A1", "http://mmsc.a1.net", "free.A1.net", "194.48.124.71", "8001", "ppp@A1plus.at",
+         {"A1", "http://mmsc.a1.net", "free.A1.net", "194.48.124.71", "8001", "ppp@a1plus.at",
           "ppp"},
          {"T-Mobile", "http://mmsc.t-mobile.at/servlets/mms", "gprsmms", "10.12.0.20", "80",
           "t-mobile", "tm"},
@@ -259,8 +275,7 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
      3,
      {
          {"Orange", "http://192.168.151.3:8002", "mms", "192.168.151.2", "8080", "", ""},
-         {"Sunrise", "http://mmsc.sunrise.ch", "mms.sunrise.ch", "212.35.34.75", "8080", "mms",
-          "mms"},
+         {"Sunrise", "http://mmsc.sunrise.ch", "mms.sunrise.ch", "212.35.34.75", "8080", "", ""},
          {"Swisscom", "http://mms.natel.ch:8079", "event.swisscom.ch", "192.168.210.2", "8080", "",
           ""},
      }},
@@ -318,8 +333,9 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
          {"Kyivstar", "http://mms.kyivstar.net", "mms.kyivstar.net", "10.10.10.10", "8080", "mms",
           "mms"},
          {"MTS", "http://mmsc:8002", "mms", "192.168.10.10", "8080", "", ""},
-         {"LIFE", "http://mms.life.com.ua/cmms/post", "mms", "212.58.162.230", "8080", "", ""},
-         {"Beeline UA", "http://mms/", "mms.beeline.ua", "10.11.8.18", "8080", "", ""},
+         {"LIFE", "http://mms.life", "mms", "10.10.10.10", "8080", "", ""},
+         {"Beeline UA", "http://mms.kyivstar.net/", "mms.kyivstar.net", "10.10.10.10", "8080", "",
+          ""},
      }},
     {"United Kingdom",
      9,
@@ -346,8 +362,8 @@ constexpr MmsCountryEntry MmsOperatorTable[kMmsCountryCount] = {
      {
          {"AT&T Wireless", "http://mmsc.cingular.com", "wap.cingular", "66.209.11.32", "8080",
           "WAP@CINGULARGPRS.COM", "CINGULAR1"},
-         {"T-Mobile", "http://mms.msg.eng.t-mobile.com/mms/wapenc", "fast.t-mobile.com",
-          "216.155.165.50", "8080", "", ""},
+         {"T-Mobile", "http://mms.msg.eng.t-mobile.com/mms/wapenc", "fast.t-mobile.com", "", "", "",
+          ""},
      }},
 };
 
@@ -389,54 +405,28 @@ static_assert(CountsInRange());
 static_assert(CountsMatchNamedRows());
 static_assert(RowsInUse() == 114);
 
-// The text of a zero-padded field, up to its first NUL and never past its end.
-template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-    std::size_t length = 0;
-    while (length < N && field[length] != '\0') {
-        ++length;
-    }
-    return {field, length};
-}
-
-const MmsCountryEntry* Country(int country) {
-    return country >= 0 && country < kMmsCountryCount ? &MmsOperatorTable[country] : nullptr;
-}
-
-const MmsOperatorEntry* Operator(int country, int operatorIndex) {
-    const MmsCountryEntry* entry = Country(country);
-    if (entry == nullptr || operatorIndex < 0 || operatorIndex >= entry->operatorCount) {
-        return nullptr;
-    }
-    return &entry->operators[operatorIndex];
-}
+constexpr OperatorTable kTable{MmsOperatorTable};
 
 }  // namespace
 
-int MmsCountryCount() {
-    return kMmsCountryCount;
-}
-
 std::string_view MmsCountryName(int country) {
-    const MmsCountryEntry* entry = Country(country);
-    return entry != nullptr ? FieldText(entry->name) : std::string_view();
+    return kTable.CountryName(country);
 }
 
 int MmsOperatorCount(int country) {
-    const MmsCountryEntry* entry = Country(country);
-    return entry != nullptr ? entry->operatorCount : 0;
+    return kTable.OperatorCount(country);
 }
 
 std::string_view MmsOperatorName(int country, int operatorIndex) {
-    const MmsOperatorEntry* entry = Operator(country, operatorIndex);
-    return entry != nullptr ? FieldText(entry->name) : std::string_view();
+    return kTable.OperatorName(country, operatorIndex);
 }
 
 MmsNetworkValues MmsOperatorNetwork(int country, int operatorIndex) {
-    const MmsOperatorEntry* entry = Operator(country, operatorIndex);
+    const MmsOperatorEntry* entry = kTable.RowAt(country, operatorIndex);
     if (entry == nullptr) {
         return {};
     }
-    return {FieldText(entry->url),  FieldText(entry->apn),     FieldText(entry->gateway),
-            FieldText(entry->port), FieldText(entry->account), FieldText(entry->password)};
+    return {TableFieldText(entry->url),     TableFieldText(entry->apn),
+            TableFieldText(entry->gateway), TableFieldText(entry->port),
+            TableFieldText(entry->account), TableFieldText(entry->password)};
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/operator_rows.h"
+
 // One operator: its name and six network values, each NUL-terminated and zero-padded to the end
 // of its field.
 struct MmsOperatorEntry {
@@ -46,8 +48,11 @@ struct MmsNetworkValues {
 
 // Lookups by list position. A position outside the table, or at or beyond the country's operator
 // count, gives an empty name, a count of 0 and empty network values.
-int MmsCountryCount();
 std::string_view MmsCountryName(int country);
 int MmsOperatorCount(int country);
 std::string_view MmsOperatorName(int country, int operatorIndex);
 MmsNetworkValues MmsOperatorNetwork(int country, int operatorIndex);
+
+// The lookups as the Country and Operator lists use them.
+inline constexpr OperatorCatalogue kMmsOperatorCatalogue{kMmsCountryCount, &MmsCountryName,
+                                                         &MmsOperatorCount, &MmsOperatorName};

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
-#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -96,26 +98,18 @@ struct DialogTemplate {
     int cx, cy;     // client size in dialog units
     int pointSize;  // of the dialog font
     std::span<const ControlTemplate> controls;
+    // The context in which its texts are translated; the fixed items of lists are translated in
+    // the context "Lists", which every layout shares.
+    const char* context = nullptr;
 
-    // Whether the layout has a control with the identifier, of the given kind.
-    constexpr bool Has(int controlId, ControlKind kind) const {
+    // Whether the layout has a control with the identifier, of the given kind or of any.
+    constexpr bool Has(int controlId, std::optional<ControlKind> kind = std::nullopt) const {
         for (const ControlTemplate& control : controls) {
-            if (control.id == controlId && control.kind == kind) {
+            if (control.id == controlId && (!kind || control.kind == *kind)) {
                 return true;
             }
         }
         return false;
-    }
-    // Whether every entry of `table` names a control of the given kind; `idOf` picks the
-    // identifier out of an entry.
-    template <class Table, class IdOf = std::identity>
-    constexpr bool HasAll(const Table& table, ControlKind kind, IdOf idOf = {}) const {
-        for (const auto& entry : table) {
-            if (!Has(idOf(entry), kind)) {
-                return false;
-            }
-        }
-        return true;
     }
 };
 

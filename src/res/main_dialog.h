@@ -20,15 +20,21 @@ inline constexpr std::array<std::string_view, 3> kModels{"CAMERA", "MMS-CAMERA",
 
 inline constexpr std::array<ControlTemplate, 8> kMainControls{{
     {kUnnamedId, ControlKind::GroupBox, "", 15, 14, 329, 68},
-    {IDC_MODEL_LABEL, ControlKind::Label, "Camera Model", 21, 25, 127, 16, {}, kNoFlags, IDC_MODEL},
+    LabelFor(IDC_MODEL_LABEL, QT_TRANSLATE_NOOP("MainWindow", "Camera Model"), 21, 25, 127, 16,
+             IDC_MODEL),
     {IDC_MODEL, ControlKind::DropDownList, "", 21, 53, 314, 68, ListItems{kModels}},
     {kUnnamedId, ControlKind::GroupBox, "", 15, 87, 329, 146},
-    {IDC_CAMERA_SETUP, ControlKind::PushButton, "Camera Setup", 21, 98, 154, 58},
-    {IDC_MMS_SETUP, ControlKind::PushButton, "MMS Setup", 183, 99, 154, 58},
-    {IDC_SMTP_SETUP, ControlKind::PushButton, "Smtp Setup", 22, 168, 154, 58},
-    {IDC_EXIT, ControlKind::PushButton, "Exit", 183, 168, 154, 58},
+    {IDC_CAMERA_SETUP, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainWindow", "Camera Setup"), 21,
+     98, 154, 58},
+    {IDC_MMS_SETUP, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainWindow", "MMS Setup"), 183, 99,
+     154, 58},
+    {IDC_SMTP_SETUP, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainWindow", "Smtp Setup"), 22,
+     168, 154, 58},
+    {IDC_EXIT, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainWindow", "Exit"), 183, 168, 154, 58},
 }};
 
-inline constexpr DialogTemplate kMainDialog{IDD_MAIN, "Setup  V2.1", 361, 251, 9, kMainControls};
+inline constexpr DialogTemplate kMainDialog{
+    IDD_MAIN,    QT_TRANSLATE_NOOP("MainWindow", "Setup  V2.1"), 361, 251, 9, kMainControls,
+    "MainWindow"};
 
 }  // namespace res

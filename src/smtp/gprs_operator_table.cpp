@@ -3,19 +3,30 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/operator_rows.h"
+
 // The operators' published settings for their GPRS internet access. A text too long for its
 // field does not compile, since it would leave no room for the terminating zero.
 //
-// Data note: every row is held against the public APN list of LineageOS (android_vendor_lineage,
-// prebuilt/common/etc/apns-conf.xml, commit 005d47e04c57d9e04198edce4d95ccf52778e51e), matched
-// by its network's country and network code, each row against that network's internet (type
-// "default") entries; brands on another operator's network take that network's values. Where
-// that list leaves a row open, the AOSP list decides (device/sample, etc/apns-full-conf.xml as
-// mirrored in msft-mirror-aosp/device.sample, commit 00d70b222c3f1e5c634939541f10e6e78f415e15):
-// MTN South Africa, Vodafone Portugal. An access point listed only for tethering (type "dun")
-// does not count, and placeholders are not values: a user "MSISDN" (the subscriber's own
-// number) or the AOSP access point "default" that stands for none. Rows neither list knows
-// keep their values (MTC Namibia).
+// Data note: every row is held against two public access-point lists, LineageOS's
+// (android_vendor_lineage, prebuilt/common/etc/apns-conf.xml, revision 08343528) and AOSP's
+// (device/sample, etc/apns-full-conf.xml, revision d64a03ec), each row against the internet
+// (type "default") entries of its network, which gprs_operator_networks.txt beside this file
+// gives by country and network code. tools/operator-data.py names the entry that holds each
+// row's values, and fails on a row that none holds unless it is noted below. Brands on another
+// operator's network take that network's values (otelo Vodafone's, T-Mobile UK EE's). An access
+// point listed only for tethering (type "dun") does not count: Movistar's movistar.es is one.
+// Where entries compete, a row takes the one that is plainly the operator's current one: Brazil
+// Telecom, now Oi, LineageOS's with Oi's user and password; MTN South Africa myMTN with the
+// user and password that both lists give.
+//
+// Known differences, one a row as "- Country / Operator: FIELDS: reason", FIELDS naming the
+// values that the row keeps against every entry of its network; in every other value the row
+// agrees with one entry.
+//   - India / BPL: account, password: BPL's entries ask for the subscriber's own number as user
+//     ("MSISDN"), which no table can hold, so the row has no user and no password.
+//   - Namibia / MTC: apn: the lists give MTC's access point as "default", AOSP's placeholder for
+//     none; the row keeps MTC's "internet".
 constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
     {"Australia",
      5,
@@ -26,15 +37,14 @@ constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
       {"Virgin", "VirginInternet", "", ""}}},
     {"Brazil",
      2,
-     {{"Brazil Telecom", "brt.br", "brt", "brt"}, {"Claro", "claro.com.br", "claro", "claro"}}},
+     {{"Brazil Telecom", "gprs.oi.com.br", "oi", "oi"},
+      {"Claro", "java.claro.com.br", "claro", "claro"}}},
     {"Bulgaria",
      3,
      {{"Globul", "telenor", "telenor", ""},
       {"Mtel", "inet-gprs.mtel.bg", "", ""},
       {"Vivacom", "internet.vivacom.bg", "VIVACOM", "VIVACOM"}}},
-    {"Canada",
-     2,
-     {{"Fido", "internet.fido.ca", "", ""}, {"Rogers", "rogers-core-appl1.apn", "", ""}}},
+    {"Canada", 2, {{"Fido", "ltemobile.apn", "", ""}, {"Rogers", "ltemobile.apn", "", ""}}},
     {"China", 2, {{"China Mobile", "cmnet", "", ""}, {"China Unicom", "uninet", "", ""}}},
     {"Croatia", 1, {{"VIPNet", "gprs0.vipnet.hr", "", ""}}},
     {"Czech Republic",
@@ -47,10 +57,10 @@ constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
      7,
      {{"Bild-Vodafone", "web.vodafone.de", "", ""},
       {"Vodafone", "web.vodafone.de", "", ""},
-      {"T-Mobile", "internet.t-mobile", "t-mobile", "tm"},
+      {"T-Mobile", "internet.telekom", "telekom", "telekom"},
       {"E-Plus", "internet.eplus.de", "eplus", "internet"},
       {"O2", "internet", "", ""},
-      {"otelo", "data.otelo.de", "", ""},
+      {"otelo", "web.vodafone.de", "", ""},
       {"VORLANE SIM", "internet", "", ""}}},
     {"Egypt",
      2,
@@ -75,7 +85,7 @@ constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
       {"Orange", "orange.fr", "orange", "orange"}}},
     {"Greece",
      2,
-     {{"T-Cosmate", "internet", "", ""}, {"Vodafone", "internet.vodafone.gr", "user", "pass"}}},
+     {{"T-Cosmate", "internet", "", ""}, {"Vodafone", "internet.vodafone.gr", "", ""}}},
     {"Hungary",
      2,
      {{"Vodafone", "internet.vodafone.net", "", ""}, {"Pannon(contract)", "net", "", ""}}},
@@ -103,7 +113,8 @@ constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
     {"Norway", 2, {{"Netcom", "netcom", "", ""}, {"Telenor", "telenor.smart", "", ""}}},
     {"Oesterreich",
      2,
-     {{"A1", "A1.net", "ppp@a1plus.at", "ppp"}, {"T-Mobile", "gprsinternet", "t-mobile", "tm"}}},
+     {{"A1", "A1.net", "ppp@a1plus.at", "ppp"},
+      {"T-Mobile", "internet.t-mobile.at", "t-mobile", "tm"}}},
     {"Poland",
      2,
      {{"ERA", "erainternet", "erainternet", "erainternet"},
@@ -129,13 +140,15 @@ constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
     {"Slovenia", 1, {{"Mobitel", "internet", "mobitel", "internet"}}},
     {"South Africa",
      3,
-     {{"Cell C", "internet", "", ""}, {"Vodacom", "internet", "", ""}, {"MTN", "myMTN", "", ""}}},
+     {{"Cell C", "internet", "", ""},
+      {"Vodacom", "internet", "", ""},
+      {"MTN", "myMTN", "mtnwap", "mtnwap"}}},
     {"Spain",
      4,
      {{"Vodafone", "airtelwap.es", "wap@wap", "wap125"},
       {"Amena", "orangeworld", "orange", "orange"},
       {"Telefonica", "telefonica.es", "telefonica", "telefonica"},
-      {"Movistar", "movistar.es", "MOVISTAR", "MOVISTAR"}}},
+      {"Movistar", "telefonica.es", "telefonica", "telefonica"}}},
     {"Sweden",
      3,
      {{"Telenor", "internet.telenor.se", "", ""},
@@ -152,7 +165,7 @@ constexpr GprsCountryEntry GprsOperatorTable[kGprsCountryCount] = {
      8,
      {{"Vodafone", "internet", "web", "web"},
       {"O2", "mobile.o2.co.uk", "o2web", "password"},
-      {"T-Mobile", "general.t-mobile.uk", "t-mobile", "tm"},
+      {"T-Mobile", "everywhere", "eesecure", "secure"},
       {"Orange", "orangeinternet", "", ""},
       {"3", "three.co.uk", "", ""},
       {"Virgin", "goto.virginmobile.uk", "user", ""},
@@ -189,44 +202,26 @@ constexpr bool IsConsistent(const GprsCountryEntry& country) {
 static_assert(std::all_of(std::begin(GprsOperatorTable), std::end(GprsOperatorTable),
                           IsConsistent));
 
-// The text of a zero-padded field, up to its first zero byte.
-template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-    return {field, static_cast<std::size_t>(std::find(field, field + N, '\0') - field)};
-}
-
-const GprsCountryEntry* Country(int country) {
-    return country >= 0 && country < kGprsCountryCount ? &GprsOperatorTable[country] : nullptr;
-}
-
-const GprsOperatorEntry* Operator(int country, int operatorIndex) {
-    const GprsCountryEntry* entry = Country(country);
-    return entry != nullptr && operatorIndex >= 0 && operatorIndex < entry->operatorCount
-               ? &entry->operators[operatorIndex]
-               : nullptr;
-}
+constexpr OperatorTable kTable{GprsOperatorTable};
 
 }  // namespace
 
 std::string_view GprsCountryName(int country) {
-    const GprsCountryEntry* entry = Country(country);
-    return entry != nullptr ? FieldText(entry->name) : std::string_view();
+    return kTable.CountryName(country);
 }
 
 int GprsOperatorCount(int country) {
-    const GprsCountryEntry* entry = Country(country);
-    return entry != nullptr ? entry->operatorCount : 0;
+    return kTable.OperatorCount(country);
 }
 
 std::string_view GprsOperatorName(int country, int operatorIndex) {
-    const GprsOperatorEntry* row = Operator(country, operatorIndex);
-    return row != nullptr ? FieldText(row->name) : std::string_view();
+    return kTable.OperatorName(country, operatorIndex);
 }
 
 GprsAccessPoint GprsOperatorAccessPoint(int country, int operatorIndex) {
-    const GprsOperatorEntry* row = Operator(country, operatorIndex);
+    const GprsOperatorEntry* row = kTable.RowAt(country, operatorIndex);
     if (row == nullptr) {
         return {};
     }
-    return {FieldText(row->apn), FieldText(row->account), FieldText(row->password)};
+    return {TableFieldText(row->apn), TableFieldText(row->account), TableFieldText(row->password)};
 }

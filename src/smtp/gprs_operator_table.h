@@ -9,6 +9,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "core/operator_rows.h"
+
 // One operator: texts NUL-terminated and zero-padded to the end of their field.
 struct GprsOperatorEntry {
     char name[30];
@@ -59,3 +61,7 @@ std::string_view GprsCountryName(int country);
 int GprsOperatorCount(int country);
 std::string_view GprsOperatorName(int country, int operatorIndex);
 GprsAccessPoint GprsOperatorAccessPoint(int country, int operatorIndex);
+
+// The lookups as the Country and Operator lists use them.
+inline constexpr OperatorCatalogue kGprsOperatorCatalogue{kGprsCountryCount, &GprsCountryName,
+                                                          &GprsOperatorCount, &GprsOperatorName};

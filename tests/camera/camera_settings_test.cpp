@@ -102,23 +102,23 @@ TEST(ParseCameraSettingsText, ReadsBackEveryRecordTheFormCanMake) {
         }
         settings.clockText = value % 3 == 0 ? "2026-12-06 14:05:09" : "12-06-2026 14:05:09";
         const std::string text = ComposeCameraSettingsText(settings);
-        const Parsed<CameraSettings> parsed = ParseCameraSettingsText(text);
-        ASSERT_TRUE(parsed) << parsed.Reason();
+        const ReadFrom<CameraSettings> parsed = ParseCameraSettingsText(text);
+        ASSERT_TRUE(parsed) << parsed.Reason().line;
         EXPECT_EQ(*parsed, settings) << text;
         EXPECT_EQ(ComposeCameraSettingsText(*parsed), text);
     }
 }
 
 TEST(ParseCameraSettingsText, RefusesAnotherFilesTextAndLinesOutOfOrder) {
+    using Kind = ReadProblem::Kind;
     EXPECT_EQ(ParseCameraSettingsText("MMSS=0\nMMSDNUM=\n").Reason(),
-              "line 1: expected key MODE, found \"MMSS\"");
+              (ReadProblem{Kind::WrongKey, {}, 1, "MODE", "MMSS"}));
     std::string swapped = kDefaultText;
     swapped.replace(swapped.find("SENL=1\nTSTP=1"), 14, "TSTP=1\nSENL=1");
     EXPECT_EQ(ParseCameraSettingsText(swapped).Reason(),
-              "line 7: expected key SENL, found \"TSTP\"");
+              (ReadProblem{Kind::WrongKey, {}, 7, "SENL", "TSTP"}));
     const std::string cut(kDefaultText, 90);
-    EXPECT_EQ(ParseCameraSettingsText(cut).Reason(),
-              "line 11: CLK has no line end: the text is cut short");
+    EXPECT_EQ(ParseCameraSettingsText(cut).Reason(), (ReadProblem{Kind::NoLineEnd, {}, 11, "CLK"}));
 }
 
 TEST(CheckTimerWindows, EmptyAndSameDayWindowsPass) {
@@ -148,16 +148,11 @@ TEST(CheckTimerWindows, WindowsAreCheckedWhileFixedTimeIsOff) {
     EXPECT_EQ(CheckTimerWindows(settings), 2);
 }
 
-TEST(TimerWindowMessage, NamesTheWindowAndAsksForStartBeforeEnd) {
-    EXPECT_EQ(TimerWindowMessage(1), "Timer 1 set error !\nStar time need < End time .");
-    EXPECT_EQ(TimerWindowMessage(3), "Timer 3 set error !\nStar time need < End time .");
-}
-
 TEST(WriteCameraSettingsFile, DefaultsGiveTheWorkedExampleByteForByte) {
     QTemporaryDir dir;
     const SettingsFileOutcome outcome =
         WriteCameraSettingsFile(Defaults(), dir.path().toStdString());
-    ASSERT_TRUE(outcome.Written()) << outcome.message;
+    ASSERT_TRUE(outcome.Written()) << outcome.reason.message();
     const QByteArray bytes = ReadFileBytes(dir.filePath(QStringLiteral("CameraSet.dat")));
     EXPECT_EQ(bytes.toHex().toStdString(), kDefaultFileHex);
     EXPECT_EQ(bytes.count('\x01'), 21);
@@ -170,7 +165,7 @@ TEST(WriteCameraSettingsFile, WrongWindowTouchesNothingInTheFolder) {
     const SettingsFileOutcome outcome =
         WriteCameraSettingsFile(WithWindow(1, {22, 0, 6, 0}), dir.path().toStdString());
     EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Refused);
-    EXPECT_EQ(outcome.message, "Timer 2 set error !\nStar time need < End time .");
+    EXPECT_FALSE(outcome.reason);
     EXPECT_EQ(ReadFileBytes(older), "older settings");
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
 }
@@ -178,7 +173,7 @@ TEST(WriteCameraSettingsFile, WrongWindowTouchesNothingInTheFolder) {
 TEST(WriteCameraSettingsFile, WrongWindowIsReportedBeforeAMissingFolder) {
     const SettingsFileOutcome outcome =
         WriteCameraSettingsFile(WithWindow(0, {18, 0, 8, 0}), "/no/such/folder");
-    EXPECT_EQ(outcome.message, TimerWindowMessage(1));
+    EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Refused);
 }
 
 }  // namespace

@@ -113,11 +113,12 @@ TEST_F(CardTest, WriteIntoFoldersOfWhichSomeCannotBeReached) {
               Path(QStringLiteral("two")), loop, Path(QStringLiteral("three"))});
     EXPECT_EQ(write.exitCode, 1);
     EXPECT_EQ(write.out.count(u'\n'), 2);
-    EXPECT_EQ(write.err,
-              QStringLiteral("trailcam-card: %1/MmsSet.dat: there is no such folder\n"
-                             "trailcam-card: %2/MmsSet.dat: the folder cannot be reached: Too "
-                             "many levels of symbolic links\n")
-                  .arg(Path(QStringLiteral("two")), loop));
+    EXPECT_EQ(
+        write.err,
+        QStringLiteral("trailcam-card: %1/MmsSet.dat: cannot create the file: No such folder\n"
+                       "trailcam-card: %2/MmsSet.dat: cannot create the file: Too many "
+                       "levels of symbolic links\n")
+            .arg(Path(QStringLiteral("two")), loop));
     MmsSettings expected;
     expected.mobiles[0] = "+4930123";
     for (const QString& folder :
@@ -201,7 +202,7 @@ TEST_F(CardTest, CheckNamesEveryValueTheFormDoesNotOffer) {
                        "%2: MODE=7: allowed values are 0 (Camera), 1 (Video), 2 (Camera+Video)\n"
                        "%2: CLK=06-12-2026 14:05:09: allowed values are a date and time as "
                        "yyyy-mm-dd hh:mm:ss, the layout of YMD=0\n"
-                       "%2: PINVT=00:75: allowed values are Min 00 to 59, Sec 00 to 59\n"
+                       "%2: PINVT=00:75: allowed values are Min 00 to 59, Sec 00 to 59, as hh:mm\n"
                        "%2: SNUMS=TE$T: allowed values are 4 characters, each one of "
                        "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
                        "%2: TIMERT2=22:00 06:00: the working time 2 must start before it ends "

@@ -115,25 +115,36 @@ INSTANTIATE_TEST_SUITE_P(EachInput, HostileInputTest, testing::ValuesIn(kHostile
                              return name.toStdString();
                          });
 
-// A folder whose name is not valid UTF-8 is a folder like any other. The name goes to the
-// program as the bytes it is, through the shell, as a user's shell passes it.
-TEST(HostileNames, AFolderNameThatIsNotUtf8IsWrittenAndReadBack) {
+// A folder whose name holds control characters or bytes that are no UTF-8 is a folder like any
+// other: it is written and read back, and the program shows its name quoted as the shell reads
+// it back, so no control character of it reaches the terminal. The names go to the program as
+// the bytes they are, through the shell, as a user's shell passes them.
+TEST(HostileNames, NamesWithControlCharactersAreWrittenAndShownAsTheShellReadsThem) {
     QTemporaryDir dir;
-    const QString script = QStringLiteral(
-        "set -e; card=\"$(printf '%s/card-\\377\\376' \"$1\")\"; mkdir \"$card\"; "
-        "\"$0\" write camera --set 'CLK=08-12-2026 10:00:00' \"$card\"; "
-        "\"$0\" check \"$card/CameraSet.dat\"; rm -r \"$card\"");
+    const QString script = QStringLiteral(R"sh(
+        set -e
+        for name in $'card-\377\376' $'a\nb' $'bar\e[31m' $'x\x7f' $'\xc2\x9b' "it's"$'\t'; do
+            folder="$1/$name"
+            mkdir "$folder"
+            written=$("$0" write camera --set 'CLK=08-12-2026 10:00:00' "$folder")
+            checked=$("$0" check "$folder/CameraSet.dat")
+            for line in "$written" "$checked"; do
+                case $line in *[[:cntrl:]]*) echo "control characters: $line"; exit 1;; esac
+                shown=${line%%: *}
+                eval "back=$shown"
+                [ "$back" = "$folder/CameraSet.dat" ] || { echo "not the name: $line"; exit 1; }
+            done
+            echo "$checked"
+        done)sh");
     const ProgramOutcome outcome = RunProgram(
-        QStringLiteral("/bin/sh"),
+        QStringLiteral("/bin/bash"),
         {QStringLiteral("-c"), script, QStringLiteral(TRAILCAM_CARD_PROGRAM), dir.path()});
-    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.out.toStdString() << outcome.err.toStdString();
     const QStringList lines = outcome.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2) << outcome.out.toStdString();
-    EXPECT_TRUE(
-        lines[0].endsWith(QStringLiteral(": System configuration file has been generated.")));
-    EXPECT_TRUE(
-        lines[1].endsWith(QStringLiteral("/CameraSet.dat: OK, Camera Setup (CameraSet.dat)")))
-        << lines[1].toStdString();
+    ASSERT_EQ(lines.size(), 6) << outcome.out.toStdString();
+    EXPECT_EQ(lines[1], QStringLiteral("'%1/a'$'\\n''b/CameraSet.dat': OK, Camera Setup "
+                                       "(CameraSet.dat)")
+                            .arg(dir.path()));
 }
 
 // Fifty writers into one folder at once. Each says either that it wrote the file or that
@@ -163,9 +174,8 @@ TEST(ConcurrentWriters, FiftyAtOnceEachTellTheTruthAndLeaveOneCompleteFile) {
                       path + QStringLiteral(": System configuration file has been generated.\n"));
             written.push_back(i);
         } else {
-            EXPECT_EQ(err, QStringLiteral("trailcam-card: %1: The file was written, but another "
-                                          "program has replaced it since: the folder now holds "
-                                          "that program's file.\n")
+            EXPECT_EQ(err, QStringLiteral("trailcam-card: %1: written, but another program has "
+                                          "replaced it since\n")
                                .arg(path))
                 << "writer " << i;
             ++replaced;

@@ -41,7 +41,7 @@ TEST(WriteSettingsFileOnWindows, FolderWithLettersBeyondAsciiIsWrittenAndReplace
     ASSERT_TRUE(QDir().mkpath(folder));
     WriteFileBytes(QDir(folder).filePath(QStringLiteral("CameraSet.dat")), "older settings");
     const SettingsFileOutcome outcome = Write(EightBit(folder));
-    EXPECT_EQ(outcome.status, Status::Written) << outcome.message;
+    EXPECT_EQ(outcome.status, Status::Written) << outcome.reason.message();
     EXPECT_EQ(Unscramble(ReadFileBytes(QDir(folder).filePath(QStringLiteral("CameraSet.dat"))),
                          kCameraScrambleKey),
               kText);
@@ -56,7 +56,7 @@ TEST(WriteSettingsFileOnWindows, ReadOnlyOlderFileIsRefusedWithExactlyThePathAnd
     const std::string folder = EightBit(dir.path());
     const SettingsFileOutcome outcome = Write(folder);
     EXPECT_EQ(outcome.status, Status::CannotOpen);
-    EXPECT_EQ(outcome.message, folder + "\\CameraSet.dat");
+    EXPECT_EQ(outcome.path, folder + "\\CameraSet.dat");
     EXPECT_EQ(FolderEntries(dir.path()), QStringList{QStringLiteral("CameraSet.dat")});
     EXPECT_EQ(ReadFileBytes(older), "older settings");
     QFile::setPermissions(older, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -80,8 +80,8 @@ TEST(WriteSettingsFileOnWindows, CardSwappedUnderItsDriveLetterIsNotWritten) {
     ASSERT_NE(ReadFolderDevice(kCardDrive), selected);
     const SettingsFileOutcome outcome = Write(kCardDrive, selected);
     EXPECT_EQ(outcome.status, Status::CardGone);
-    EXPECT_EQ(outcome.message,
-              "T:\\\\CameraSet.dat\nThe selected card is no longer there: nothing was written.");
+    EXPECT_EQ(outcome.path, "T:\\\\CameraSet.dat");
+    EXPECT_EQ(outcome.reason, FileProblem::NotOnTheCard);
     EXPECT_FALSE(QFile::exists(QStringLiteral("T:/CameraSet.dat")));
     QFile::remove(QStringLiteral("T:/.windows-serial"));
 }

@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,11 +111,15 @@ TEST_F(DialogTest, DialogUnitsFollowTheFontAndKeepProportions) {
               QSize(dialog.DialogUnitsToPixelsX(200), dialog.DialogUnitsToPixelsY(100)));
 }
 
-TEST(LayoutUnits, AreTheUnitsTheLayoutFontMeasures) {
+TEST(LayoutUnits, AreTheUnitsTheSongFaceMeasures) {
     // Reckoned for a Song face without loading it, they must be what its letters measure, at
-    // every size the layouts use.
+    // every size the layouts use. The face drawn must really be a Song face: where none is
+    // installed the units are measured rather than reckoned, and nothing would be held.
     for (const int points : {9, 10}) {
         SCOPED_TRACE(points);
+        const QString drawn = QFontInfo(LayoutFont(points)).family();
+        ASSERT_TRUE(IsSongFace(drawn)) << "the layouts are drawn in " << drawn.toStdString()
+                                       << ", no Song face: is fonts-arphic-uming installed?";
         const DialogUnits reckoned = LayoutUnits(points);
         const DialogUnits measured(LayoutFont(points));
         EXPECT_EQ(reckoned.BaseX(), measured.BaseX());

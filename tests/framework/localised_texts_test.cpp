@@ -74,7 +74,7 @@ QStringList Texts(const CDialog& dialog) {
 QStringList TextsAfter(const QByteArray& ini, const res::DialogTemplate& layout) {
     const ScopedLocalisationFile file(ini);
     FieldDialog dialog(layout);
-    ApplyLocalisedTexts(dialog, layout.id);
+    ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, layout.id);
     return Texts(dialog);
 }
 
@@ -105,10 +105,10 @@ TEST(ApplyLocalisedTexts, WithoutAFileOrItsSectionEveryTextStays) {
     {
         FieldDialog dialog;
         SetLocalisationFile(QString());
-        ApplyLocalisedTexts(dialog, kTestDialogId);
+        ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, kTestDialogId);
         EXPECT_EQ(Texts(dialog), resource);
         SetLocalisationFile(QDir::temp().filePath(QStringLiteral("no-such-folder/none.ini")));
-        ApplyLocalisedTexts(dialog, kTestDialogId);
+        ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, kTestDialogId);
         EXPECT_EQ(Texts(dialog), resource);
         SetLocalisationFile(QString());
     }
@@ -142,7 +142,7 @@ TEST(ApplyLocalisedTexts, EveryKindOfControlTakesItsText) {
         "\n"
         "IDD910_-1=Rahmen\n");
     FieldDialog dialog;
-    ApplyLocalisedTexts(dialog, kTestDialogId);
+    ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, kTestDialogId);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Test"));
     const std::vector<QWidget*>& controls = dialog.Controls();
@@ -207,7 +207,7 @@ TEST(ApplyLocalisedTexts, MinusOneNamesTheFourUnnamedFramesOfTheSmtpForm) {
     const res::DialogTemplate& smtp = res::kSmtpDialog;
     const ScopedLocalisationFile file("[String]\nIDD106_-1=Rahmen\nIDD106_1164=/media/karte\n");
     FieldDialog dialog(smtp);
-    ApplyLocalisedTexts(dialog, res::IDD_SMTP);
+    ApplyLocalisedTexts(dialog, dialog.Controls(), dialog.Layout().controls, res::IDD_SMTP);
     int renamed = 0;
     for (QWidget* control : dialog.Controls()) {
         if (auto* frame = qobject_cast<QGroupBox*>(control)) {
@@ -221,9 +221,9 @@ TEST(ApplyLocalisedTexts, MinusOneNamesTheFourUnnamedFramesOfTheSmtpForm) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Smtp Setup"));
 }
 
-// The key = value lines of the shipped German texts, in file order.
-std::vector<std::pair<QString, QString>> ShippedGermanEntries() {
-    QFile file(QStringLiteral(TRAILCAM_DATA_DIR "/trailcam-setup.de.ini"));
+// The key = value lines of the example German texts, in file order.
+std::vector<std::pair<QString, QString>> ExampleGermanEntries() {
+    QFile file(QStringLiteral(TRAILCAM_EXAMPLE_TEXTS));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     std::vector<std::pair<QString, QString>> entries;
     for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
@@ -235,16 +235,16 @@ std::vector<std::pair<QString, QString>> ShippedGermanEntries() {
     return entries;
 }
 
-TEST(ShippedGermanTexts, EveryKeyNamesARealControlAndEveryCaptionHasOne) {
+TEST(ExampleGermanTexts, EveryKeyNamesARealControlAndEveryCaptionHasOne) {
     const std::map<int, const res::DialogTemplate*> dialogs{
         {res::IDD_ABOUTBOX, &res::kAboutDialog},
         {res::IDD_MMS, &res::kMmsDialog},
         {res::IDD_SMTP, &res::kSmtpDialog},
     };
-    const QString path = QStringLiteral(TRAILCAM_DATA_DIR "/trailcam-setup.de.ini");
+    const QString path = QStringLiteral(TRAILCAM_EXAMPLE_TEXTS);
     const QRegularExpression keyForm(QStringLiteral("^IDD(\\d+)_(Title|-?\\d+)$"));
     std::set<QString> keys;
-    for (const auto& [key, value] : ShippedGermanEntries()) {
+    for (const auto& [key, value] : ExampleGermanEntries()) {
         const QRegularExpressionMatch match = keyForm.match(key);
         ASSERT_TRUE(match.hasMatch()) << key.toStdString();
         const auto dialog = dialogs.find(match.captured(1).toInt());
@@ -303,35 +303,28 @@ TEST(FindLocalisationFile, TheUsersFileComesBeforeTheOneBesideTheProgram) {
 class ConfigurationFolders {
 public:
     ConfigurationFolders()
-        : m_saved{qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_CONFIG_DIRS"), qgetenv("XDG_DATA_HOME"),
-                  qgetenv("XDG_DATA_DIRS")} {
+        : m_saved{qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_CONFIG_DIRS")} {
         qputenv("XDG_CONFIG_HOME", m_root.filePath(QStringLiteral("user")).toLocal8Bit());
         qputenv("XDG_CONFIG_DIRS", (m_root.filePath(QStringLiteral("system1")) + ":" +
                                     m_root.filePath(QStringLiteral("system2")))
                                        .toLocal8Bit());
-        qputenv("XDG_DATA_HOME", m_root.filePath(QStringLiteral("user-data")).toLocal8Bit());
-        qputenv("XDG_DATA_DIRS", m_root.filePath(QStringLiteral("data")).toLocal8Bit());
     }
     ~ConfigurationFolders() {
         qputenv("XDG_CONFIG_HOME", m_saved[0]);
         qputenv("XDG_CONFIG_DIRS", m_saved[1]);
-        qputenv("XDG_DATA_HOME", m_saved[2]);
-        qputenv("XDG_DATA_DIRS", m_saved[3]);
     }
-    // Puts a localisation file named `name` into the program's folder below `base` and says
-    // where it is.
-    QString Place(const QString& base,
-                  const QString& name = QString::fromLatin1(kLocalisationFileName)) {
+    // Puts a localisation file into the program's folder below `base` and says where it is.
+    QString Place(const QString& base) {
         const QString folder = m_root.filePath(base + "/" + QCoreApplication::applicationName());
         QDir().mkpath(folder);
-        const QString path = QDir(folder).filePath(name);
+        const QString path = QDir(folder).filePath(kLocalisationFileName);
         WriteFileBytes(path, "[String]\n");
         return path;
     }
 
 private:
     QTemporaryDir m_root;
-    std::array<QByteArray, 4> m_saved;
+    std::array<QByteArray, 2> m_saved;
 };
 
 TEST(FindLocalisationFile, TheUsersFileComesBeforeTheSystemsFiles) {
@@ -352,25 +345,6 @@ TEST(FindLocalisationFile, TheUsersFileComesBeforeTheSystemsFiles) {
     QFile::remove(user);
     QDir().mkpath(user);
     EXPECT_EQ(FindLocalisationFile(), first);
-}
-
-TEST(FindLocalisationFile, TheProgramsOwnTextsServeTheUsersLanguageWhenNoFileIsSetUp) {
-    const QString besideProgram =
-        QDir(QCoreApplication::applicationDirPath()).filePath(kLocalisationFileName);
-    if (QFile::exists(besideProgram)) {
-        GTEST_SKIP() << "a localisation file lies beside the test program";
-    }
-    ConfigurationFolders folders;
-    const QString german =
-        folders.Place(QStringLiteral("data"), QStringLiteral("trailcam-setup.de.ini"));
-    EXPECT_EQ(FindLocalisationFile({QStringLiteral("de-AT"), QStringLiteral("en-US")}), german);
-    EXPECT_EQ(FindLocalisationFile({QStringLiteral("fr-FR"), QStringLiteral("de")}), german);
-    // English is the program's own texts, preferred to those below it.
-    EXPECT_EQ(FindLocalisationFile({QStringLiteral("en-US"), QStringLiteral("de")}), QString());
-    EXPECT_EQ(FindLocalisationFile({QStringLiteral("fr")}), QString());
-    // A file the user set up comes first.
-    const QString user = folders.Place(QStringLiteral("user"));
-    EXPECT_EQ(FindLocalisationFile({QStringLiteral("de-DE")}), user);
 }
 
 #endif

@@ -15,6 +15,7 @@
 #include <array>
 
 #include "framework/enable_rules.h"
+#include "framework/form_words.h"
 #include "framework/record_fields.h"
 #include "res/dialogs.h"
 #include "tests/support/form_fixture.h"
@@ -56,7 +57,7 @@ public:
     std::vector<std::string> folders;
     std::vector<std::optional<FolderDevice>> devices;
     std::vector<std::string> namesWritten;
-    SettingsFileOutcome next{SettingsFileOutcome::Status::Written, kGeneratedMessage};
+    SettingsFileOutcome next{SettingsFileOutcome::Status::Written};
 
 protected:
     void OnInitForm() override { ConnectEnableRules(*this, kRules); }
@@ -72,7 +73,7 @@ protected:
         namesWritten.push_back(SettingsText(name));
         return next;
     }
-    std::optional<std::string> LoadSettingsFileFrom(const std::string& path) override {
+    std::optional<QString> LoadSettingsFileFrom(const std::string& path) override {
         pathsRead.push_back(path);
         if (!unreadable) {
             name = QStringLiteral("loaded");
@@ -83,7 +84,7 @@ protected:
 
 public:
     std::vector<std::string> pathsRead;
-    std::optional<std::string> unreadable;
+    std::optional<QString> unreadable;
 };
 
 using SettingsFormTest = FormFixture<TestForm>;
@@ -114,21 +115,21 @@ TEST_F(SettingsFormTest, GenerateWritesIntoTheFolderAndShowsWhatBecameOfIt) {
     Generate();
     EXPECT_EQ(form.folders, std::vector<std::string>{EightBit(QStringLiteral("/media/Kärtchen"))});
     EXPECT_EQ(form.namesWritten, std::vector<std::string>{"typed"});
-    EXPECT_EQ(platform.messages, QStringList{QString::fromLatin1(kGeneratedMessage)});
+    EXPECT_EQ(platform.messages, QStringList{kGenerated});
     EXPECT_EQ(platform.owners, std::vector<QWidget*>{&form});
 }
 
 TEST_F(SettingsFormTest, FieldsGoBackIntoTheirEditsOnlyAfterACompleteWrite) {
     form.next = {SettingsFileOutcome::Status::CannotOpen,
-                 EightBit(QStringLiteral("/media/Kärtchen/Test.dat"))};
+                 EightBit(QStringLiteral("/media/Kärtchen/Test.dat")),
+                 std::make_error_code(std::errc::read_only_file_system)};
     Generate();
     EXPECT_EQ(Shown(26), QStringLiteral("made by the form"));
-    // Never the path alone: the reason follows it.
-    ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].startsWith(QStringLiteral("/media/Kärtchen/Test.dat\n")));
-    EXPECT_GT(platform.messages[0].size(), QStringLiteral("/media/Kärtchen/Test.dat\n").size());
+    EXPECT_EQ(platform.messages, QStringList{QStringLiteral(
+                                     "/media/Kärtchen/Test.dat\nThe card is read-only: is its lock "
+                                     "switch set?")});
 
-    form.next = {SettingsFileOutcome::Status::Written, kGeneratedMessage};
+    form.next = {SettingsFileOutcome::Status::Written};
     Generate();
     EXPECT_EQ(Shown(26), QStringLiteral("made while writing"));
     EXPECT_EQ(platform.messages.size(), 2);
@@ -161,7 +162,7 @@ TEST_F(SettingsFormTest, OnlyTheTextsAFormWritesAreChecked) {
     form.Edit(26)->setText(QStringLiteral("disabled and made by the form: é"));
     Generate();
     EXPECT_EQ(form.folders.size(), 1u);
-    EXPECT_EQ(platform.messages, QStringList{QString::fromLatin1(kGeneratedMessage)});
+    EXPECT_EQ(platform.messages, QStringList{kGenerated});
 
     Pick(21, QStringLiteral("On"));
     Generate();
@@ -191,13 +192,20 @@ TEST_F(SettingsFormTest, LoadFromCardReadsTheFileInTheTargetFolderAndSaysWhatBec
     EXPECT_EQ(Shown(23), QStringLiteral("loaded"));
     EXPECT_EQ(platform.messages, QStringList{QStringLiteral("Settings loaded from %1.").arg(path)});
 
-    form.unreadable = "line 7: expected key CLK, found \"CLOCK\"";
+    form.unreadable = QStringLiteral("line 7: expected key CLK, found \"CLOCK\"");
     Type(23, QStringLiteral("typed"));
     LoadFromCard();
     EXPECT_EQ(Shown(23), QStringLiteral("typed"));
     EXPECT_EQ(platform.messages.last(),
               path + QStringLiteral("\nLine 7: expected key CLK, found "
                                     "\"CLOCK\".\nNothing in the form was changed."));
+    // A reason in Chinese ends in the Chinese stop; one that has its stop keeps it.
+    form.unreadable = QStringLiteral(u"第 7 行：应为键 CLK");
+    LoadFromCard();
+    EXPECT_TRUE(platform.messages.last().contains(QStringLiteral(u"\n第 7 行：应为键 CLK。\n")));
+    form.unreadable = QStringLiteral(u"这是存储卡的文件夹吗？");
+    LoadFromCard();
+    EXPECT_TRUE(platform.messages.last().contains(QStringLiteral(u"\n这是存储卡的文件夹吗？\n")));
     EXPECT_TRUE(form.folders.empty());
 }
 
@@ -262,6 +270,127 @@ TEST_F(SettingsFormTest, ExitEndsTheFormAsCancelled) {
     Click(res::IDC_EXIT);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+// Each outcome of a write in the forms' words: the path of the file, then what went wrong and
+// what to do about it.
+TEST(FormWords, SayWhatBecameOfAWrite) {
+    using Status = SettingsFileOutcome::Status;
+    const auto errc = [](std::errc error) { return std::make_error_code(error); };
+    const std::string card = "/media/CARD";
+    const std::string path = card + "/CameraSet.dat";
+    const std::string removed =
+        "The card was removed before the file was complete: put it back and press Generate again.";
+    const std::string failed = "The file could not be written: ";
+    const std::string unchecked = "The file was written but could not be checked: ";
+    struct Case {
+        Status status;
+        std::error_code reason;
+        std::string said;  // after the path
+    };
+    const std::vector<Case> cases{
+        {Status::CardGone, FileProblem::NotOnTheCard,
+         "The selected card is no longer there: nothing was written."},
+        {Status::CardGone, FileProblem::NoCardMounted,
+         "No card is mounted at /media/CARD: nothing was written."},
+        {Status::CannotOpen, FileProblem::NoSuchFolder,
+         "There is no such folder: is the card in its slot, or was another folder meant?"},
+        {Status::CannotOpen, FileProblem::NotAFolder,
+         "It is not a folder: choose the card's folder with \"Select\"."},
+        {Status::CannotOpen, errc(std::errc::no_space_on_device), "The card is full."},
+        {Status::CannotOpen, errc(std::errc::is_a_directory),
+         "A folder of that name is in the way."},
+        {Status::CannotOpen, FileProblem::NotAFile, "Something that is no file is in the way."},
+        {Status::CannotOpen, errc(std::errc::permission_denied),
+         "The file there is read-only, or this folder may not be written to."},
+        {Status::CannotOpen, errc(std::errc::too_many_symbolic_link_levels),
+         "Too many levels of symbolic links."},
+        {Status::Failed, FileProblem::CardRemoved, removed},
+        {Status::Failed, errc(std::errc::no_space_on_device),
+         failed + "the card is full. Make room on it, or use another card."},
+        {Status::Failed, errc(std::errc::file_too_large),
+         failed + "the system lets this program write no file that large."},
+        {Status::Failed, errc(std::errc::io_error),
+         failed + "the card did not take it, as a loose or failing card does. Put it back firmly "
+                  "and press Generate again, or use another card."},
+        {Status::Failed, errc(std::errc::read_only_file_system),
+         failed + "the card turned read-only while it was written, as a failing card does. Use "
+                  "another card, or check this one on a computer."},
+        {Status::Failed, errc(std::errc::filename_too_long),
+         failed + "the folder's path is too long. Choose a folder nearer the top of the card."},
+        {Status::Failed, errc(std::errc::operation_not_permitted),
+         failed + "the file there belongs to another user and may not be replaced."},
+        {Status::Failed, errc(std::errc::bad_file_descriptor), failed + "bad file descriptor."},
+        {Status::WrittenUnchecked, FileProblem::CardRemoved, removed},
+        {Status::WrittenUnchecked, FileProblem::ReadsBackDifferently,
+         "The file was written but reads back differently, as a failing card does: press "
+         "Generate again, or use another card."},
+        {Status::WrittenUnchecked, errc(std::errc::permission_denied),
+         unchecked + "this program may not read it back from that folder."},
+        {Status::WrittenUnchecked, errc(std::errc::io_error),
+         unchecked + "the card did not answer, as a loose or failing card does. Put it back "
+                     "firmly and press Generate again."},
+        {Status::Replaced,
+         {},
+         "The file was written, but another program has replaced it since: the folder now holds "
+         "that program's file."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(OutcomeMessage({c.status, path, c.reason}, card, QString()),
+                  QString::fromStdString(path + "\n" + c.said))
+            << c.reason.message();
+    }
+    EXPECT_EQ(OutcomeMessage({Status::Written, path}, card, QString()), kGenerated);
+    // At the default folder, the way out is "Select".
+    EXPECT_EQ(
+        OutcomeMessage({Status::CannotOpen, "//CameraSet.dat", errc(std::errc::permission_denied)},
+                       "/", QString()),
+        QStringLiteral("//CameraSet.dat\nThis folder may not be written to: choose the "
+                       "card's folder with \"Select\" first."));
+    // A text too long, and the form's own refusal.
+    SettingsFileOutcome tooLong{Status::Refused, path, FileProblem::TooLong};
+    tooLong.length = 3000;
+    EXPECT_EQ(OutcomeMessage(tooLong, card, QString()),
+              QStringLiteral("The settings are too long for the camera: 3000 bytes, at most 2999 "
+                             "fit.\nNothing was written."));
+    EXPECT_EQ(OutcomeMessage({Status::Refused, path}, card, QStringLiteral("the form's words")),
+              QStringLiteral("the form's words"));
+}
+
+// Why a file cannot be loaded, as the form says it after the file's path.
+TEST(FormWords, SayWhyAFileCannotBeRead) {
+    using Kind = ReadProblem::Kind;
+    const std::string name = "CameraSet.dat";
+    const QString invalid = QStringLiteral("it is not a valid CameraSet.dat: ");
+    EXPECT_EQ(ReadProblemWords({Kind::Unreadable, FileProblem::NamedPipe}, name),
+              QStringLiteral("it cannot be read: Is a named pipe, not a file"));
+    EXPECT_EQ(ReadProblemWords({Kind::FileTooLong}, name),
+              QStringLiteral("it is longer than the 2999 bytes a settings file holds"));
+    EXPECT_EQ(ReadProblemWords({Kind::Empty}, name), invalid + QStringLiteral("it is empty"));
+    const std::vector<std::pair<ReadProblem, QString>> lines{
+        {{Kind::WrongKey, {}, 7, "SENL", "TSTP"},
+         QStringLiteral("expected key SENL, found \"TSTP\"")},
+        {{Kind::EndOfText, {}, 2, "PRES"},
+         QStringLiteral("expected key PRES, found the end of the text")},
+        {{Kind::NoLineEnd, {}, 2, "PRES"},
+         QStringLiteral("PRES has no line end: the text is cut short")},
+        {{Kind::NotPrintable, {}, 2, "CLK", "a\tb"},
+         QStringLiteral("the value of CLK holds a byte outside printable ASCII: \"a\\x09b\"")},
+        {{Kind::NotANumber, {}, 2, "PRES", "07"},
+         QStringLiteral("expected a number for PRES, found \"07\"")},
+        {{Kind::NumberOutOfRange, {}, 2, "PRES", "1234567890"},
+         QStringLiteral("the number for PRES is out of range, found \"1234567890\"")},
+        {{Kind::WrongCharacters, {}, 17, "SNUMS", "AB", 4},
+         QStringLiteral("expected 4 characters for SNUMS, found \"AB\"")},
+        {{Kind::WrongTimes, {}, 19, "TIMERT1", "1:2", 4},
+         QStringLiteral("expected hh:mm hh:mm for TIMERT1, found \"1:2\"")},
+        {{Kind::MoreText, {}, 22, {}, "MORE=1"},
+         QStringLiteral("expected the end of the text, found \"MORE=1\"")},
+    };
+    for (const auto& [problem, said] : lines) {
+        EXPECT_EQ(ReadProblemWords(problem, name),
+                  invalid + QStringLiteral("line %1: ").arg(problem.line) + said);
+    }
 }
 
 // Two cards both stand in the browser's sidebar; with one card alone the browser opens in it,

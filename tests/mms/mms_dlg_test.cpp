@@ -68,6 +68,17 @@ TEST_F(MmsDlgTest, GeneratingAtOnceWritesTheFirstOperatorsNetworkAndEmptyTexts) 
                              "PHNO1=\nPHNUM2=\nPHNO3=\nPHNUM4=\nEML1=\nEMN2=\nEMN3=\nEML4=\n");
 }
 
+// "Auto" at an operator without the values the camera needs writes nothing and says why.
+TEST_F(MmsDlgTest, AutoAtAnOperatorWithoutNetworkValuesIsRefusedByName) {
+    Pick(IDC_MMS_OPERATOR, QStringLiteral("Mic1"));
+    GenerateHere();
+    EXPECT_EQ(platform.messages,
+              QStringList{QStringLiteral("There are no MMS network settings for Mic1 in Australia. "
+                                         "Choose \"Manual\" as MMS Mode and type the operator's "
+                                         "settings.")});
+    EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
+}
+
 TEST_F(MmsDlgTest, CountryRefillsTheOperatorsAndSelectsTheFirst) {
     Pick(IDC_MMS_COUNTRY, QStringLiteral("United Kingdom"));
     EXPECT_EQ(form.List(IDC_MMS_OPERATOR)->count(), 9);
@@ -209,7 +220,7 @@ namespace {
 // as that one, a row without values as "Manual", and either way writes the same bytes again.
 TEST(MmsDlgLoad, EveryAutoFileOfEveryOperatorLoadsIntoAFreshFormAndGeneratesTheSameBytes) {
     const int pairs = ExpectEveryAutoFileLoadsAndGeneratesTheSameBytes<CMmsDlg>(
-        MmsCountryCount(), &MmsOperatorCount,
+        kMmsCountryCount, &MmsOperatorCount,
         [](int country, int row) {
             MmsSettings settings;
             settings.countryIndex = country;

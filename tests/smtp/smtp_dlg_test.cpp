@@ -250,31 +250,49 @@ TEST_F(SmtpDlgTest, AnOperatorBeyondTheFirstCountrysRowsLoads) {
     EXPECT_EQ(Written(), text);
 }
 
-// Values that several operators share load as the first, and the message names them all.
+// Values that several operators share load as the first, and the message names them all. The
+// operators sharing an access point are found in the table itself.
 TEST_F(SmtpDlgTest, ValuesOfSeveralOperatorsLoadAsTheFirstAndTheMessageSaysSo) {
-    for (int country = 0; country < kGprsCountryCount; ++country) {
-        for (int row = 0; row < GprsOperatorCount(country); ++row) {
-            SmtpSettings onCard;
-            onCard.countryIndex = country;
-            onCard.operatorIndex = row;
-            const std::vector<OperatorRow> rows = GprsOperatorsWritingAccessPointOf(onCard);
-            if (rows.size() < 2) {
-                continue;
+    const auto same = [](const GprsAccessPoint& a, const GprsAccessPoint& b) {
+        return a.apn == b.apn && a.account == b.account && a.password == b.password;
+    };
+    std::vector<OperatorRow> rows;
+    for (int country = 0; country < kGprsCountryCount && rows.size() < 2; ++country) {
+        for (int row = 0; row < GprsOperatorCount(country) && rows.size() < 2; ++row) {
+            const GprsAccessPoint accessPoint = GprsOperatorAccessPoint(country, row);
+            rows.clear();
+            for (int c = 0; c < kGprsCountryCount; ++c) {
+                for (int r = 0; r < GprsOperatorCount(c); ++r) {
+                    if (!accessPoint.apn.empty() &&
+                        same(GprsOperatorAccessPoint(c, r), accessPoint)) {
+                        rows.push_back({c, r});
+                    }
+                }
             }
-            PutOnCard(kSmtpSet, kSmtpScrambleKey, ComposeSmtpSettingsText(onCard));
-            LoadFromCard();
-            const QString first =
-                QString::fromLatin1(GprsCountryName(rows[0].country)) + u',' + u' ' +
-                QString::fromLatin1(GprsOperatorName(rows[0].country, rows[0].operatorIndex));
-            EXPECT_TRUE(platform.messages.last().endsWith(
-                QStringLiteral("): the form shows the first, %1.").arg(first)))
-                << platform.messages.last().toStdString();
-            EXPECT_EQ(Shown(IDC_SMTP_OPERATOR), QString::fromLatin1(GprsOperatorName(
-                                                    rows[0].country, rows[0].operatorIndex)));
-            return;
         }
     }
-    GTEST_SKIP() << "no two operators of the table share an access point";
+    ASSERT_GE(rows.size(), 2u) << "the table has no two operators with one access point";
+    SmtpSettings onCard;
+    onCard.countryIndex = rows.back().country;
+    onCard.operatorIndex = rows.back().operatorIndex;
+    PutOnCard(kSmtpSet, kSmtpScrambleKey, ComposeSmtpSettingsText(onCard));
+    LoadFromCard();
+    const auto name = [](const OperatorRow& row) {
+        return QString::fromLatin1(GprsCountryName(row.country)) + QStringLiteral(", ") +
+               QString::fromLatin1(GprsOperatorName(row.country, row.operatorIndex));
+    };
+    QStringList all;
+    for (const OperatorRow& row : rows) {
+        all << name(row);
+    }
+    EXPECT_TRUE(platform.messages.last().endsWith(
+        QStringLiteral("\nIts network values are those of %1 operators (%2): the form shows the "
+                       "first, %3.")
+            .arg(QString::number(rows.size()), all.join(QStringLiteral("; ")), name(rows[0]))))
+        << platform.messages.last().toStdString();
+    EXPECT_EQ(Shown(IDC_SMTP_COUNTRY), QString::fromLatin1(GprsCountryName(rows[0].country)));
+    EXPECT_EQ(Shown(IDC_SMTP_OPERATOR),
+              QString::fromLatin1(GprsOperatorName(rows[0].country, rows[0].operatorIndex)));
 }
 
 }  // namespace

@@ -80,8 +80,7 @@ TEST(WriteSmtpSettingsFile, FileUnscramblesToEveryLine) {
 
     QTemporaryDir dir;
     const SettingsFileOutcome outcome = WriteSmtpSettingsFile(settings, dir.path().toStdString());
-    ASSERT_TRUE(outcome.Written()) << outcome.message;
-    EXPECT_EQ(outcome.message, kGeneratedMessage);
+    ASSERT_TRUE(outcome.Written()) << outcome.reason.message();
     const QByteArray bytes = ReadFileBytes(dir.filePath(QStringLiteral("SmtpSet.dat")));
     EXPECT_EQ(Unscramble(bytes, kSmtpScrambleKey),
               "SMTPS=2\nSMTPDNUM=10\nSMTPDR=1\nSMTPDRT=23\nAPN=internet.example\nACC=user name\n"
@@ -104,8 +103,8 @@ TEST(ParseSmtpSettingsText, ReadsBackTypedTextsAndEveryListPosition) {
             *text = EveryPrintableCharacter(shift++);
         }
         const std::string text = ComposeSmtpSettingsText(settings);
-        const Parsed<SmtpSettings> parsed = ParseSmtpSettingsText(text);
-        ASSERT_TRUE(parsed) << parsed.Reason();
+        const ReadFrom<SmtpSettings> parsed = ParseSmtpSettingsText(text);
+        ASSERT_TRUE(parsed) << parsed.Reason().line;
         EXPECT_EQ(*parsed, settings);
         EXPECT_EQ(ComposeSmtpSettingsText(*parsed), text);
     }
@@ -118,8 +117,8 @@ TEST(ParseSmtpSettingsText, AnOperatorsAccessPointReadsAsAutoAtItsFirstRow) {
             settings.countryIndex = country;
             settings.operatorIndex = row;
             const std::string text = ComposeSmtpSettingsText(settings);
-            const Parsed<SmtpSettings> parsed = ParseSmtpSettingsText(text);
-            ASSERT_TRUE(parsed) << parsed.Reason();
+            const ReadFrom<SmtpSettings> parsed = ParseSmtpSettingsText(text);
+            ASSERT_TRUE(parsed) << parsed.Reason().line;
             EXPECT_EQ(parsed->smtpMode, kSmtpModeAuto);
             EXPECT_LE(std::pair(parsed->countryIndex, parsed->operatorIndex),
                       std::pair(country, row));
@@ -127,7 +126,7 @@ TEST(ParseSmtpSettingsText, AnOperatorsAccessPointReadsAsAutoAtItsFirstRow) {
             EXPECT_EQ(ComposeSmtpSettingsText(*parsed), text);
         }
     }
-    const Parsed<SmtpSettings> typed =
+    const ReadFrom<SmtpSettings> typed =
         ParseSmtpSettingsText(ComposeSmtpSettingsText(WithTypedAccessPoint(kSmtpModeManual)));
     ASSERT_TRUE(typed);
     EXPECT_EQ(typed->smtpMode, kSmtpModeManual);
@@ -141,7 +140,7 @@ TEST(WriteSmtpSettingsFile, AutoRefusesAPositionWithoutAnAccessPoint) {
     settings.operatorIndex = 1;
     const SettingsFileOutcome outcome = WriteSmtpSettingsFile(settings, dir.path().toStdString());
     EXPECT_EQ(outcome.status, SettingsFileOutcome::Status::Refused);
-    EXPECT_NE(outcome.message.find("Namibia"), std::string::npos) << outcome.message;
+    EXPECT_FALSE(outcome.reason);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 

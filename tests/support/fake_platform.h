@@ -8,6 +8,9 @@
 
 #include "framework/platform.h"
 
+// What the forms say of a file that is complete on the card.
+inline const QString kGenerated = QStringLiteral("System configuration file has been generated.");
+
 // Stands in for the desktop while installed: records messages instead of showing them, answers
 // questions with a chosen answer, the folder browser with a chosen folder (or a cancel) and tells
 // a fixed time.

@@ -40,8 +40,7 @@ int ExpectEveryAutoFileLoadsAndGeneratesTheSameBytes(int countries, Count operat
                 << country << "/" << row << ": " << platform.messages.value(0).toStdString();
             WriteFileBytes(dir.filePath(name), QByteArray());
             QTest::mouseClick(form.Button(form.FormCommands().generate), Qt::LeftButton);
-            EXPECT_EQ(platform.messages.value(1), QString::fromLatin1(kGeneratedMessage))
-                << country << "/" << row;
+            EXPECT_EQ(platform.messages.value(1), kGenerated) << country << "/" << row;
             EXPECT_EQ(Unscramble(ReadFileBytes(dir.filePath(name)), key), text)
                 << country << "/" << row;
         }

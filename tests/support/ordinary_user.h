@@ -47,8 +47,11 @@ inline SettingsFileOutcome AsOrdinaryUser(const std::function<SettingsFileOutcom
         std::string reply;
         if (::setgroups(0, nullptr) == 0 && ::setgid(kOrdinaryGroup) == 0 &&
             ::setuid(kOrdinaryUser) == 0) {
+            // The status, and the reason with its category: the system's or the program's own.
             const SettingsFileOutcome outcome = write();
-            reply = std::to_string(static_cast<int>(outcome.status)) + ':' + outcome.message;
+            const bool own = outcome.reason.category() == std::error_code(FileProblem{}).category();
+            reply = std::to_string(static_cast<int>(outcome.status)) + ':' +
+                    std::to_string(outcome.reason.value()) + ':' + (own ? "own" : "system");
         }
         const bool sent =
             ::write(pipe[1], reply.data(), reply.size()) == static_cast<ssize_t>(reply.size());
@@ -64,10 +67,16 @@ inline SettingsFileOutcome AsOrdinaryUser(const std::function<SettingsFileOutcom
     int status = 0;
     ::waitpid(child, &status, 0);
     const std::size_t colon = reply.find(':');
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || colon == std::string::npos) {
+    const std::size_t second = reply.find(':', colon + 1);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || second == std::string::npos) {
         ADD_FAILURE() << "the write as an ordinary user did not report back";
         return {SettingsFileOutcome::Status::Failed, {}};
     }
+    const int value = std::stoi(reply.substr(colon + 1, second - colon - 1));
+    const std::error_category& category = reply.substr(second + 1) == "own"
+                                              ? std::error_code(FileProblem{}).category()
+                                              : std::generic_category();
     return {static_cast<SettingsFileOutcome::Status>(std::stoi(reply.substr(0, colon))),
-            reply.substr(colon + 1)};
+            {},
+            std::error_code(value, category)};
 }

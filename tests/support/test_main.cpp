@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/setup_app.h"
+#include "tests/support/scratch_mount.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ class NoWindowLeftOpen : public testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Before any thread starts.
+    ScratchMount::Prepare();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -122,7 +122,7 @@ protected:
         Paste(edits[0].id, this->form.Edit(edits[0].id)->text().chopped(1));
         this->platform.messages.clear();
         this->Generate();
-        EXPECT_EQ(this->platform.messages, QStringList{QString::fromLatin1(kGeneratedMessage)});
+        EXPECT_EQ(this->platform.messages, QStringList{kGenerated});
         EXPECT_EQ(ReadFileBytes(this->dir.filePath(fileName)).size(),
                   static_cast<qsizetype>(kMaxSettingsTextLength));
     }

@@ -34,8 +34,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own translations: the buttons of the message boxes and the folder browser in the user's
-# language, as the program's own words are.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+# language, as the program's own words are. The skin cuts a window's outline through Qt's platform
+# window, whose interface holds for one Qt release only: Debian's Qt libraries provide that
+# release's qt6-base-abi.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, qt6-base-abi (= ${Qt6Gui_VERSION})")
 # The layouts are measured in a Song face, which AR PL UMing stands in for (it also shows the
 # About box's Chinese); Liberation Sans stands in for the Arial of the title and the main window.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-arphic-uming, fonts-liberation2 | fonts-liberation")

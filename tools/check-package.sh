@@ -65,7 +65,8 @@ control_fields() {
         dpkg-deb -f "$deb" Description | sed -n '2p' | grep -q . &&
         grep -q 'libqt6widgets6' <<<"$depends" &&
         grep -q 'libc6' <<<"$depends" &&
-        grep -q 'qt6-translations-l10n' <<<"$depends" && return 0
+        grep -q 'qt6-translations-l10n' <<<"$depends" &&
+        grep -Eq 'qt6-base-abi \(= [0-9]+\.[0-9]+\.[0-9]+\)' <<<"$depends" && return 0
     dpkg-deb -f "$deb" Package Section Maintainer Depends Description
     return 1
 }

@@ -40,10 +40,14 @@ start_desktop() {
     chmod 700 "$XDG_RUNTIME_DIR"
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    # A loaded machine may take seconds; without a window manager nothing after means anything.
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.1
     done
+    cat "$work/openbox.log" >&2
+    echo "openbox did not start within 20 seconds" >&2
+    exit 1
 }
 
 desktop_cleanup() {

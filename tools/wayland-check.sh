@@ -62,9 +62,11 @@ if [ ${#as_user[@]} -gt 0 ]; then
     chown -R "$user" "$work/home" "$work/run"
 fi
 # Runs a command as the session's user, with the session's surroundings and nothing of the
-# caller's: no X display for the program, so that it cannot fall back to X11.
+# caller's: no X display for the program, so that it cannot fall back to X11. It is only run in the
+# background, and the background shell becomes the command, so that $! is the command's own
+# process: killing it at the end leaves nothing of the session behind.
 session() {
-    env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
+    exec env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
         XDG_CONFIG_HOME="$work/home/.config" LANG=C.UTF-8 "$@"
 }
 

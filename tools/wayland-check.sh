@@ -70,7 +70,7 @@ session() {
         XDG_CONFIG_HOME="$work/home/.config" LANG=C.UTF-8 "$@"
 }
 
-# A virtual screen of its own, and Weston on it as the only window, filling it.
+# A virtual screen of its own, and Weston on it as the only window, filling it but for a strip below.
 width=1024
 height=768
 display=""
@@ -81,7 +81,8 @@ for n in $(seq 130 160); do
     fi
 done
 [ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 "${width}x${height}x24" -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The X screen is a strip taller than Weston's window, from which the pointer enters it (below).
+Xvfb "$display" -screen 0 "${width}x$((height + 16))x24" -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -102,6 +103,10 @@ pids+=($!)
 for _ in $(seq 100); do [ -S "$work/run/$socket" ] && break; sleep 0.1; done
 [ -S "$work/run/$socket" ] || { cat "$work/weston.log" >&2; echo "Weston did not start" >&2; exit 1; }
 sleep 1
+# Weston's X11 backend takes pointer input only once the pointer has entered its window, which a
+# window mapped under a resting pointer may never be told: so the pointer comes in from outside.
+xdotool mousemove $((width / 2)) $((height + 8)) sleep 0.2 mousemove $((width / 2)) $((height / 2))
+sleep 0.2
 
 failures=0
 fail() {

@@ -70,7 +70,8 @@ session() {
         XDG_CONFIG_HOME="$work/home/.config" LANG=C.UTF-8 "$@"
 }
 
-# A virtual screen of its own, and Weston on it as the only window, filling it but for a strip below.
+# A virtual screen of its own, and Weston on it as the only window, filling it but for a strip
+# below.
 width=1024
 height=768
 display=""
@@ -82,7 +83,8 @@ for n in $(seq 130 160); do
 done
 [ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
 # The X screen is a strip taller than Weston's window, from which the pointer enters it (below).
-Xvfb "$display" -screen 0 "${width}x$((height + 16))x24" -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 "${width}x$((height + 16))x24" -dpi 96 -nolisten tcp \
+    >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -101,7 +103,11 @@ session "${as_user[@]}" env DISPLAY="$display" weston --backend=x11-backend.so \
     --config="$work/weston.ini" --socket="$socket" >"$work/weston.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -S "$work/run/$socket" ] && break; sleep 0.1; done
-[ -S "$work/run/$socket" ] || { cat "$work/weston.log" >&2; echo "Weston did not start" >&2; exit 1; }
+if [ ! -S "$work/run/$socket" ]; then
+    cat "$work/weston.log" >&2
+    echo "Weston did not start" >&2
+    exit 1
+fi
 sleep 1
 # Weston's X11 backend takes pointer input only once the pointer has entered its window, which a
 # window mapped under a resting pointer may never be told: so the pointer comes in from outside.

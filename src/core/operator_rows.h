@@ -67,6 +67,9 @@ struct OperatorTable {
         return entry != nullptr ? TableFieldText(entry->name) : std::string_view();
     }
 };
+// Spelled out for compilers that deduce no aggregate's arguments (Clang before 17).
+template <class Country, std::size_t N>
+OperatorTable(const Country (&)[N]) -> OperatorTable<Country, N>;
 
 // The network values of a report record: which of its fields choose the row and hold the texts,
 // and the values of each row.

@@ -9,20 +9,21 @@
 # browser and a message box, and closes through the painted button and the keyboard. Then it
 # starts the program and closes it again many times in a row: every run must end within a few
 # seconds with status 0. Any Wayland protocol error in the program's output fails the check.
-#   tools/wayland-check.sh [--pictures FOLDER] [--closes N] [PROGRAM]
-# With --pictures it saves each window as the screen shows it, as wayland-NAME.png. --closes sets
-# how many starts and closes follow (20). The output's scale is 1: at a scale of 2, nested Weston
-# 10 left this check's clicks unanswered, though the same clicks given one by one were answered;
-# the skin at Wayland's scale 2 is held by the offscreen tests.
+#   tools/wayland-check.sh [--scale N] [--pictures FOLDER] [--closes N] [PROGRAM]
+# --scale N gives Weston's output a scale of N (a whole number), so Qt draws at N device pixels a
+# pixel. With --pictures it saves each window as the screen shows it, as wayland-NAME.png (or
+# wayland-NAME-N00.png at a scale of N). --closes sets how many starts and closes follow (20).
 # PROGRAM defaults to the one tools/run.sh builds. Run as root, Weston and the program run as the
 # unprivileged user trailcam-desktop, made if missing: Weston will not run as root.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+scale=1
 pictures=""
 closes=20
 while [ $# -gt 0 ]; do
     case $1 in
+    --scale) scale=$2; shift 2 ;;
     --pictures) pictures=$(mkdir -p "$2" && cd "$2" && pwd); shift 2 ;;
     --closes) closes=$2; shift 2 ;;
     *) break ;;
@@ -72,8 +73,8 @@ session() {
 
 # A virtual screen of its own, and Weston on it as the only window, filling it but for a strip
 # below.
-width=1024
-height=768
+width=$((1024 * scale))
+height=$((768 * scale))
 display=""
 for n in $(seq 130 160); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
@@ -99,7 +100,7 @@ locking=false
 INI
 socket=trailcam-wayland-$$
 session "${as_user[@]}" env DISPLAY="$display" weston --backend=x11-backend.so \
-    --width="$width" --height="$height" --use-pixman \
+    --width=$((width / scale)) --height=$((height / scale)) --scale="$scale" --use-pixman \
     --config="$work/weston.ini" --socket="$socket" >"$work/weston.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -S "$work/run/$socket" ] && break; sleep 0.1; done
@@ -196,7 +197,7 @@ park_pointer() {
 # button is held for a moment, as a hand holds it: Weston opens a popup menu (the window menu, a
 # list's items) only while the press that asked for it is the latest input.
 click_in() {
-    local at_x=$((x + $1)) at_y=$((y + $2))
+    local at_x=$((x + $1 * scale)) at_y=$((y + $2 * scale))
     xdotool mousemove "$at_x" $((at_y + 1)) sleep 0.1 mousemove "$at_x" "$at_y" sleep 0.1 \
         mousedown 1 sleep 0.15 mouseup 1
 }
@@ -220,7 +221,7 @@ open_window_menu() {
     for _ in $(seq 50); do
         screen
         changed=$(compare -metric AE "$work/before-menu.png" "$work/screen.png" null: 2>&1 || true)
-        [ "${changed%%.*}" -ge 10000 ] 2>/dev/null && return 0
+        [ "${changed%%.*}" -ge $((10000 * scale * scale)) ] 2>/dev/null && return 0
         sleep 0.2
     done
     fail "$1: the window menu did not open"
@@ -231,6 +232,7 @@ open_window_menu() {
 picture() {
     [ -n "$pictures" ] || return 0
     local name=wayland-$1
+    [ "$scale" -eq 1 ] || name=$name-${scale}00
     park_pointer
     sleep 0.5
     screen
@@ -240,7 +242,7 @@ picture() {
 
 # The skinned window is on the screen at its drawn size, with the painted band at its top.
 check_skinned() {
-    local name=$1 drawn_w=$2 drawn_h=$3
+    local name=$1 drawn_w=$(($2 * scale)) drawn_h=$(($3 * scale))
     wait_window "$drawn_w" "$drawn_h" "$name" || return 0
     if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + w)) -gt "$width" ] ||
         [ $((y + h)) -gt "$height" ]; then
@@ -257,7 +259,7 @@ check_skinned() {
 # button and by the window menu (Alt+Space, then the item's letter); each time it must fill the
 # screen and then come back at its drawn size, where the compositor put it back.
 maximise_and_restore() {
-    local name=$1 drawn_w=$2 drawn_h=$3 way
+    local name=$1 drawn_w=$(($2 * scale)) drawn_h=$(($3 * scale)) way
     for way in button menu; do
         if [ $way = button ]; then
             click_in $(($2 - 31)) 10
@@ -267,7 +269,7 @@ maximise_and_restore() {
         fi
         wait_window "$width" "$height" "$name maximised by the $way" || return 0
         if [ $way = button ]; then
-            click_in $((w - 31)) 10
+            click_in $((w / scale - 31)) 10
         else
             open_window_menu "$name" keyboard || return 0
             key r
@@ -279,7 +281,7 @@ maximise_and_restore() {
 
 # Minimises by the painted button and brings the window back with Weston's window switcher.
 minimise_and_back() {
-    local name=$1 drawn_w=$2 drawn_h=$3
+    local name=$1 drawn_w=$(($2 * scale)) drawn_h=$(($3 * scale))
     click_in $(($2 - 50)) 10
     wait_window 0 0 "$name minimised" || return 0
     xdotool keydown super sleep 0.2 key Tab sleep 0.3 keyup super
@@ -300,11 +302,11 @@ check_skinned "main window" 550 403
 picture main-window
 read -r x0 y0 _ _ <<<"$x $y $w $h"
 drag_x=$((x + w / 2))
-drag_y=$((y + 10))
+drag_y=$((y + 10 * scale))
 xdotool mousemove "$drag_x" "$drag_y" sleep 0.1 mousedown 1 sleep 0.1 \
     mousemove $((drag_x + 20)) $((drag_y + 10)) sleep 0.1 \
     mousemove $((drag_x + 40)) $((drag_y + 30)) sleep 0.1 mouseup 1
-if wait_window 550 403 "main window dragged"; then
+if wait_window $((550 * scale)) $((403 * scale)) "main window dragged"; then
     if [ "$x" -eq $((x0 + 40)) ] && [ "$y" -eq $((y0 + 30)) ]; then
         echo "main window: dragged by its band from $x0,$y0 to $x,$y"
     else
@@ -397,7 +399,7 @@ errors=$(protocol_errors "$log")
 hung=0
 for run in $(seq "$closes"); do
     start_program "close-$run"
-    wait_window 550 403 "start $run" || { hung=$((hung + 1)); continue; }
+    wait_window $((550 * scale)) $((403 * scale)) "start $run" || { hung=$((hung + 1)); continue; }
     click_in $((550 - 12)) 10
     if ! ends_within 5; then
         fail "close $run: $outcome"
@@ -412,4 +414,4 @@ if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1
 fi
-echo "Wayland check passed (Weston $(weston --version 2>&1 | awk '{print $2}'))"
+echo "Wayland check passed (Weston $(weston --version 2>&1 | awk '{print $2}'), scale $scale)"

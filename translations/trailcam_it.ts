@@ -433,7 +433,7 @@ Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>Camera Model</source>
-        <translation>Tipo di fotocamera</translation>
+        <translation>Tipo fotocamera</translation>
     </message>
     <message>
         <source>Camera Setup</source>

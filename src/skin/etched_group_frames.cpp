@@ -20,18 +20,16 @@ bool EtchedGroupFrames::eventFilter(QObject* watched, QEvent* event) {
     // layout; the light one ends at the box's right and bottom edges.
     const QPalette& colours = box->palette();
     QPainter painter(box);
-    {
-        painter.save();
-        const skin::DeviceGrid grid(painter);
-        grid.DrawInDevicePixels(painter);
-        const int line = grid.Length(1);
-        const QRect dark =
-            grid.Rect(box->rect().adjusted(0, m_lineHeight / 2, 0, 0)).adjusted(0, 0, -line, -line);
-        skin::FillRing(painter, dark, line, colours.color(QPalette::Active, QPalette::Dark));
-        skin::FillRing(painter, dark.translated(line, line), line,
-                       colours.color(QPalette::Active, QPalette::Light));
-        painter.restore();
-    }
+    painter.save();
+    const skin::DeviceGrid grid(painter);
+    grid.DrawInDevicePixels(painter);
+    const int line = grid.Length(1);
+    const QRect dark =
+        grid.Rect(box->rect().adjusted(0, m_lineHeight / 2, 0, 0)).adjusted(0, 0, -line, -line);
+    skin::FillRing(painter, dark, line, colours.color(QPalette::Active, QPalette::Dark));
+    skin::FillRing(painter, dark.translated(line, line), line,
+                   colours.color(QPalette::Active, QPalette::Light));
+    painter.restore();
     if (!box->title().isEmpty()) {
         const QFontMetrics metrics(box->font());
         const QRect title(8, 0, metrics.horizontalAdvance(box->title()) + 4, metrics.height());

@@ -32,11 +32,6 @@ constexpr std::array<std::array<FaceTint, 2>, 2> kFaceTints{{
     {{{4, 5}, {4, 3}}},
 }};
 
-// The corner ellipse is 5 × 5 pixels of the layout.
-qreal CornerRadius(qreal ratio) {
-    return 2.5 * ratio;
-}
-
 QColor FaceColour(int step, FaceTint tint) {
     const int redGreen = 255 - step / tint.redGreenDivisor;
     return {redGreen, redGreen, 255 - step / tint.blueDivisor};
@@ -91,7 +86,7 @@ void CRoundButton::UpdateOutline() {
         return;
     }
     const skin::DeviceGrid grid(ratio, QPointF(mapTo(window(), QPoint())) * ratio);
-    setMask(skin::RoundedCover(size(), grid, CornerRadius(ratio)));
+    setMask(skin::RoundedCover(size(), grid, skin::CornerRadius(ratio)));
 }
 
 void CRoundButton::enterEvent(QEnterEvent* event) {
@@ -177,7 +172,7 @@ void CRoundButton::drawOutline(QPainter& painter, const skin::DeviceGrid& grid,
         painter.setClipRegion(inside);
         painter.fillRect(area, Qt::white);
     } else {
-        const qreal radius = CornerRadius(grid.Ratio());
+        const qreal radius = skin::CornerRadius(grid.Ratio());
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(m_penOutline.color());

@@ -14,6 +14,12 @@ class DeviceGrid;
 // cuts two pixels from the outer row and column and one from the next.
 QRegion RoundedOutline(const QSize& size, int cornerEllipse = 5);
 
+// The radius, in device pixels, of the smoothed corners drawn at a device pixel ratio of `ratio`
+// in place of the 5 × 5 ellipse.
+constexpr qreal CornerRadius(qreal ratio) {
+    return 2.5 * ratio;
+}
+
 // Clips a skinned window to its rounded outline, cut in the device's own pixels: at 100 % the
 // 5 × 5 ellipse of RoundedOutline; at other scales an ellipse as many device pixels across as five
 // pixels of the layout, which a mask in the layout's pixels could only cut in steps of whole

@@ -139,19 +139,15 @@ void CSkinFrame::clearCorners(QPainter& painter, const skin::DeviceGrid& grid) c
     const QRect area = grid.Rect(rect());
     QPainterPath outside;
     outside.addRect(area);
+    QPainterPath inside;
     if (grid.IsOneToOne()) {
-        outside -= [&] {
-            QPainterPath inside;
-            inside.addRegion(skin::RoundedOutline(area.size()).translated(area.topLeft()));
-            return inside;
-        }();
+        inside.addRegion(skin::RoundedOutline(area.size()).translated(area.topLeft()));
     } else {
-        QPainterPath inside;
-        const qreal radius = 2.5 * grid.Ratio();
+        const qreal radius = skin::CornerRadius(grid.Ratio());
         inside.addRoundedRect(QRectF(area), radius, radius);
-        outside -= inside;
         painter.setRenderHint(QPainter::Antialiasing);
     }
+    outside -= inside;
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
     painter.fillPath(outside, Qt::transparent);
 }
